@@ -1,0 +1,29 @@
+// One subcommand of radioprog-cli: its name, a one-line usage and its entry.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace radio::cli {
+
+// Exit statuses shared by every subcommand.
+enum ExitStatus {
+  kExitOk = 0,
+  kExitUsage = 2,        // bad arguments
+  kExitFile = 3,         // a file could not be read or written
+  kExitPort = 10,        // the serial port could not be opened
+  kExitCommunication = 11,  // no answer from the radio
+  kExitInterrupted = 12,    // the transfer broke off
+  kExitBandType = 13,       // the radio's band type was refused
+  kExitPassword = 14,       // the power-on password differs
+};
+
+using Args = std::vector<std::string>;
+
+struct CliCommand {
+  const char* name;
+  const char* usage;
+  int (*run)(const Args& args);
+};
+
+}  // namespace radio::cli

@@ -1,0 +1,14 @@
+#include "cli/commands.h"
+
+namespace radio::cli {
+
+// One declaration and one table line per subcommand.
+
+std::span<const CliCommand> AllCommands() {
+  static const CliCommand commands[] = {
+      {"", "", nullptr},
+  };
+  return std::span<const CliCommand>(commands).subspan(1);
+}
+
+}  // namespace radio::cli

@@ -1,0 +1,24 @@
+// The document file: exactly the 6144 image bytes, image order, no header.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "image/radio_image.h"
+
+namespace radio {
+
+// Loads the first 6144 bytes of `path` into `image`. A missing, unreadable,
+// empty or shorter file fails with a message in `error` and leaves `image`
+// unchanged; bytes beyond 6144 are ignored.
+bool LoadDatFile(const std::filesystem::path& path, RadioImage& image, std::string& error);
+
+// Writes the image to a temporary file beside `path`, flushes it to disk and
+// renames it over `path`, so a failed save never damages an existing file.
+bool SaveDatFile(const std::filesystem::path& path, const RadioImage& image, std::string& error);
+
+// The same atomic replacement for any bytes (used for other files we write).
+bool WriteFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size,
+                         std::string& error);
+
+}  // namespace radio

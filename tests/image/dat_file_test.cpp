@@ -1,0 +1,100 @@
+#include "image/dat_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+#include <unistd.h>
+
+namespace radio {
+namespace {
+namespace fs = std::filesystem;
+
+class DatFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("radioprog-dat-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(dir_, fs::perms::owner_all, ec);
+    fs::remove_all(dir_, ec);
+  }
+  void WriteBytes(const fs::path& p, std::size_t n, std::uint8_t base = 0) {
+    std::ofstream out(p, std::ios::binary);
+    for (std::size_t i = 0; i < n; ++i) out.put(static_cast<char>((i + base) & 0xFF));
+  }
+  static RadioImage Pattern() {
+    RadioImage img;
+    std::iota(img.begin(), img.end(), std::uint8_t{7});
+    return img;
+  }
+  fs::path dir_;
+};
+
+TEST_F(DatFileTest, SaveThenLoadGivesTheSameBytes) {
+  const RadioImage img = Pattern();
+  std::string err;
+  ASSERT_TRUE(SaveDatFile(dir_ / "a.dat", img, err)) << err;
+  EXPECT_EQ(fs::file_size(dir_ / "a.dat"), kImageSize);
+  RadioImage back{};
+  ASSERT_TRUE(LoadDatFile(dir_ / "a.dat", back, err)) << err;
+  EXPECT_EQ(back, img);
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(DatFileTest, ShortEmptyOrMissingFilesAreRefusedAndChangeNothing) {
+  RadioImage img = Pattern();
+  const RadioImage before = img;
+  std::string err;
+  WriteBytes(dir_ / "short.dat", kImageSize - 1);
+  EXPECT_FALSE(LoadDatFile(dir_ / "short.dat", img, err));
+  EXPECT_NE(err.find("too short"), std::string::npos);
+  WriteBytes(dir_ / "empty.dat", 0);
+  EXPECT_FALSE(LoadDatFile(dir_ / "empty.dat", img, err));
+  EXPECT_NE(err.find("empty"), std::string::npos);
+  EXPECT_FALSE(LoadDatFile(dir_ / "missing.dat", img, err));
+  EXPECT_EQ(img, before);
+}
+
+TEST_F(DatFileTest, LongerFileLoadsItsFirst6144Bytes) {
+  WriteBytes(dir_ / "long.dat", kImageSize + 1, 3);
+  RadioImage img{};
+  std::string err;
+  ASSERT_TRUE(LoadDatFile(dir_ / "long.dat", img, err));
+  EXPECT_EQ(img[0], 3);
+  EXPECT_EQ(img[kImageSize - 1], static_cast<std::uint8_t>((kImageSize - 1 + 3) & 0xFF));
+}
+
+TEST_F(DatFileTest, FailedSaveLeavesTheExistingFileIntact) {
+  const RadioImage old = Pattern();
+  std::string err;
+  ASSERT_TRUE(SaveDatFile(dir_ / "keep.dat", old, err));
+  RadioImage other;
+  other.fill(0x11);
+  // The target is a directory: the rename fails after the data was written.
+  fs::create_directories(dir_ / "adir.dat" / "x");
+  EXPECT_FALSE(SaveDatFile(dir_ / "adir.dat", other, err));
+  EXPECT_FALSE(err.empty());
+  EXPECT_TRUE(fs::is_directory(dir_ / "adir.dat"));
+  // An unwritable folder: nothing is created and the old file stays.
+  if (geteuid() != 0) {
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(SaveDatFile(dir_ / "keep.dat", other, err));
+    fs::permissions(dir_, fs::perms::owner_all);
+  }
+  RadioImage back{};
+  ASSERT_TRUE(LoadDatFile(dir_ / "keep.dat", back, err));
+  EXPECT_EQ(back, old);
+  // Only the two entries remain (no stray temporary file).
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
+}  // namespace
+}  // namespace radio
