@@ -1,0 +1,83 @@
+// The channel table: 129 records of 24 bytes at image 0x000-0xC17
+// (channels 1-128, then the FR record), and the texts the grid shows for
+// them. This is the one place that knows the record's bytes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "image/band_limits.h"
+#include "image/language.h"
+#include "image/radio_image.h"
+
+namespace radio {
+
+constexpr int kChannelRecords = 129;  // 128 channels + FR
+constexpr std::size_t kChannelRecordSize = 24;
+constexpr int kFrRecord = 128;
+
+// The nine texts of a channel, in grid column order (grid column = index + 1).
+enum ChannelField {
+  kRxFrequency = 0,
+  kTxFrequency,
+  kDecodeTone,
+  kEncodeTone,
+  kChannelName,
+  kPower,
+  kBandwidth,
+  kScanAdd,
+  kBusyLock,
+  kChannelFieldCount
+};
+using ChannelRow = std::array<std::string, kChannelFieldCount>;
+using ChannelTable = std::array<ChannelRow, kChannelRecords>;
+
+// --- Frequencies: 10 Hz units, 8 packed BCD digits, low byte first. ---
+
+// The value stored in 4 bytes (0 when absent: byte 3 is 0x00 or 0xFF).
+std::int64_t DecodeFrequency(const std::uint8_t* bytes4);
+// 0 writes four 0xFF bytes.
+void EncodeFrequency(std::int64_t f, std::uint8_t* bytes4);
+// "%3.5f" of f / 100000 (MHz with five decimals).
+std::string FrequencyText(std::int64_t f);
+// A decimal MHz text to 10 Hz units in exact decimal arithmetic, any
+// remaining fraction dropped (145.0125 gives 14501250). Empty or unreadable
+// text gives 0.
+std::int64_t ParseFrequency(std::string_view mhz);
+// The "%3.5f" rewrite of a typed MHz text (unreadable text reads as 0).
+std::string NormaliseFrequencyText(std::string_view mhz);
+
+// --- QT/DQT tone codes: low byte L, high byte H. ---
+
+// "None" / "无" when H is 0x00 or 0xFF; CTCSS "%3.1f"; DCS "D023N"/"D023I".
+std::string ToneText(std::uint8_t low, std::uint8_t high, Language lang);
+// A tone text (either language's "None" included) to its two bytes.
+void EncodeToneText(std::string_view text, std::uint8_t& low, std::uint8_t& high);
+// The 261 texts offered for both tone columns ("None" or "无" first).
+const std::vector<std::string>& ToneList(Language lang);
+
+// --- Flag texts (byte 13) ---
+// Display words of the running language; reading accepts either language.
+std::string PowerText(bool high, Language lang);
+std::string BandwidthText(bool wide, Language lang);
+std::string ScanAddText(bool yes, Language lang);
+std::string BusyLockText(int code, Language lang);  // 0 Off, 1 Carrier, 2/3 QT/DQT
+
+// --- Whole records and the table ---
+
+ChannelRow DecodeChannelRecord(const std::uint8_t* record, Language lang);
+// Stores the nine texts; bytes 12, 14, 15 and bit 0 of byte 13 are kept.
+void EncodeChannelRecord(const ChannelRow& row, std::uint8_t* record);
+
+// Fills the table from the image, then takes the band limits from the image
+// (BandState::RefreshFromImage).
+void DecodeChannelTable(const RadioImage& image, ChannelTable& table, BandState& band,
+                        Language lang);
+// Writes the band limits into the image's block, every row into its record,
+// then sets bit 3 of 0x12AB.
+void EncodeChannelTable(const ChannelTable& table, const BandLimits& limits, RadioImage& image);
+
+}  // namespace radio

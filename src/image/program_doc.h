@@ -1,0 +1,64 @@
+// CProgramDoc: one open document. It owns its radio image for its whole
+// life and nothing else of substance; editors read and write the image in
+// place and say so through ImageChanged / SetModifiedFlag.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "image/language.h"
+#include "image/radio_image.h"
+
+namespace radio {
+
+class CProgramDoc : public QObject {
+  Q_OBJECT
+ public:
+  explicit CProgramDoc(QObject* parent = nullptr);
+
+  // The defaults of a new image. The process-wide band-limit bytes are
+  // normalised (the copy itself changes) and copied in. The title becomes
+  // "Channel Information" / "信道信息", the default path name `appName`.
+  bool OnNewDocument(BandLimitBytes& processBandBytes, Language lang, const QString& appName);
+
+  // Loads a .dat file. On failure `error` says why and the image is unchanged.
+  bool OnOpenDocument(const QString& path, QString& error);
+
+  // Commits the views first (the grid is the working copy of the channel
+  // table), then writes the image atomically. Clears the modified flag.
+  bool OnSaveDocument(const QString& path, QString& error);
+
+  RadioImage& Image() { return image_; }
+  const RadioImage& Image() const { return image_; }
+
+  const QString& PathName() const { return pathName_; }
+  void SetPathName(const QString& path) { pathName_ = path; }
+  const QString& Title() const { return title_; }
+  void SetTitle(const QString& title) { title_ = title; }
+
+  bool IsModified() const { return modified_; }
+  void SetModifiedFlag(bool modified = true);
+
+  // The channel view registers how it commits its grid into the image
+  // (pending cell edit first, then the whole table).
+  void SetCommitHook(std::function<void()> hook) { commitHook_ = std::move(hook); }
+  void CommitViews();
+
+  // Editors that changed the image directly call this so that views
+  // refresh; `modified` says whether any byte changed.
+  void ImageChanged(bool modified);
+
+ signals:
+  void modifiedChanged(bool modified);
+  void imageChanged();
+
+ private:
+  RadioImage image_{};
+  QString pathName_;
+  QString title_;
+  bool modified_ = false;
+  std::function<void()> commitHook_;
+};
+
+}  // namespace radio

@@ -1,0 +1,10 @@
+#include "shell/app_context.h"
+
+namespace radio {
+
+AppContext& App() {
+  static AppContext context;
+  return context;
+}
+
+}  // namespace radio

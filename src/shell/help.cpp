@@ -1,0 +1,37 @@
+#include "shell/help.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "shell/app_context.h"
+
+namespace radio {
+
+QString HelpUrl(const QString& fileName, int context) {
+  const QString path = App().programDir + fileName;
+  if (!QFileInfo::exists(path)) return {};
+  QUrl url = QUrl::fromLocalFile(path);
+  if (context != 0) url.setFragment(QString("ctx-%1").arg(context));
+  return url.toString();
+}
+
+void ShowHelpContextIn(const QString& fileName, int context) {
+  const QString url = HelpUrl(fileName, context);
+  if (url.isEmpty()) return;
+  static QPointer<QTextBrowser> window;
+  if (!window) {
+    window = new QTextBrowser;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(640, 480);
+  }
+  window->setWindowTitle(App().appTitle);
+  window->setSource(QUrl(url));
+  window->show();
+  window->raise();
+}
+
+void ShowHelpContext(int context) { ShowHelpContextIn(App().helpFileName, context); }
+
+}  // namespace radio
