@@ -1,0 +1,46 @@
+#include "link/port_settings.h"
+
+#include "link/port_names.h"
+#include "shell/app_context.h"
+#include "shell/settings_store.h"
+
+namespace radio {
+
+QString PortDevice(int port) {
+#ifdef _WIN32
+  return QString::fromStdString(CurrentPortName(port));
+#else
+  const QString chosen =
+      SettingsStore(App().appName)
+          .Value(QStringLiteral("ports/") + QString::fromStdString(PortDisplayName(port)))
+          .toString();
+  return chosen.isEmpty() ? QString::fromStdString(DefaultPortDevice(port)) : chosen;
+#endif
+}
+
+QString PortDeviceOf(const QString& portName) {
+  const std::string name = portName.toStdString();
+  if (IsDevicePath(name)) return portName;
+#ifdef _WIN32
+  return portName;
+#else
+  const auto n = PortNumberOfName(name);
+  const bool comName = portName.startsWith("COM") || portName.startsWith("\\\\.\\COM");
+  if (comName && n && *n >= kFirstPort && *n <= kLastPort) return PortDevice(*n);
+  return portName;
+#endif
+}
+
+void LoadCurrentPortChoice() {
+  const int n = PortNumberOfStoredChoice(SettingsStore(App().appName).ReadCom());
+  App().currentPort = QString::fromStdString(CurrentPortName(n));
+}
+
+void StorePortChoice(int port) {
+  App().currentPort = QString::fromStdString(CurrentPortName(port));
+  SettingsStore store(App().appName);
+  store.WriteCom(static_cast<std::uint32_t>(port));
+  store.Sync();  // a failed write leaves the choice valid for this run only
+}
+
+}  // namespace radio

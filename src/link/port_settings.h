@@ -1,0 +1,25 @@
+// The user's serial port: the stored choice "com", the current port name of
+// the run, and the device each COMn stands for on this machine.
+#pragma once
+
+#include <QString>
+
+namespace radio {
+
+// The device port n is opened under: on Windows its COM name; elsewhere the
+// per-user value "ports/COMn" when set, else the default device.
+QString PortDevice(int port);
+
+// The device to open for a current port name or command-line port: a device
+// path stays as it is, a COM name of 1-16 becomes PortDevice(n), anything
+// else is passed on unchanged (and fails to open if it is nonsense).
+QString PortDeviceOf(const QString& portName);
+
+// Reads the stored choice (missing -> 1, lowest byte) and makes it the
+// current port name. Done whenever a channel view is created.
+void LoadCurrentPortChoice();
+
+// Makes port n the current port and stores it as "com".
+void StorePortChoice(int port);
+
+}  // namespace radio

@@ -1,0 +1,44 @@
+// The serial link on a real port (QSerialPort). Works without a running Qt
+// event loop, so the command line and the worker thread of a clone run can
+// use it; create, use and destroy it on one thread.
+#pragma once
+
+#include <memory>
+
+#include "link/serial_link.h"
+
+class QSerialPort;
+
+namespace radio {
+
+class QtSerialLink : public SerialLink {
+ public:
+  QtSerialLink();
+  ~QtSerialLink() override;
+
+  // `portName` is a COM name (COM3, \\.\COM12) or a device path; on Linux
+  // and macOS a COM name is resolved through PortDeviceOf.
+  bool Open(const std::string& portName) override;
+  void Configure() override;
+  void FullClear() override;
+  // Discards received bytes only: every write has already reached the
+  // device, and discarding output on Linux would throw it away.
+  void QueueClear() override;
+  bool Write(std::span<const std::uint8_t> bytes) override;
+  bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
+  void Close() override;
+
+ private:
+  std::unique_ptr<QSerialPort> port_;
+};
+
+// Real pauses on the calling thread.
+class SystemClock : public Clock {
+ public:
+  void SleepMs(int ms) override;
+};
+
+// Whether a port can be opened exclusively right now (opened and closed at once).
+bool CanOpenPort(const std::string& portName);
+
+}  // namespace radio
