@@ -1,0 +1,74 @@
+// radioprog-cli read: reads a radio into a .dat file.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "cli/clone_progress.h"
+#include "cli/link_commands.h"
+#include "cli/link_options.h"
+#include "image/bytes.h"
+#include "image/dat_file.h"
+#include "link/qt_serial_link.h"
+#include "shell/app_context.h"
+
+namespace radio::cli {
+namespace {
+
+constexpr std::size_t kPasswordOffset = 0x17D2;  // the document's power-on password
+constexpr std::size_t kPasswordSize = 6;
+
+}  // namespace
+
+int RunRead(const Args& args) {
+  LinkOptions o;
+  if (!ParseLinkOptions(args, "read", o)) return kExitUsage;
+  if (o.ports.size() != 1 || o.output.empty() || !o.files.empty()) {
+    std::fprintf(stderr, "usage: %s\n", kReadUsage);
+    return kExitUsage;
+  }
+  int argc = 1;
+  char name[] = "radioprog-cli";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  LoadProgramSettings();
+
+  // The read compares the radio's password with the document's, so it
+  // starts from a document: the one given, or a new one.
+  RadioImage image{};
+  std::string error;
+  if (!o.input.empty()) {
+    if (!LoadDatFile(o.input, image, error)) {
+      std::fprintf(stderr, "radioprog-cli read: %s\n", error.c_str());
+      return kExitFile;
+    }
+  } else {
+    BandLimitBytes band = kDefaultBandLimitBytes;
+    image = MakeNewImage(band);
+  }
+  if (o.password)
+    WriteTextField(std::span(image).subspan(kPasswordOffset, kPasswordSize), *o.password);
+
+  CancelOnInterrupt();
+  const std::string& port = o.ports.front();
+  CloneResult result;
+  {
+    ProgressBoard board({port}, kReadProgressSteps, isatty(STDERR_FILENO) != 0);
+    CliCloneUi ui(board, 0, o.retries, App().language);
+    QtSerialLink link;
+    SystemClock clock;
+    result = RunClone(link, clock, ui, CloneMode::Read, image, port, App().language);
+  }
+  if (result.outcome != CloneOutcome::Ok) {
+    std::fprintf(stderr, "%s: %s, nothing saved\n", port.c_str(), OutcomeText(result.outcome));
+    return ExitStatusOf(result.outcome);
+  }
+  if (!SaveDatFile(o.output, image, error)) {
+    std::fprintf(stderr, "radioprog-cli read: %s\n", error.c_str());
+    return kExitFile;
+  }
+  std::fprintf(stderr, "%s: read into %s\n", port.c_str(), o.output.c_str());
+  return kExitOk;
+}
+
+}  // namespace radio::cli

@@ -1,0 +1,75 @@
+// radioprog-cli write: writes a .dat file into one radio, or into several
+// radios at once (one per --port), each on a thread of its own.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "cli/clone_progress.h"
+#include "cli/link_commands.h"
+#include "cli/link_options.h"
+#include "image/dat_file.h"
+#include "link/qt_serial_link.h"
+#include "shell/app_context.h"
+
+namespace radio::cli {
+
+int RunWrite(const Args& args) {
+  LinkOptions o;
+  if (!ParseLinkOptions(args, "write", o)) return kExitUsage;
+  if (o.ports.empty() || o.files.size() != 1 || !o.output.empty() || !o.input.empty() ||
+      o.password) {
+    std::fprintf(stderr, "usage: %s\n", kWriteUsage);
+    return kExitUsage;
+  }
+  for (std::size_t i = 0; i < o.ports.size(); ++i) {
+    if (std::count(o.ports.begin(), o.ports.end(), o.ports[i]) > 1) {
+      std::fprintf(stderr, "radioprog-cli write: %s is given twice\n", o.ports[i].c_str());
+      return kExitUsage;
+    }
+  }
+  int argc = 1;
+  char name[] = "radioprog-cli";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  LoadProgramSettings();
+
+  RadioImage image{};
+  std::string error;
+  if (!LoadDatFile(o.files.front(), image, error)) {
+    std::fprintf(stderr, "radioprog-cli write: %s\n", error.c_str());
+    return kExitFile;
+  }
+
+  CancelOnInterrupt();
+  const Language lang = App().language;
+  std::vector<CloneResult> results(o.ports.size());
+  {
+    ProgressBoard board(o.ports, kWriteProgressSteps, isatty(STDERR_FILENO) != 0);
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (std::size_t i = 0; i < o.ports.size(); ++i) {
+      // Each radio gets its own copy of the image: the info phase refreshes
+      // one option bit from the radio it talks to.
+      threads.emplace_back(QThread::create([&, i, copy = image]() mutable {
+        CliCloneUi ui(board, i, o.retries, lang);
+        QtSerialLink link;
+        SystemClock clock;
+        results[i] = RunClone(link, clock, ui, CloneMode::Write, copy, o.ports[i], lang);
+      }));
+      threads.back()->start();
+    }
+    for (auto& t : threads) t->wait();
+  }
+
+  int status = kExitOk;
+  for (std::size_t i = 0; i < o.ports.size(); ++i) {
+    std::fprintf(stderr, "%s: %s\n", o.ports[i].c_str(), OutcomeText(results[i].outcome));
+    if (status == kExitOk) status = ExitStatusOf(results[i].outcome);
+  }
+  return status;
+}
+
+}  // namespace radio::cli

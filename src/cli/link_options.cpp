@@ -1,0 +1,102 @@
+#include "cli/link_options.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <charconv>
+#include <cstdio>
+
+#include "link/port_names.h"
+#include "shell/app_context.h"
+
+namespace radio::cli {
+
+bool ParseLinkOptions(const Args& args, const char* command, LinkOptions& o) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool takesValue = a == "--port" || a == "-o" || a == "--in" || a == "--password" ||
+                            a == "--retries";
+    if (takesValue && i + 1 >= args.size()) {
+      std::fprintf(stderr, "radioprog-cli %s: %s needs a value\n", command, a.c_str());
+      return false;
+    }
+    if (a == "--port") {
+      o.ports.push_back(args[++i]);
+    } else if (a == "-o") {
+      o.output = args[++i];
+    } else if (a == "--in") {
+      o.input = args[++i];
+    } else if (a == "--password") {
+      const std::string& digits = args[++i];
+      if (digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos) {
+        std::fprintf(stderr, "radioprog-cli %s: --password takes up to 6 digits\n", command);
+        return false;
+      }
+      o.password = digits;
+    } else if (a == "--retries") {
+      const std::string& v = args[++i];
+      const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o.retries);
+      if (ec != std::errc() || end != v.data() + v.size() || o.retries < 0) {
+        std::fprintf(stderr, "radioprog-cli %s: --retries takes a number from 0\n", command);
+        return false;
+      }
+    } else if (!a.empty() && a[0] == '-') {
+      std::fprintf(stderr, "radioprog-cli %s: unknown option \"%s\"\n", command, a.c_str());
+      return false;
+    } else {
+      o.files.push_back(a);
+    }
+  }
+  for (const std::string& port : o.ports) {
+    if (!ValidPortArgument(port)) {
+      std::fprintf(stderr, "radioprog-cli %s: \"%s\" is neither COM1 ... COM16 nor a device path\n",
+                   command, port.c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+void LoadProgramSettings() {
+  const QString path = QCoreApplication::applicationDirPath() + "/Program.ini";
+  if (!QFileInfo::exists(path)) return;
+  AppContext& app = App();
+  if (!app.ini.LoadPath(path.toStdString(), false, true, false)) return;
+  app.appName = app.SetupText("AppName");
+  app.languageName = app.SetupText("Language");
+  app.language = app.languageName == "Chinese" ? Language::Chinese : Language::English;
+}
+
+bool ValidPortArgument(const std::string& port) {
+  if (IsDevicePath(port)) return true;
+  const auto n = PortNumberOfName(port);
+  return port.rfind("COM", 0) == 0 && n && *n >= kFirstPort && *n <= kLastPort &&
+         PortDisplayName(*n) == port;
+}
+
+int ExitStatusOf(CloneOutcome outcome) {
+  switch (outcome) {
+    case CloneOutcome::Ok: return kExitOk;
+    case CloneOutcome::PortError: return kExitPort;
+    case CloneOutcome::CommunicationCancelled: return kExitCommunication;
+    case CloneOutcome::CancelledByUser:
+    case CloneOutcome::Interrupted: return kExitInterrupted;
+    case CloneOutcome::BandTypeError: return kExitBandType;
+    case CloneOutcome::PasswordError: return kExitPassword;
+  }
+  return kExitInterrupted;
+}
+
+const char* OutcomeText(CloneOutcome outcome) {
+  switch (outcome) {
+    case CloneOutcome::Ok: return "done";
+    case CloneOutcome::PortError: return "port could not be opened";
+    case CloneOutcome::CommunicationCancelled: return "no answer from the radio";
+    case CloneOutcome::CancelledByUser: return "cancelled";
+    case CloneOutcome::Interrupted: return "transfer interrupted";
+    case CloneOutcome::BandTypeError: return "band type refused";
+    case CloneOutcome::PasswordError: return "password differs";
+  }
+  return "";
+}
+
+}  // namespace radio::cli

@@ -1,0 +1,39 @@
+// What read and write on the command line share: their options, the
+// program's settings (Program.ini's AppName for the per-user port devices)
+// and the exit status of each ending of a clone run.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "image/language.h"
+#include "link/clone_engine.h"
+
+namespace radio::cli {
+
+struct LinkOptions {
+  std::vector<std::string> ports;  // --port, in order
+  std::string output;              // -o
+  std::string input;               // --in
+  std::optional<std::string> password;
+  int retries = 0;
+  std::vector<std::string> files;  // positional arguments
+};
+
+// Parses the options of read and write; prints the fault and returns false
+// on anything it does not know.
+bool ParseLinkOptions(const Args& args, const char* command, LinkOptions& options);
+
+// Loads AppName and Language from Program.ini beside the program, when it is
+// there (the command line never creates or changes it).
+void LoadProgramSettings();
+
+// A port argument as the engine opens it: COMn as typed, or a device path.
+bool ValidPortArgument(const std::string& port);
+
+int ExitStatusOf(CloneOutcome outcome);
+const char* OutcomeText(CloneOutcome outcome);
+
+}  // namespace radio::cli
