@@ -105,7 +105,7 @@ CloneResult RunClone(SerialLink& link, Clock& clock, CloneUi& ui,
                      const std::string& portName, Language lang);
 
 // The same with the direction fixed when the run starts.
-CloneResult RunClone(SerialLink& link, Clock& clock, CloneUi& ui, CloneMode mode,
-                     RadioImage& image, const std::string& portName, Language lang);
+CloneResult RunClone(SerialLink& link, Clock& clock, CloneUi& ui, CloneMode mode, RadioImage& image,
+                     const std::string& portName, Language lang);
 
 }  // namespace radio

@@ -20,10 +20,14 @@ enum class MessageKind {
 // String-table number of a numbered message; 0 for the literal texts.
 constexpr int MessageId(MessageKind kind) {
   switch (kind) {
-    case MessageKind::PortOpenFailed: return 61451;
-    case MessageKind::CommunicationError: return 61449;
-    case MessageKind::ProgramInterrupt: return 61452;
-    default: return 0;
+    case MessageKind::PortOpenFailed:
+      return 61451;
+    case MessageKind::CommunicationError:
+      return 61449;
+    case MessageKind::ProgramInterrupt:
+      return 61452;
+    default:
+      return 0;
   }
 }
 
@@ -36,10 +40,14 @@ inline const char* MessageText(MessageKind kind, Language lang) {
       return "Communication Error, Please check all the connections and the radio power";
     case MessageKind::ProgramInterrupt:
       return "Program Interrupt, Please reset the radio and try again";
-    case MessageKind::BandTypeError: return Tr(lang, "Band type error", "频宽类型错误");
-    case MessageKind::PasswordError: return "Password Error!";
-    case MessageKind::ReadSuccessfully: return Tr(lang, "Read Successfully", "读数据成功");
-    case MessageKind::WriteSuccessfully: return Tr(lang, "Write Successfully", "写数据成功");
+    case MessageKind::BandTypeError:
+      return Tr(lang, "Band type error", "频宽类型错误");
+    case MessageKind::PasswordError:
+      return "Password Error!";
+    case MessageKind::ReadSuccessfully:
+      return Tr(lang, "Read Successfully", "读数据成功");
+    case MessageKind::WriteSuccessfully:
+      return Tr(lang, "Write Successfully", "写数据成功");
   }
   return "";
 }

@@ -30,7 +30,7 @@ struct LinkEvent {
   std::vector<std::uint8_t> bytes;  // written, or received by a read
   std::size_t requested = 0;        // read size
   int sleepMs = 0;
-  std::int64_t timeUs = 0;          // virtual time when the call returned
+  std::int64_t timeUs = 0;  // virtual time when the call returned
 };
 
 class SimulatedLink : public SerialLink, public Clock {
@@ -68,6 +68,8 @@ class SimulatedLink : public SerialLink, public Clock {
   std::vector<LinkEvent> events_;
   std::string portName_;
   std::int64_t nowUs_ = 0;
+  std::int64_t pcLineFreeUs_ = 0;     // when the PC's last byte has left
+  std::int64_t radioLineFreeUs_ = 0;  // when the radio's last byte has arrived
   std::int64_t sleptUs_ = 0;
   bool open_ = false;
 };

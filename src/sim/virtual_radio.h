@@ -11,14 +11,12 @@
 #include <vector>
 
 #include "image/radio_image.h"
+#include "link/clone_frames.h"
 
 namespace radio {
 
 using RadioMemory = std::array<std::uint8_t, kRadioMemorySize>;
 
-constexpr std::uint16_t kBandTypeAddress = 0x0FD1;
-constexpr std::uint16_t kPasswordAddress = 0x0FE2;  // 6 bytes
-constexpr std::uint8_t kAck = 0x06;
 constexpr std::uint8_t kBadAck = 0x15;  // what a confused radio answers instead of 06
 
 // A radio with a new image's settings (mapped through the radio addresses),
@@ -29,12 +27,12 @@ RadioMemory MakePlausibleRadioMemory();
 void SetRadioPassword(RadioMemory& memory, std::string_view digits);
 
 struct VirtualRadioFaults {
-  bool noAnswer = false;              // never sends a byte
-  int ignoreWakeUps = 0;              // the first N complete wake-ups get no answer
-  int noiseBeforeWakeUpAck = 0;       // bytes of noise sent before each wake-up 06
-  int silentAfterChunks = -1;         // after N read/write frames, silent for good
-  int badAckAfterChunks = -1;         // after N read/write frames, acknowledges with 0x15
-  int missingIdentifyAcks = 0;        // the first N identify acknowledges get no answer
+  bool noAnswer = false;         // never sends a byte
+  int ignoreWakeUps = 0;         // the first N complete wake-ups get no answer
+  int noiseBeforeWakeUpAck = 0;  // bytes of noise sent before each wake-up 06
+  int silentAfterChunks = -1;    // after N read/write frames, silent for good
+  int badAckAfterChunks = -1;    // after N read/write frames, acknowledges with 0x15
+  int missingIdentifyAcks = 0;   // the first N identify acknowledges get no answer
 };
 
 struct RadioFrame {
