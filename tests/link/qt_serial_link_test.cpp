@@ -180,3 +180,10 @@ TEST_F(PortSettingsTest, OverriddenComNameOpensThePseudoTerminal) {
 
 }  // namespace
 }  // namespace radio
+
+// QSerialPort wants a Qt application on the main thread.
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
