@@ -1,0 +1,67 @@
+// The Read (32773), Write (32774) and Com Setup (32777) commands of a
+// channel view. Read and Write set the direction and show the Process
+// dialog; its Start runs the clone run on a worker thread.
+//
+// Unlike a mode flag that any later command may flip, the dialog's caption
+// always names the direction Start will perform, the direction is fixed
+// when Start is pressed, and Read and Write are refused (CanRead/CanWrite
+// false) while a run is going, so a user who asked to read never
+// overwrites the radio.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "link/clone_engine.h"
+
+namespace radio {
+
+class CProgramView;
+class CProcessDlg;
+class CloneRunner;
+class SerialLink;
+class Clock;
+
+class RadioCommands : public QObject {
+  Q_OBJECT
+ public:
+  // Creates the view's Process dialog. The real serial port and clock are
+  // used unless a test supplies others.
+  explicit RadioCommands(CProgramView& view, SerialLink* link = nullptr, Clock* clock = nullptr);
+  ~RadioCommands() override;
+
+  void OnRead();
+  void OnWrite();
+  void OnComSetup();
+
+  // Menu state: both false while a run is going.
+  bool CanRead() const { return !IsRunning(); }
+  bool CanWrite() const { return !IsRunning(); }
+  bool IsRunning() const;
+
+  CloneMode Mode() const { return mode_; }
+  CProcessDlg& ProcessDialog() { return *dialog_; }
+  // How the last run ended.
+  const CloneResult& LastResult() const;
+
+ signals:
+  // A run started or ended: the frame disables the commands that edit the
+  // image (and Read/Write) meanwhile.
+  void runningChanged(bool running);
+
+ private:
+  void ShowFor(CloneMode mode);
+  void OnStartRequested();
+  void OnRunFinished();
+
+  CProgramView& view_;
+  CProcessDlg* dialog_ = nullptr;
+  std::unique_ptr<SerialLink> ownLink_;
+  std::unique_ptr<Clock> ownClock_;
+  SerialLink* link_;
+  Clock* clock_;
+  std::unique_ptr<CloneRunner> runner_;
+  CloneMode mode_ = CloneMode::Read;
+};
+
+}  // namespace radio
