@@ -3,17 +3,22 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "cli/link_commands.h"
 #include "cli/link_options.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
 #include "link/qt_serial_link.h"
 
 namespace radio::cli {
+namespace {
 
-int RunPorts(const Args& args) {
+constexpr const char kUsage[] =
+    "ports";
+
+}  // namespace
+
+static int RunPorts(const Args& args) {
   if (!args.empty()) {
-    std::fprintf(stderr, "usage: %s\n", kPortsUsage);
+    std::fprintf(stderr, "usage: %s\n", kUsage);
     return kExitUsage;
   }
   int argc = 1;
@@ -29,5 +34,7 @@ int RunPorts(const Args& args) {
   }
   return kExitOk;
 }
+
+extern const CliCommand kPortsCommand = {"ports", kUsage, RunPorts};
 
 }  // namespace radio::cli

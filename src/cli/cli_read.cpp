@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "cli/clone_progress.h"
-#include "cli/link_commands.h"
 #include "cli/link_options.h"
 #include "image/bytes.h"
 #include "image/dat_file.h"
@@ -15,16 +14,19 @@
 namespace radio::cli {
 namespace {
 
+constexpr const char kUsage[] =
+    "read --port PORT -o FILE.dat [--password DIGITS] [--retries N] [--in FILE.dat]";
+
 constexpr std::size_t kPasswordOffset = 0x17D2;  // the document's power-on password
 constexpr std::size_t kPasswordSize = 6;
 
 }  // namespace
 
-int RunRead(const Args& args) {
+static int RunRead(const Args& args) {
   LinkOptions o;
   if (!ParseLinkOptions(args, "read", o)) return kExitUsage;
   if (o.ports.size() != 1 || o.output.empty() || !o.files.empty()) {
-    std::fprintf(stderr, "usage: %s\n", kReadUsage);
+    std::fprintf(stderr, "usage: %s\n", kUsage);
     return kExitUsage;
   }
   int argc = 1;
@@ -70,5 +72,7 @@ int RunRead(const Args& args) {
   std::fprintf(stderr, "%s: read into %s\n", port.c_str(), o.output.c_str());
   return kExitOk;
 }
+
+extern const CliCommand kReadCommand = {"read", kUsage, RunRead};
 
 }  // namespace radio::cli

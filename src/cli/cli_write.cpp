@@ -9,20 +9,25 @@
 #include <memory>
 
 #include "cli/clone_progress.h"
-#include "cli/link_commands.h"
 #include "cli/link_options.h"
 #include "image/dat_file.h"
 #include "link/qt_serial_link.h"
 #include "shell/app_context.h"
 
 namespace radio::cli {
+namespace {
 
-int RunWrite(const Args& args) {
+constexpr const char kUsage[] =
+    "write --port PORT [--port PORT2 ...] FILE.dat [--retries N]";
+
+}  // namespace
+
+static int RunWrite(const Args& args) {
   LinkOptions o;
   if (!ParseLinkOptions(args, "write", o)) return kExitUsage;
   if (o.ports.empty() || o.files.size() != 1 || !o.output.empty() || !o.input.empty() ||
       o.password) {
-    std::fprintf(stderr, "usage: %s\n", kWriteUsage);
+    std::fprintf(stderr, "usage: %s\n", kUsage);
     return kExitUsage;
   }
   for (std::size_t i = 0; i < o.ports.size(); ++i) {
@@ -71,5 +76,7 @@ int RunWrite(const Args& args) {
   }
   return status;
 }
+
+extern const CliCommand kWriteCommand = {"write", kUsage, RunWrite};
 
 }  // namespace radio::cli

@@ -1,17 +1,24 @@
 #include "cli/commands.h"
 
-#include "cli/link_commands.h"
-
 namespace radio::cli {
 
 // One declaration and one table line per subcommand.
+extern const CliCommand kNewCommand;
+extern const CliCommand kInfoCommand;
+extern const CliCommand kChannelsCommand;
+extern const CliCommand kReadCommand;
+extern const CliCommand kWriteCommand;
+extern const CliCommand kPortsCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
       {"", "", nullptr},
-      {"read", kReadUsage, RunRead},
-      {"write", kWriteUsage, RunWrite},
-      {"ports", kPortsUsage, RunPorts},
+      kNewCommand,
+      kInfoCommand,
+      kChannelsCommand,
+      kReadCommand,
+      kWriteCommand,
+      kPortsCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }

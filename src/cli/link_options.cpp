@@ -1,10 +1,9 @@
 #include "cli/link_options.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <charconv>
 #include <cstdio>
 
+#include "cli/program_ini.h"
 #include "link/port_names.h"
 #include "shell/app_context.h"
 
@@ -57,10 +56,8 @@ bool ParseLinkOptions(const Args& args, const char* command, LinkOptions& o) {
 }
 
 void LoadProgramSettings() {
-  const QString path = QCoreApplication::applicationDirPath() + "/Program.ini";
-  if (!QFileInfo::exists(path)) return;
   AppContext& app = App();
-  if (!app.ini.LoadPath(path.toStdString(), false, true, false)) return;
+  if (!LoadProgramIni(app.ini)) return;
   app.appName = app.SetupText("AppName");
   app.languageName = app.SetupText("Language");
   app.language = app.languageName == "Chinese" ? Language::Chinese : Language::English;
