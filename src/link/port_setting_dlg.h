@@ -30,7 +30,9 @@ class CPortSettingDlg : public QDialog {
   // The selected port, 0 when none is.
   int SelectedPort() const;
 
- protected:
+ public slots:
+  // OK: the selected port becomes current and is stored; none selected
+  // changes nothing.
   void accept() override;
 
  private:

@@ -1,0 +1,349 @@
+// Widget tests of the Port Setting and Process dialogs and of the Read and
+// Write commands, with the virtual radio behind an in-process link.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <set>
+
+#include "channels/program_view.h"
+#include "image/program_doc.h"
+#include "link/port_setting_dlg.h"
+#include "link/process_dlg.h"
+#include "link/radio_commands.h"
+#include "shell/app_context.h"
+#include "shell/settings_store.h"
+#include "sim/simulated_link.h"
+#include "sim/virtual_radio.h"
+
+namespace radio {
+namespace {
+
+// Answers every message box that appears with `button`, noting its text.
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(QMessageBox::StandardButton button) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, button] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box || !box->isVisible()) continue;
+        texts.push_back(box->text());
+        box->button(button)->click();
+      }
+    });
+    timer_.start(5);
+  }
+  std::vector<QString> texts;
+
+ private:
+  QTimer timer_;
+};
+
+// ---------------------------------------------------------------- Process
+
+TEST(ProcessDlg, ShowsAfreshWithItsTitle) {
+  QWidget owner;
+  CProcessDlg dlg(&owner);
+  dlg.SetTitleText("Read Data");
+  dlg.ShowDialog();
+  EXPECT_TRUE(dlg.isVisible());
+  EXPECT_FALSE(dlg.isModal());
+  EXPECT_EQ(dlg.windowTitle(), "Read Data");
+  EXPECT_EQ(dlg.ProgressBar()->minimum(), 0);
+  EXPECT_EQ(dlg.ProgressBar()->maximum(), 191);
+  EXPECT_EQ(dlg.ProgressBar()->value(), 0);
+  EXPECT_EQ(dlg.StatusLabel()->text(), "Not start yet");
+  EXPECT_TRUE(dlg.StartButton()->isEnabled());
+  EXPECT_TRUE(dlg.StartButton()->isDefault());
+  EXPECT_NE(dlg.findChild<QLabel*>(), nullptr);
+  bool labelFound = false;
+  for (QLabel* l : dlg.findChildren<QLabel*>()) labelFound |= l->text() == "Progress：";
+  EXPECT_TRUE(labelFound);
+}
+
+TEST(ProcessDlg, CancelBeforeStartClosesWithoutARequest) {
+  QWidget owner;
+  CProcessDlg dlg(&owner);
+  QSignalSpy start(&dlg, &CProcessDlg::startRequested);
+  dlg.ShowDialog();
+  QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_TRUE(dlg.CancelFlag());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(start.count(), 0);
+  // Shown again, it starts afresh.
+  dlg.ShowDialog();
+  EXPECT_FALSE(dlg.CancelFlag());
+  EXPECT_TRUE(dlg.StartButton()->isEnabled());
+}
+
+TEST(ProcessDlg, StartIsPostedOnceAndCancelDuringARunOnlyRaisesTheFlag) {
+  QWidget owner;
+  CProcessDlg dlg(&owner);
+  QSignalSpy start(&dlg, &CProcessDlg::startRequested);
+  QSignalSpy cancel(&dlg, &CProcessDlg::cancelRequested);
+  dlg.ShowDialog();
+  QTest::mouseClick(dlg.StartButton(), Qt::LeftButton);
+  EXPECT_FALSE(dlg.StartButton()->isEnabled());
+  EXPECT_EQ(start.count(), 0);  // posted: Start's handler returns first
+  QTest::mouseClick(dlg.StartButton(), Qt::LeftButton);
+  QTest::keyClick(&dlg, Qt::Key_Return);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(start.count(), 1);
+
+  QTest::keyClick(&dlg, Qt::Key_Escape);
+  EXPECT_TRUE(dlg.isVisible());
+  EXPECT_TRUE(dlg.CancelFlag());
+  EXPECT_EQ(cancel.count(), 1);
+  dlg.close();  // the close box
+  EXPECT_TRUE(dlg.isVisible());
+  QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+  EXPECT_TRUE(dlg.isVisible());
+  EXPECT_EQ(cancel.count(), 3);
+  dlg.CloseDialog();  // what the run does at its next pump point
+  EXPECT_FALSE(dlg.isVisible());
+}
+
+TEST(ProcessDlg, CaptionFollowsTheTitleWhileShown) {
+  QWidget owner;
+  CProcessDlg dlg(&owner);
+  dlg.SetTitleText("Read Data");
+  dlg.ShowDialog();
+  dlg.SetTitleText("Write Data");
+  EXPECT_EQ(dlg.windowTitle(), "Write Data");
+}
+
+// ----------------------------------------------------------- Port Setting
+
+class PortSettingDlgTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+    savedName_ = App().appName;
+    savedPort_ = App().currentPort;
+    App().appName = "PortSettingDlgTest";
+  }
+  void TearDown() override {
+    App().appName = savedName_;
+    App().currentPort = savedPort_;
+  }
+  // A probe that opens the named ports only, noting what was probed.
+  CPortSettingDlg::Probe ProbeOf(std::set<std::string> openable) {
+    return [this, openable](const std::string& name) {
+      probed_.push_back(name);
+      return openable.count(name) != 0;
+    };
+  }
+  QTemporaryDir dir_;
+  QString savedName_, savedPort_;
+  std::vector<std::string> probed_;
+};
+
+TEST_F(PortSettingDlgTest, ButtonsFollowTheProbeAndShowTheirDevices) {
+  App().currentPort = "\\\\.\\COM12";
+  CPortSettingDlg dlg(nullptr, ProbeOf({"COM3", "COM10", "\\\\.\\COM12"}));
+  EXPECT_EQ(dlg.windowTitle(), "Port Setting");
+  for (int n = 1; n <= 16; ++n) {
+    QRadioButton* b = dlg.PortButton(n);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->text(), QString("COM%1").arg(n));
+    EXPECT_EQ(b->objectName(), QString::number(1006 + n));
+    EXPECT_EQ(b->isEnabled(), n == 3 || n == 10 || n == 12) << n;
+    EXPECT_FALSE(b->toolTip().isEmpty());
+  }
+  EXPECT_EQ(dlg.PortButton(1)->toolTip(), "/dev/ttyUSB0");
+  // Port 10 is probed under its plain name, 11 on with the device prefix.
+  EXPECT_EQ(probed_[9], "COM10");
+  EXPECT_EQ(probed_[10], "\\\\.\\COM11");
+  EXPECT_EQ(dlg.SelectedPort(), 12);
+}
+
+TEST_F(PortSettingDlgTest, BusyCurrentPortIsNotPreselected) {
+  App().currentPort = "COM3";
+  CPortSettingDlg dlg(nullptr, ProbeOf({"COM4"}));
+  EXPECT_EQ(dlg.SelectedPort(), 0);
+}
+
+TEST_F(PortSettingDlgTest, OkStoresTheChoiceAndSetsTheCurrentPort) {
+  App().currentPort = "COM1";
+  {
+    CPortSettingDlg dlg(nullptr, ProbeOf({"COM1", "\\\\.\\COM12"}));
+    dlg.PortButton(12)->setChecked(true);
+    dlg.accept();
+  }
+  EXPECT_EQ(App().currentPort, "\\\\.\\COM12");
+  EXPECT_EQ(SettingsStore(App().appName).ReadCom(), 12u);
+  {
+    CPortSettingDlg dlg(nullptr, ProbeOf({"COM3"}));
+    dlg.PortButton(3)->setChecked(true);
+    dlg.reject();  // Cancel changes nothing
+  }
+  EXPECT_EQ(App().currentPort, "\\\\.\\COM12");
+  {
+    CPortSettingDlg dlg(nullptr, ProbeOf({"COM3"}));
+    dlg.PortButton(3)->setChecked(true);
+    dlg.accept();
+  }
+  EXPECT_EQ(App().currentPort, "COM3");
+  EXPECT_EQ(SettingsStore(App().appName).ReadCom(), 3u);
+}
+
+TEST_F(PortSettingDlgTest, OkWithNothingSelectedChangesNothing) {
+  App().currentPort = "COM5";
+  CPortSettingDlg dlg(nullptr, ProbeOf({}));
+  EXPECT_EQ(dlg.SelectedPort(), 0);
+  dlg.accept();
+  EXPECT_EQ(App().currentPort, "COM5");
+  EXPECT_FALSE(SettingsStore(App().appName).ReadCom().has_value());
+}
+
+// ------------------------------------------------------ Read and Write
+
+class RadioCommandsTest : public testing::Test {
+ protected:
+  RadioCommandsTest() : link_(radio_), view_(doc_), commands_(view_, &link_, &link_) {
+    BandLimitBytes band = kDefaultBandLimitBytes;
+    doc_.OnNewDocument(band, Language::English, "test");
+    view_.OnInitialUpdate();
+  }
+  // Presses Start and lets the posted request reach the commands, without
+  // letting the run's end be handled yet.
+  void PressStart() {
+    QTest::mouseClick(commands_.ProcessDialog().StartButton(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(&commands_.ProcessDialog());
+  }
+  bool WaitForEnd() {
+    QSignalSpy spy(&commands_, &RadioCommands::runningChanged);
+    return !commands_.IsRunning() || spy.wait(10000);
+  }
+  VirtualRadio radio_;
+  SimulatedLink link_;
+  CProgramDoc doc_;
+  CProgramView view_;
+  RadioCommands commands_;
+};
+
+TEST_F(RadioCommandsTest, CancelBeforeStartTouchesNoPort) {
+  commands_.OnRead();
+  EXPECT_EQ(commands_.ProcessDialog().windowTitle(), "Read Data");
+  QTest::mouseClick(commands_.ProcessDialog().CancelButton(), Qt::LeftButton);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(commands_.ProcessDialog().isVisible());
+  EXPECT_TRUE(link_.Events().empty());
+  EXPECT_FALSE(commands_.IsRunning());
+}
+
+TEST_F(RadioCommandsTest, CaptionAlwaysNamesTheDirectionStartWillTake) {
+  commands_.OnRead();
+  commands_.OnWrite();
+  EXPECT_EQ(commands_.Mode(), CloneMode::Write);
+  EXPECT_EQ(commands_.ProcessDialog().windowTitle(), "Write Data");
+  commands_.OnRead();
+  EXPECT_EQ(commands_.Mode(), CloneMode::Read);
+  EXPECT_EQ(commands_.ProcessDialog().windowTitle(), "Read Data");
+}
+
+TEST_F(RadioCommandsTest, DirectionIsFixedWhenStartIsPressed) {
+  const RadioMemory before = radio_.Memory();
+  commands_.OnRead();
+  QTest::mouseClick(commands_.ProcessDialog().StartButton(), Qt::LeftButton);
+  commands_.OnWrite();  // after Start, before the run has begun
+  EXPECT_EQ(commands_.Mode(), CloneMode::Read);
+  EXPECT_EQ(commands_.ProcessDialog().windowTitle(), "Read Data");
+  QCoreApplication::sendPostedEvents(&commands_.ProcessDialog());
+  EXPECT_TRUE(commands_.IsRunning());
+  EXPECT_FALSE(commands_.CanRead());
+  EXPECT_FALSE(commands_.CanWrite());
+  commands_.OnWrite();
+  EXPECT_EQ(commands_.Mode(), CloneMode::Read);
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(commands_.LastResult().mode, CloneMode::Read);
+  EXPECT_EQ(radio_.Memory(), before);  // nothing was written into the radio
+  EXPECT_TRUE(commands_.CanWrite());
+}
+
+TEST_F(RadioCommandsTest, CompleteReadFillsImageAndGrid) {
+  commands_.OnRead();
+  PressStart();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(commands_.LastResult().outcome, CloneOutcome::Ok);
+  EXPECT_FALSE(commands_.ProcessDialog().isVisible());
+  EXPECT_EQ(commands_.ProcessDialog().ProgressBar()->value(), 191);
+  for (std::size_t a = 0; a < kRadioMemorySize; ++a)
+    ASSERT_EQ(doc_.Image()[*ImageOffsetOfRadioAddress(a)], radio_.Memory()[a]) << a;
+  EXPECT_EQ(view_.CellText(1, 1), "350.00000");
+  EXPECT_FALSE(doc_.IsModified());
+  EXPECT_FALSE(link_.IsOpen());
+  EXPECT_TRUE(view_.isEnabled());
+}
+
+TEST_F(RadioCommandsTest, BrokenReadKeepsItsChunksButNotTheGrid) {
+  radio_.Faults().silentAfterChunks = 10;
+  const QString gridBefore = view_.CellText(1, 1);
+  MessageBoxAnswerer answerer(QMessageBox::Ok);
+  commands_.OnRead();
+  PressStart();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(commands_.LastResult().outcome, CloneOutcome::Interrupted);
+  ASSERT_EQ(answerer.texts.size(), 1u);
+  EXPECT_EQ(answerer.texts[0], "Program Interrupt, Please reset the radio and try again");
+  // The first channel arrived; the grid still shows what it showed.
+  for (std::size_t i = 0; i < 24; ++i) EXPECT_EQ(doc_.Image()[i], radio_.Memory()[i]);
+  EXPECT_EQ(view_.CellText(1, 1), gridBefore);
+  EXPECT_FALSE(commands_.ProcessDialog().isVisible());
+  EXPECT_FALSE(link_.IsOpen());
+}
+
+TEST_F(RadioCommandsTest, WriteProgramsTheRadio) {
+  doc_.Image()[0x0C30 - 1] = 0x5A;  // last byte of the lower area
+  view_.FillFromImage();
+  commands_.OnWrite();
+  PressStart();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(commands_.LastResult().outcome, CloneOutcome::Ok);
+  EXPECT_EQ(commands_.ProcessDialog().ProgressBar()->value(), 189);
+  EXPECT_EQ(radio_.Memory()[0x0C2F], 0x5A);
+  EXPECT_EQ(radio_.Memory()[0x0FD1], 0x03);
+}
+
+TEST_F(RadioCommandsTest, CancelRaisedBeforeTheRunBeginsEndsItQuietly) {
+  view_.CommitToImage();  // what every run does first
+  const RadioImage before = doc_.Image();
+  MessageBoxAnswerer answerer(QMessageBox::Ok);
+  commands_.OnRead();
+  QTest::mouseClick(commands_.ProcessDialog().StartButton(), Qt::LeftButton);
+  QTest::keyClick(&commands_.ProcessDialog(), Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(&commands_.ProcessDialog());
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(commands_.LastResult().outcome, CloneOutcome::CancelledByUser);
+  EXPECT_TRUE(answerer.texts.empty());
+  EXPECT_TRUE(radio_.Frames().empty());
+  EXPECT_FALSE(link_.IsOpen());
+  EXPECT_FALSE(commands_.ProcessDialog().isVisible());
+  EXPECT_EQ(doc_.Image(), before);
+}
+
+TEST_F(RadioCommandsTest, SilentRadioAsksRetryThenCancelEndsSilently) {
+  radio_.Faults().noAnswer = true;
+  MessageBoxAnswerer answerer(QMessageBox::Cancel);
+  commands_.OnRead();
+  PressStart();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(commands_.LastResult().outcome, CloneOutcome::CommunicationCancelled);
+  ASSERT_EQ(answerer.texts.size(), 1u);
+  EXPECT_EQ(answerer.texts[0],
+            "Communication Error, Please check all the connections and the radio power");
+}
+
+}  // namespace
+}  // namespace radio
