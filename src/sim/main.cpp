@@ -38,12 +38,13 @@ struct Options {
   std::optional<std::string> password;
   radio::VirtualRadioFaults faults;
   int baud = 0;
+  bool stats = false;
 };
 
 const char kUsage[] =
     "usage: radioprog-sim [--link PATH] [--memory FILE] [--band-type N] [--password DIGITS]\n"
     "                     [--no-answer] [--ignore-wakeups N] [--drop-after N]\n"
-    "                     [--bad-ack-after N] [--pace BAUD]\n";
+    "                     [--bad-ack-after N] [--pace BAUD] [--stats]\n";
 
 bool ParseInt(std::string_view text, int& out, int min, int max) {
   int v = 0;
@@ -65,6 +66,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     };
     if (arg == "--no-answer") {
       o.faults.noAnswer = true;
+    } else if (arg == "--stats") {
+      o.stats = true;
     } else if (arg == "--link" || arg == "--memory") {
       const char* v = value();
       if (!v) {
@@ -219,6 +222,10 @@ int main(int argc, char** argv) {
   std::printf("%s\n", pty.DevicePath().c_str());
   std::fflush(stdout);
   pty.Serve(stopPipe[0]);
+  if (options.stats)
+    std::fprintf(stderr, "bytes from PC %llu, to PC %llu\n",
+                 static_cast<unsigned long long>(pty.BytesFromPc()),
+                 static_cast<unsigned long long>(pty.BytesToPc()));
 
   if (!options.linkPath.empty()) {
     std::error_code ec;

@@ -63,6 +63,7 @@ void PtyRadio::TakeFromPc() {
     const ssize_t n = read(master_, buf, sizeof buf);
     if (n <= 0) return;
     const auto now = Clock::now();
+    bytesFromPc_ += static_cast<std::uint64_t>(n);
     for (ssize_t i = 0; i < n; ++i) {
       rxFree_ = std::max(rxFree_, now) + byteTime_;
       receiving_.push_back({buf[i], rxFree_});
@@ -105,6 +106,7 @@ void PtyRadio::DeliverDue(TimePoint now) {
     const ssize_t n = write(master_, out.data() + done, out.size() - done);
     if (n > 0) {
       done += static_cast<std::size_t>(n);
+      bytesToPc_ += static_cast<std::uint64_t>(n);
     } else if (n < 0 && errno == EAGAIN) {
       pollfd p{master_, POLLOUT, 0};
       poll(&p, 1, 10);

@@ -30,6 +30,10 @@ class PtyRadio {
   // Called after each write frame the radio has answered.
   void OnWriteFrame(std::function<void()> callback) { onWrite_ = std::move(callback); }
 
+  // Bytes that crossed the line each way so far.
+  std::uint64_t BytesFromPc() const { return bytesFromPc_; }
+  std::uint64_t BytesToPc() const { return bytesToPc_; }
+
   // Serves until a byte arrives on `stopFd` (a self-pipe written by a
   // signal handler) or that descriptor closes.
   void Serve(int stopFd);
@@ -53,6 +57,8 @@ class PtyRadio {
   TimePoint rxFree_{};           // when the PC -> radio wire is free again
   TimePoint txFree_{};           // when the radio -> PC wire is free again
   std::function<void()> onWrite_;
+  std::uint64_t bytesFromPc_ = 0;
+  std::uint64_t bytesToPc_ = 0;
 };
 
 }  // namespace radio
