@@ -1,0 +1,219 @@
+// End to end over a real pseudo-terminal: radioprog-sim plays the radio,
+// radioprog-cli reads and writes it through the serial port code.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "cli/cli_command.h"
+#include "image/radio_image.h"
+#include "link/qt_serial_link.h"
+
+namespace radio {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const QString kProgramDir = RADIOPROG_PROGRAM_DIR;
+const char kPortText[] =
+    "Could not Open the Port, Please check whether the Port are occupied or the device are ok";
+const char kInterruptText[] = "Program Interrupt, Please reset the radio and try again";
+
+Bytes ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const fs::path& path, const Bytes& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// radioprog-sim for the life of the object; stopped with SIGTERM.
+class Sim {
+ public:
+  explicit Sim(QStringList args) {
+    process_.start(kProgramDir + "/radioprog-sim", args);
+    if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
+      device_ = QString::fromUtf8(process_.readLine()).trimmed();
+  }
+  ~Sim() { Stop(); }
+  // Ends the radio; its memory file is complete afterwards.
+  void Stop() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) process_.kill();
+  }
+  bool Running() const { return process_.state() == QProcess::Running; }
+  int ExitCode() const { return process_.exitCode(); }
+  const QString& Device() const { return device_; }
+
+ private:
+  QProcess process_;
+  QString device_;
+};
+
+struct CliRun {
+  int status = -1;
+  QString err;
+};
+
+CliRun RunCli(const QStringList& args, int timeoutMs = 20000) {
+  QProcess cli;
+  cli.start(kProgramDir + "/radioprog-cli", args);
+  CliRun run;
+  if (!cli.waitForFinished(timeoutMs)) {
+    cli.kill();
+    cli.waitForFinished();
+    run.err = "timed out";
+    return run;
+  }
+  run.status = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+  run.err = QString::fromUtf8(cli.readAllStandardError());
+  return run;
+}
+
+class CliLinkTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  fs::path Path(const char* name) const { return fs::path(dir_.path().toStdString()) / name; }
+  QString QPath(const char* name) const { return QString::fromStdString(Path(name).string()); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(CliLinkTest, ReadModifyWriteReadRoundTrip) {
+  Sim sim({"--memory", QPath("radio.bin"), "--link", QPath("cable")});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  EXPECT_TRUE(fs::is_symlink(Path("cable")));
+
+  // Read through the symlink, as a user with a fixed device name would.
+  CliRun run = RunCli({"read", "--port", QPath("cable"), "-o", QPath("first.dat")});
+  ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
+  const Bytes memory = ReadFile(Path("radio.bin"));
+  Bytes first = ReadFile(Path("first.dat"));
+  ASSERT_EQ(memory.size(), kRadioMemorySize);
+  ASSERT_EQ(first.size(), kImageSize);
+  for (std::size_t a = 0; a < kRadioMemorySize; ++a)
+    ASSERT_EQ(first[*ImageOffsetOfRadioAddress(a)], memory[a]) << "radio address " << a;
+
+  // Change a channel, the last lower-area byte, an upper-area byte and the
+  // identification row (which a write must leave alone).
+  Bytes changed = first;
+  for (std::size_t i = 0; i < 24; ++i) changed[4 * kBlockSize + i] = static_cast<std::uint8_t>(i);
+  changed[0x0C2F] ^= 0x5A;
+  changed[*ImageOffsetOfRadioAddress(0x0C30)] ^= 0xFF;
+  changed[*ImageOffsetOfRadioAddress(0x0FD4)] ^= 0xFF;
+  changed[*ImageOffsetOfRadioAddress(0x0FF0)] ^= 0xFF;
+  WriteFile(Path("changed.dat"), changed);
+  run = RunCli({"write", "--port", sim.Device(), QPath("changed.dat")});
+  ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
+
+  // Read again into a copy of the changed document: everything the write
+  // sent comes back, the radio's own rows keep their bytes.
+  run = RunCli({"read", "--port", sim.Device(), "--in", QPath("changed.dat"), "-o",
+                QPath("second.dat")});
+  ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
+  const Bytes second = ReadFile(Path("second.dat"));
+  Bytes expected = changed;
+  expected[*ImageOffsetOfRadioAddress(0x0FD4)] = first[*ImageOffsetOfRadioAddress(0x0FD4)];
+  expected[*ImageOffsetOfRadioAddress(0x0FF0)] = first[*ImageOffsetOfRadioAddress(0x0FF0)];
+  expected[*ImageOffsetOfRadioAddress(0x0FD1)] = 0x03;
+  EXPECT_EQ(second, expected);
+
+  // The memory file holds what the radio holds.
+  sim.Stop();
+  EXPECT_EQ(sim.ExitCode(), 0);
+  EXPECT_FALSE(fs::exists(Path("cable")));
+  const Bytes saved = ReadFile(Path("radio.bin"));
+  ASSERT_EQ(saved.size(), kRadioMemorySize);
+  for (std::size_t a = 0; a < kRadioMemorySize; ++a)
+    ASSERT_EQ(saved[a], second[*ImageOffsetOfRadioAddress(a)]) << "radio address " << a;
+}
+
+TEST_F(CliLinkTest, DropMidTransferIsInterruptedAndSavesNothing) {
+  Sim sim({"--drop-after", "40"});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  const CliRun run = RunCli({"read", "--port", sim.Device(), "-o", QPath("out.dat")});
+  EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(kInterruptText)) << run.err.toStdString();
+  EXPECT_FALSE(fs::exists(Path("out.dat")));
+}
+
+TEST_F(CliLinkTest, FailedReadLeavesAnExistingFileAlone) {
+  Sim sim({"--bad-ack-after", "5"});
+  const Bytes old(kImageSize, 0x42);
+  WriteFile(Path("out.dat"), old);
+  const CliRun run = RunCli({"read", "--port", sim.Device(), "-o", QPath("out.dat")});
+  EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
+  EXPECT_EQ(ReadFile(Path("out.dat")), old);
+}
+
+TEST_F(CliLinkTest, BusyPortIsRefused) {
+  Sim sim({});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  QtSerialLink holder;  // another program has the port
+  ASSERT_TRUE(holder.Open(sim.Device().toStdString()));
+  const CliRun run = RunCli({"read", "--port", sim.Device(), "-o", QPath("out.dat")});
+  EXPECT_EQ(run.status, cli::kExitPort) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(kPortText)) << run.err.toStdString();
+  EXPECT_FALSE(fs::exists(Path("out.dat")));
+  holder.Close();
+}
+
+TEST_F(CliLinkTest, PasswordAndBandTypeRefusals) {
+  {
+    Sim sim({"--password", "1234"});
+    CliRun run = RunCli({"read", "--port", sim.Device(), "-o", QPath("out.dat")});
+    EXPECT_EQ(run.status, cli::kExitPassword) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Password Error!"));
+    EXPECT_FALSE(fs::exists(Path("out.dat")));
+  }
+  {
+    Sim sim({"--band-type", "5"});
+    const CliRun run = RunCli({"write", "--port", sim.Device(), QPath("none.dat")});
+    EXPECT_EQ(run.status, cli::kExitFile);  // no such document
+    WriteFile(Path("doc.dat"), Bytes(kImageSize, 0xFF));
+    const CliRun refused = RunCli({"write", "--port", sim.Device(), QPath("doc.dat")});
+    EXPECT_EQ(refused.status, cli::kExitBandType) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("Band type error"));
+  }
+}
+
+TEST_F(CliLinkTest, WritesSeveralRadiosAtOnceAndReportsEach) {
+  Sim good({"--memory", QPath("a.bin")});
+  Sim dropping({"--drop-after", "20"});
+  Bytes doc(kImageSize, 0xFF);
+  doc[0] = 0x12;
+  WriteFile(Path("doc.dat"), doc);
+  const CliRun run = RunCli({"write", "--port", good.Device(), "--port", dropping.Device(),
+                             QPath("doc.dat")});
+  EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(good.Device() + ": done")) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(dropping.Device() + ": transfer interrupted"));
+  good.Stop();
+  EXPECT_EQ(ReadFile(Path("a.bin")).at(0), 0x12);
+}
+
+TEST_F(CliLinkTest, BadArgumentsAreUsageErrors) {
+  EXPECT_EQ(RunCli({"read", "--port", "COM17", "-o", QPath("x.dat")}).status, cli::kExitUsage);
+  EXPECT_EQ(RunCli({"read", "--port", "/dev/null"}).status, cli::kExitUsage);
+  EXPECT_EQ(RunCli({"read", "--port", "COM1", "-o", "x", "--password", "12a"}).status,
+            cli::kExitUsage);
+  EXPECT_EQ(RunCli({"write", "--port", "COM1", "--port", "COM1", "x.dat"}).status,
+            cli::kExitUsage);
+  EXPECT_EQ(RunCli({"write", "x.dat"}).status, cli::kExitUsage);
+}
+
+}  // namespace
+}  // namespace radio
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
