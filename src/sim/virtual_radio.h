@@ -56,9 +56,11 @@ class VirtualRadio {
   const RadioMemory& Memory() const { return memory_; }
   VirtualRadioFaults& Faults() { return faults_; }
 
-  // Every frame received, in order.
+  // Every frame received, in order (while logging is on, as it is at first;
+  // a long-running radio turns it off so the log does not grow for ever).
   const std::vector<RadioFrame>& Frames() const { return frames_; }
   void ClearFrames() { frames_.clear(); }
+  void SetFrameLogging(bool on) { logFrames_ = on; }
   // Read and write frames answered so far.
   int Chunks() const { return chunks_; }
   // True once the radio has gone silent (silentAfterChunks reached).
@@ -67,6 +69,7 @@ class VirtualRadio {
  private:
   enum class State { Command, WakeUp, FrameHeader, WriteData };
 
+  void Log(RadioFrame frame);
   void Take(std::uint8_t byte, std::vector<std::uint8_t>& out);
   void Command(std::uint8_t byte, std::vector<std::uint8_t>& out);
   void FinishHeader(std::vector<std::uint8_t>& out);
@@ -87,6 +90,7 @@ class VirtualRadio {
   int chunks_ = 0;
   bool silent_ = false;
   bool badAcks_ = false;
+  bool logFrames_ = true;
 };
 
 }  // namespace radio
