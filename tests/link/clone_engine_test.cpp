@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "image/bytes.h"
 #include "link/link_trace.h"
@@ -535,6 +536,50 @@ TEST_F(CloneEngineTest, ConnectCarriesTheAttemptCounterAcrossCalls) {
             ConnectResult::IdentifyFailed);
   EXPECT_EQ(ui.messages, std::vector<MessageKind>{MessageKind::ProgramInterrupt});
   EXPECT_EQ(ui.questions, 0);
+}
+
+// --- A radio that answers garbage ---
+
+// Answers reads with random bytes, now and then too few or none; one-byte
+// reads mostly get 06 so that runs reach every phase.
+class GarbageLink : public SerialLink, public Clock {
+ public:
+  explicit GarbageLink(unsigned seed) : random_(seed) {}
+  bool Open(const std::string&) override { return open_ = true; }
+  void Configure() override {}
+  void FullClear() override {}
+  void QueueClear() override {}
+  bool Write(std::span<const std::uint8_t>) override { return open_; }
+  bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override {
+    count = std::uniform_int_distribution<std::size_t>(0, buffer.size())(random_);
+    if (random_() % 300 != 0) count = buffer.size();
+    for (std::size_t i = 0; i < count; ++i)
+      buffer[i] =
+          buffer.size() == 1 && random_() % 300 != 0 ? kAck : static_cast<std::uint8_t>(random_());
+    return random_() % 1000 != 0;
+  }
+  void Close() override { open_ = false; }
+  void SleepMs(int) override {}
+  bool open_ = false;
+
+ private:
+  std::mt19937 random_;
+};
+
+TEST(CloneEngineGarbage, AnyAnswersEndTheRunWithThePortClosed) {
+  for (unsigned seed = 0; seed < 300; ++seed) {
+    GarbageLink link(seed);
+    RecordingUi ui;
+    ui.retries = {true, true};
+    BandLimitBytes band = kDefaultBandLimitBytes;
+    RadioImage image = MakeNewImage(band);
+    const CloneMode mode = seed % 2 ? CloneMode::Read : CloneMode::Write;
+    const CloneResult r = RunClone(link, link, ui, mode, image, "COM1", Language::English);
+    EXPECT_FALSE(link.open_) << seed;
+    EXPECT_NE(r.outcome, CloneOutcome::PortError);
+    EXPECT_LE(r.chunks, kReadChunks);
+    EXPECT_LE(ui.messages.size(), 1u);
+  }
 }
 
 }  // namespace
