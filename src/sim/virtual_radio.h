@@ -26,6 +26,9 @@ RadioMemory MakePlausibleRadioMemory();
 // Power-on password digits into radio 0x0FE2-0x0FE7, 0xFF-padded.
 void SetRadioPassword(RadioMemory& memory, std::string_view digits);
 
+// Chunks count every read and write frame the radio answers, the clone run's
+// three identification and option reads and its password read included: a
+// clean read's first block chunk is the fifth, a clean write's the fourth.
 struct VirtualRadioFaults {
   bool noAnswer = false;         // never sends a byte
   int ignoreWakeUps = 0;         // the first N complete wake-ups get no answer
