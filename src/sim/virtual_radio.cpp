@@ -1,6 +1,7 @@
 #include "sim/virtual_radio.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "image/bytes.h"
 
@@ -82,6 +83,10 @@ std::vector<std::uint8_t> VirtualRadio::Receive(std::span<const std::uint8_t> fr
   return out;
 }
 
+void VirtualRadio::Log(RadioFrame frame) {
+  if (logFrames_) frames_.push_back(std::move(frame));
+}
+
 void VirtualRadio::Take(std::uint8_t byte, std::vector<std::uint8_t>& out) {
   switch (state_) {
     case State::Command:
@@ -89,14 +94,14 @@ void VirtualRadio::Take(std::uint8_t byte, std::vector<std::uint8_t>& out) {
       return;
     case State::WakeUp:
       if (byte != kWakeUpFrame[wakeUpPos_]) {
-        frames_.push_back({RadioFrame::Kind::Other, 0, 0, {kWakeUpFrame[0]}});
+        Log({RadioFrame::Kind::Other, 0, 0, {kWakeUpFrame[0]}});
         state_ = State::Command;
         Command(byte, out);
         return;
       }
       if (++wakeUpPos_ < kWakeUpFrame.size()) return;
       state_ = State::Command;
-      frames_.push_back({RadioFrame::Kind::WakeUp, 0, 0, {}});
+      Log({RadioFrame::Kind::WakeUp, 0, 0, {}});
       identified_ = false;
       if (++wakeUps_ <= faults_.ignoreWakeUps) return;
       out.insert(out.end(), static_cast<std::size_t>(std::max(0, faults_.noiseBeforeWakeUpAck)),
@@ -108,11 +113,11 @@ void VirtualRadio::Take(std::uint8_t byte, std::vector<std::uint8_t>& out) {
       if (header_[0] == kIdentifyCommand) {
         state_ = State::Command;
         if (byte == kIdentifyArgument) {
-          frames_.push_back({RadioFrame::Kind::Identify, 0, 0, {}});
+          Log({RadioFrame::Kind::Identify, 0, 0, {}});
           identified_ = true;
           out.insert(out.end(), kIdentity.begin(), kIdentity.end());
         } else {
-          frames_.push_back({RadioFrame::Kind::Other, 0, 0, header_});
+          Log({RadioFrame::Kind::Other, 0, 0, header_});
         }
         return;
       }
@@ -133,14 +138,14 @@ void VirtualRadio::Command(std::uint8_t byte, std::vector<std::uint8_t>& out) {
     state_ = State::FrameHeader;
     header_.assign(1, byte);
   } else if (byte == kAck) {
-    frames_.push_back({RadioFrame::Kind::Ack, 0, 0, {}});
+    Log({RadioFrame::Kind::Ack, 0, 0, {}});
     if (identified_) {
       identified_ = false;
       if (++identifyAcks_ <= faults_.missingIdentifyAcks) return;
     }
     out.push_back(AckByte());
   } else {
-    frames_.push_back({RadioFrame::Kind::Other, 0, 0, {byte}});
+    Log({RadioFrame::Kind::Other, 0, 0, {byte}});
   }
 }
 
@@ -155,7 +160,7 @@ void VirtualRadio::FinishHeader(std::vector<std::uint8_t>& out) {
     return;
   }
   state_ = State::Command;
-  frames_.push_back({RadioFrame::Kind::Read, address, length, {}});
+  Log({RadioFrame::Kind::Read, address, length, {}});
   if (!CountChunk()) return;
   out.insert(out.end(), {kWriteCommand, header_[1], header_[2], length});
   for (std::size_t i = 0; i < length; ++i) {
@@ -167,7 +172,7 @@ void VirtualRadio::FinishHeader(std::vector<std::uint8_t>& out) {
 void VirtualRadio::FinishWrite(std::vector<std::uint8_t>& out) {
   state_ = State::Command;
   const auto address = static_cast<std::uint16_t>((header_[1] << 8) | header_[2]);
-  frames_.push_back({RadioFrame::Kind::Write, address, header_[3], writeData_});
+  Log({RadioFrame::Kind::Write, address, header_[3], writeData_});
   if (!CountChunk()) return;
   if (badAcks_) {
     out.push_back(AckByte());  // the radio did not take the data

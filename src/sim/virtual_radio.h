@@ -26,6 +26,9 @@ RadioMemory MakePlausibleRadioMemory();
 // Power-on password digits into radio 0x0FE2-0x0FE7, 0xFF-padded.
 void SetRadioPassword(RadioMemory& memory, std::string_view digits);
 
+// Chunks count every read and write frame the radio answers, the clone run's
+// three identification and option reads and its password read included: a
+// clean read's first block chunk is the fifth, a clean write's the fourth.
 struct VirtualRadioFaults {
   bool noAnswer = false;         // never sends a byte
   int ignoreWakeUps = 0;         // the first N complete wake-ups get no answer
@@ -56,9 +59,11 @@ class VirtualRadio {
   const RadioMemory& Memory() const { return memory_; }
   VirtualRadioFaults& Faults() { return faults_; }
 
-  // Every frame received, in order.
+  // Every frame received, in order (while logging is on, as it is at first;
+  // a long-running radio turns it off so the log does not grow for ever).
   const std::vector<RadioFrame>& Frames() const { return frames_; }
   void ClearFrames() { frames_.clear(); }
+  void SetFrameLogging(bool on) { logFrames_ = on; }
   // Read and write frames answered so far.
   int Chunks() const { return chunks_; }
   // True once the radio has gone silent (silentAfterChunks reached).
@@ -67,6 +72,7 @@ class VirtualRadio {
  private:
   enum class State { Command, WakeUp, FrameHeader, WriteData };
 
+  void Log(RadioFrame frame);
   void Take(std::uint8_t byte, std::vector<std::uint8_t>& out);
   void Command(std::uint8_t byte, std::vector<std::uint8_t>& out);
   void FinishHeader(std::vector<std::uint8_t>& out);
@@ -87,6 +93,7 @@ class VirtualRadio {
   int chunks_ = 0;
   bool silent_ = false;
   bool badAcks_ = false;
+  bool logFrames_ = true;
 };
 
 }  // namespace radio
