@@ -77,7 +77,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), docManager_(*this
   UpdateUi();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The children outlive the members while the window is torn down; their
+// last signals (hidden bars, deactivated windows) must not reach us.
+CMainFrame::~CMainFrame() {
+  for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 // --- Building -------------------------------------------------------------
 

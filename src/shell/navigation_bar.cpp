@@ -199,7 +199,7 @@ void CNavigationBar::mouseMoveEvent(QMouseEvent* event) {
   }
   setCursor(SplitterRect().contains(at) ? Qt::SplitHCursor : Qt::ArrowCursor);
   const bool over = CloseButtonRect().contains(at);
-  if (over != hot_) {
+  if (over != hot_ || (!over && pressed_)) {
     hot_ = over;
     if (!over) pressed_ = false;  // leaving the button clears both marks
     update();
