@@ -52,6 +52,7 @@ CNavigationBar::CNavigationBar(const QString& caption, bool chinese, QWidget* pa
           &CNavigationBar::OnTreeSelectionChanged);
 
   dragLine_ = new QRubberBand(QRubberBand::Line, this);
+  setMinimumHeight(120);
   setFixedWidth(kInitialWidth);
 }
 

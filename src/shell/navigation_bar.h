@@ -22,7 +22,7 @@ class CNavigationBar : public QWidget {
   static constexpr int kTreeId = 1030;
   static constexpr int kMinWidth = 11;
   static constexpr int kSplitterWidth = 6;
-  static constexpr int kInitialWidth = 180;
+  static constexpr int kInitialWidth = 200;
 
   // `caption`: the Company text; `chinese` picks the page names.
   CNavigationBar(const QString& caption, bool chinese, QWidget* parent = nullptr);
