@@ -14,7 +14,7 @@ OWNED = {
         "&View": "查看(&V)", "&Help": "帮助(&H)",
         "&New": "新建(&N)", "&Open...": "打开(&O)...", "&Close": "关闭(&C)", "&Save": "保存(&S)",
         "Save &As...": "另存为(&A)...", "&Print...": "打印(&P)...", "Print Preview": "打印预览",
-        "P&rint Setup...": "打印设置(&R)...", "E&xit": "退出(&X)",
+        "P&rint Setup...": "打印设置(&R)...", "Print Setup...": "打印设置...", "E&xit": "退出(&X)",
         "Product Information": "机型设置", "Channel Information": "信道信息",
         "Optional Features": "可选功能", "DTMF": "DTMF", "Key Assignment": "按键设置",
         "MSK": "MSK", "2-Tone": "两音", "Squelch Tuning": "静噪调整",

@@ -60,6 +60,10 @@
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
+        <source>Print Setup...</source>
+        <translation>打印设置...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>

@@ -60,6 +60,10 @@
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
+        <source>Print Setup...</source>
+        <translation>Print Setup...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>

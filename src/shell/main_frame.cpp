@@ -88,10 +88,7 @@ CMainFrame::~CMainFrame() {
 QAction* CMainFrame::MakeAction(int id, const QString& text, const QKeySequence& shortcut) {
   auto* action = new QAction(text, this);
   action->setData(id);
-  if (!shortcut.isEmpty()) {
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::ApplicationShortcut);
-  }
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
   connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
   actions_.insert(id, action);
   addAction(action);  // accelerators work whichever menu is shown
@@ -176,10 +173,20 @@ void CMainFrame::BuildMenus() {
   editMenu_ = menu(tr("&Edit"), {cmd::kProductInformation, cmd::kChannelInformation, 0,
                                  cmd::kOptionalFeatures, 0, cmd::kDtmf, cmd::kKeyAssignment});
   setupMenu_ = menu(tr("Setup"), {cmd::kComSetup, cmd::kLanguage});
+  // Menu 129 names Print Setup without its access key: a second entry for
+  // the same command.
+  auto* printSetup = new QAction(tr("Print Setup..."), this);
+  printSetup->setData(cmd::kFilePrintSetup);
+  connect(printSetup, &QAction::triggered, this, [this] { OnCommand(cmd::kFilePrintSetup); });
+  connect(actions_[cmd::kFilePrintSetup], &QAction::enabledChanged, printSetup, &QAction::setEnabled);
+  printSetup->setEnabled(false);
+  QMenu* file129 = menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileClose, cmd::kFileSave,
+                                      cmd::kFileSaveAs, 0, cmd::kFilePrint, cmd::kFilePrintPreview});
+  file129->addAction(printSetup);
+  file129->addSeparator();
+  file129->addAction(actions_[cmd::kAppExit]);
   menus129_ = {
-      menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileClose, cmd::kFileSave,
-                         cmd::kFileSaveAs, 0, cmd::kFilePrint, cmd::kFilePrintPreview,
-                         cmd::kFilePrintSetup, 0, cmd::kAppExit}),
+      file129,
       editMenu_,
       menu(tr("&Program"), {cmd::kRead, cmd::kWrite}),
       setupMenu_,
