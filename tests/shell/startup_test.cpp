@@ -1,6 +1,9 @@
 // Start-up and exit of the desktop program: Program.ini, the language, the
 // band-limit bytes in the settings store, the catalog, the menus.
 #include <QAction>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTreeWidget>
@@ -173,6 +176,22 @@ TEST_F(StartupTest, MenusFollowWhetherADocumentWindowIsShown) {
   EXPECT_EQ(Texts(frame->MenusDocument()[0]),
             (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...",
                          "Print Preview", "Print Setup...", "-", "E&xit"}));
+}
+
+TEST_F(StartupTest, ToolbarAndStatusBarCarryTheirCommandsAndIndicators) {
+  WriteProgramIni("English");
+  CMainFrame* frame = Start();
+  ASSERT_NE(frame, nullptr);
+  QList<int> ids;
+  for (QAction* action : frame->ToolBar()->actions())
+    ids << (action->isSeparator() ? 0 : action->data().toInt());
+  EXPECT_EQ(ids, (QList<int>{cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0, cmd::kRead, 0,
+                             cmd::kWrite, 0, cmd::kFilePrint, cmd::kAppAbout}));
+  for (const char* indicator : {"CAP", "NUM", "SCRL"})
+    EXPECT_NE(frame->statusBar()->findChild<QLabel*>(indicator), nullptr) << indicator;
+  EXPECT_EQ(frame->Action(cmd::kRead)->shortcut(), QKeySequence("Ctrl+R"));
+  EXPECT_EQ(frame->Action(cmd::kWrite)->shortcut(), QKeySequence("Ctrl+W"));
+  EXPECT_EQ(frame->Action(cmd::kFileNew)->shortcut(), QKeySequence("Ctrl+N"));
 }
 
 TEST_F(StartupTest, CommandLineFileOpensInsteadOfANewDocument) {
