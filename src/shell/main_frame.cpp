@@ -381,17 +381,17 @@ CChildFrame* CMainFrame::NewDocument() {
 }
 
 void CMainFrame::OnFileNew() {
-  if (!frames_.isEmpty()) {
+  // Only a shown document window is cleared (hidden ones stay as they are),
+  // so only then is there something to warn about.
+  if (CChildFrame* active = ActiveFrame()) {
     // String 61450. The active window goes without the save question.
     const auto answer = ShowMessage(this, tr("All data will be Cleared!"), QMessageBox::Warning,
                                     QMessageBox::Ok | QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) return;
-    if (CChildFrame* active = ActiveFrame()) {
-      frames_.removeAll(active);
-      hasFile_.remove(active);
-      if (lastFrame_ == active) lastFrame_ = nullptr;
-      delete active;
-    }
+    frames_.removeAll(active);
+    hasFile_.remove(active);
+    if (lastFrame_ == active) lastFrame_ = nullptr;
+    delete active;
   }
   NewDocument();
 }

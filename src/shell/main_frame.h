@@ -77,8 +77,8 @@ class CMainFrame : public QMainWindow {
   // Every document window, hidden ones included, oldest first.
   QList<CChildFrame*> DocumentFrames() const;
 
-  // New: asks "All data will be Cleared!" when a document window is open;
-  // on OK the active one goes without a save prompt and a new one comes.
+  // New: asks "All data will be Cleared!" when a document window is shown;
+  // on OK that one goes without a save prompt and a new one comes.
   void OnFileNew();
   // A new document with the defaults, in a new window, without a question.
   CChildFrame* NewDocument();

@@ -68,6 +68,17 @@ TEST_F(DocumentsTest, NewWithOkReplacesTheActiveWindowWithoutASaveQuestion) {
   EXPECT_FALSE(frame_->ActiveDocument()->IsModified());
 }
 
+TEST_F(DocumentsTest, NewWithOnlyHiddenWindowsAsksNothingAndKeepsThem) {
+  first_->Document().ImageChanged(true);
+  frame_->OnCommand(cmd::kFileClose);
+  frame_->OnCommand(cmd::kFileNew);
+  EXPECT_TRUE(messages_.empty());
+  ASSERT_EQ(frame_->DocumentFrames().size(), 2);
+  EXPECT_EQ(frame_->DocumentFrames().front(), first_);
+  EXPECT_TRUE(first_->Document().IsModified());
+  EXPECT_EQ(VisibleFrames(), 1);
+}
+
 TEST_F(DocumentsTest, OpenHidesThePreviousWindowWhichStaysOpen) {
   const QString path = MakeFile("a.dat", 6144);
   CChildFrame* opened = frame_->OpenDocumentFile(path);
@@ -208,7 +219,7 @@ TEST_F(DocumentsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
   const QString path = MakeFile("edit.dat", 6144);
   CChildFrame* opened = frame_->OpenDocumentFile(path);
   ASSERT_NE(opened, nullptr);
-  opened->Document().Image()[0x20] = 0x99;
+  opened->Document().Image()[0x1000] = 0x99;  // outside the channel table
   opened->Document().ImageChanged(true);
 
   // Only the changed document is asked about, not the unchanged start-up one.
@@ -224,20 +235,20 @@ TEST_F(DocumentsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
   EXPECT_TRUE(frame_->close());
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(static_cast<unsigned char>(file.readAll()[0x20]), 0x99);
+  EXPECT_EQ(static_cast<unsigned char>(file.readAll()[0x1000]), 0x99);
 }
 
 TEST_F(DocumentsTest, DiscardClosesWithoutWriting) {
   const QString path = MakeFile("keep.dat", 6144);
   CChildFrame* opened = frame_->OpenDocumentFile(path);
   ASSERT_NE(opened, nullptr);
-  opened->Document().Image()[0x20] = 0x99;
+  opened->Document().Image()[0x1000] = 0x99;  // outside the channel table
   opened->Document().ImageChanged(true);
   answers_ = {QMessageBox::Discard};
   EXPECT_TRUE(frame_->close());
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(static_cast<unsigned char>(file.readAll()[0x20]), 0x20 % 251);
+  EXPECT_EQ(static_cast<unsigned char>(file.readAll()[0x1000]), 0x1000 % 251);
 }
 
 TEST_F(DocumentsTest, UnchangedDocumentsCloseWithoutAQuestion) {
