@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Builds radioprog and shows its main job: a new radio image, summarised.
+# Sets up, builds and starts the desktop program radioprog. Arguments are
+# passed on (for example a .dat file to open).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build -j "$(nproc)"
-out=${TMPDIR:-/tmp}/radioprog-new.dat
-build/bin/radioprog-cli new -o "$out" --force
-build/bin/radioprog-cli info "$out"
+cmake --build build -j "$(nproc)" --target radioprog
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "radioprog is a desktop program and no display was found." >&2
+  echo "Start it from a desktop session, or on a virtual display:" >&2
+  echo "  xvfb-run -a build/bin/radioprog" >&2
+  exit 1
+fi
+exec build/bin/radioprog "$@"

@@ -24,6 +24,7 @@ void ShowHelpContextIn(const QString& fileName, int context) {
   if (!window) {
     window = new QTextBrowser;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setAttribute(Qt::WA_QuitOnClose, false);  // the main window ends the program
     window->resize(640, 480);
   }
   window->setWindowTitle(App().appTitle);

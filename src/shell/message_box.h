@@ -4,11 +4,26 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <functional>
 
 namespace radio {
 
 QMessageBox::StandardButton ShowMessage(
     QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon,
     QMessageBox::StandardButtons buttons = QMessageBox::Ok, const QString& caption = QString());
+
+// Everything a message box would show. Tests install a hook that records the
+// message and answers it, so that no test ever waits on a modal box.
+struct MessageRequest {
+  QString text;
+  QString caption;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+};
+using MessageHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
+
+// Replaces the modal box by `hook` (an empty hook restores the real box).
+// Returns the hook that was installed before.
+MessageHook SetMessageHook(MessageHook hook);
 
 }  // namespace radio

@@ -59,7 +59,11 @@ class CliTest : public ::testing::Test {
     fs::create_directories(dir_ / "files");
     // The per-user store lives here, not in the user's own configuration.
     setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
-    program_ = fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli";
+    // A program directory of its own: the Program.ini shipped beside the
+    // built programs would add its model names to the output.
+    fs::create_directories(dir_ / "bare");
+    program_ = dir_ / "bare" / "radioprog-cli";
+    fs::copy_file(fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli", program_);
   }
   void TearDown() override {
     std::error_code ec;

@@ -1,0 +1,30 @@
+#include "shell/child_frame.h"
+
+#include <QCloseEvent>
+
+#include "channels/program_view.h"
+#include "image/program_doc.h"
+
+namespace radio {
+
+CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
+    : QMdiSubWindow(parent), doc_(std::move(doc)) {
+  view_ = new CProgramView(*doc_, this);
+  setWidget(view_);
+  setWindowTitle(doc_->Title());
+  setGeometry(0, 0, kWidth, kHeight);
+}
+
+// The view goes first: it unregisters its commit hook from the document.
+CChildFrame::~CChildFrame() {
+  delete view_;
+  view_ = nullptr;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  hide();
+  emit hiddenByCloseRequest(this);
+}
+
+}  // namespace radio

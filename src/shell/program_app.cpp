@@ -1,0 +1,144 @@
+#include "shell/program_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "shell/app_context.h"
+#include "shell/main_frame.h"
+#include "shell/message_box.h"
+#include "shell/settings_store.h"
+
+namespace radio {
+
+CProgramApp::CProgramApp() = default;
+
+CProgramApp::~CProgramApp() {
+  frame_.reset();
+  if (translator_) QCoreApplication::removeTranslator(translator_.get());
+  if (qtTranslator_) QCoreApplication::removeTranslator(qtTranslator_.get());
+}
+
+int CProgramApp::ParseDecimal(const QString& text) {
+  const QString t = text.trimmed();
+  qsizetype end = 0;
+  if (end < t.size() && (t[end] == '-' || t[end] == '+')) ++end;
+  while (end < t.size() && t[end].isDigit()) ++end;
+  bool ok = false;
+  const int value = t.left(end).toInt(&ok);
+  return ok ? value : 0;
+}
+
+QString CProgramApp::FindCatalog(const QString& programDir, const QString& languageName) {
+  if (languageName.isEmpty()) return {};
+  const QString wanted = languageName + ".qm";
+  const QStringList files = QDir(programDir).entryList({"*.qm"}, QDir::Files);
+  for (const QString& file : files)
+    if (file == wanted) return programDir + file;
+  for (const QString& file : files)
+    if (file.compare(wanted, Qt::CaseInsensitive) == 0) return programDir + file;
+  return {};
+}
+
+bool CProgramApp::LoadLanguageCatalog(const QString& programDir) {
+  const QString path = FindCatalog(programDir, App().languageName);
+  auto translator = std::make_unique<QTranslator>();
+  if (path.isEmpty() || !translator->load(path)) return false;
+  QCoreApplication::installTranslator(translator.get());
+  translator_ = std::move(translator);
+  if (App().language == Language::Chinese) {
+    // Qt's own texts (standard buttons, file dialogs), when installed.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(qt.get());
+      qtTranslator_ = std::move(qt);
+    }
+  }
+  return true;
+}
+
+CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& programDir) {
+  AppContext& app = App();
+  app.appTitle.clear();  // until the Company text is read
+  QString dir = programDir;
+  if (!dir.isEmpty() && !dir.endsWith('/')) dir += '/';
+
+  // Program.ini: saved on close, names without regard to case, no backups.
+  // A missing file yields the defaults.
+  app.ini.LoadPath((dir + "Program.ini").toStdString(), true, true, false);
+
+  // The language is fixed for the whole run; only exactly "Chinese" is.
+  app.languageName = app.SetupText("Language");
+  app.language = app.languageName == "Chinese" ? Language::Chinese : Language::English;
+  app.helpFileName = app.language == Language::Chinese ? "chHelp.html" : "enHelp.html";
+
+  // The band-limit bytes of the last run.
+  app.appName = app.SetupText("AppName");
+  app.band.bytes = {};
+  if (auto field = SettingsStore(app.appName).ReadField()) {
+    app.band.bytes = *field;
+    NormaliseBandLimitBytes(app.band.bytes);
+  }
+
+  if (!LoadLanguageCatalog(dir)) {
+    ShowMessage(nullptr, app.Tr("Load language DLL fail", "加载语言链接库失败"),
+                QMessageBox::Critical);
+    return nullptr;
+  }
+
+  // The splash is forbidden for embedded and automation starts and by
+  // --no-splash (the benchmark's and tests' way to start quickly).
+  QStringList files;
+  splashAllowed_ = true;
+  for (int i = 1; i < arguments.size(); ++i) {
+    const QString& arg = arguments[i];
+    const QString lower = arg.toLower();
+    if (lower == "--no-splash" || lower == "-embedding" || lower == "/embedding" ||
+        lower == "-automation" || lower == "/automation") {
+      splashAllowed_ = false;
+    } else if (!arg.startsWith("--")) {
+      files << arg;
+    }
+  }
+
+  app.programDir = dir;
+
+  frame_ = std::make_unique<CMainFrame>();
+  // The command line's command: the named file, or a new document.
+  if (!files.isEmpty()) {
+    if (!frame_->OpenDocumentFile(files.first())) {
+      frame_.reset();
+      return nullptr;
+    }
+  } else if (!frame_->NewDocument()) {
+    frame_.reset();
+    return nullptr;
+  }
+  frame_->showMaximized();
+
+  const QIcon icon(dir + "title.ico");
+  if (!icon.isNull() && !icon.availableSizes().isEmpty()) frame_->setWindowIcon(icon);
+
+  app.appTitle = app.LanguageText("Company");
+
+  frame_->ApplyStartupMenuRules(ParseDecimal(app.SetupText("ShowLang")) != 0);
+  return frame_.get();
+}
+
+void CProgramApp::ExitInstance() {
+  if (translator_) {
+    QCoreApplication::removeTranslator(translator_.get());
+    translator_.reset();
+  }
+  if (qtTranslator_) {
+    QCoreApplication::removeTranslator(qtTranslator_.get());
+    qtTranslator_.reset();
+  }
+  SettingsStore store(App().appName);
+  store.WriteField(App().band.bytes);
+  store.Sync();
+}
+
+}  // namespace radio

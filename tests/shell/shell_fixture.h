@@ -1,0 +1,45 @@
+// A temporary program directory (Program.ini, catalogs, help pages and
+// pictures copied from the build's program directory), a temporary per-user
+// settings store, and message boxes answered by the test instead of a person.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "shell/message_box.h"
+#include "shell/program_app.h"
+
+namespace radio::test {
+
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Writes [Setup] and the language sections; `setupExtra` adds lines.
+  void WriteProgramIni(const QString& language, const QString& showLang = "1",
+                       const QString& appName = "radioprog-test");
+  // Starts the program with `args` (after the program name).
+  CMainFrame* Start(const QStringList& args = {});
+  // A file of `size` bytes in the temp dir, each byte = its offset mod 251.
+  QString MakeFile(const QString& name, int size);
+  void RemoveFromProgramDir(const QString& name);
+
+  QString ProgramDir() const { return programDir_.path() + '/'; }
+  QString TempPath(const QString& name) const { return workDir_.path() + '/' + name; }
+
+  QTemporaryDir programDir_;
+  QTemporaryDir settingsDir_;
+  QTemporaryDir workDir_;
+  std::unique_ptr<CProgramApp> app_;
+  std::vector<MessageRequest> messages_;
+  // Answers for the next message boxes, in order; OK when none is left.
+  std::vector<QMessageBox::StandardButton> answers_;
+};
+
+}  // namespace radio::test
