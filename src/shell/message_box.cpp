@@ -3,12 +3,24 @@
 #include "shell/app_context.h"
 
 namespace radio {
+namespace {
+
+MessageHook& Hook() {
+  static MessageHook hook;
+  return hook;
+}
+
+}  // namespace
+
+void SetMessageHook(MessageHook hook) { Hook() = std::move(hook); }
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
                                         const QString& caption) {
-  QMessageBox box(icon, caption.isNull() ? App().appTitle : caption, text, buttons, parent);
+  const QString title = caption.isNull() ? App().appTitle : caption;
+  if (Hook()) return Hook()(MessageRequest{parent, text, title, icon, buttons});
+  QMessageBox box(icon, title, text, buttons, parent);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
