@@ -37,7 +37,7 @@ QString ChannelGridModel::TextMatrix(int row, int col) const {
   if (row < 0 || row >= kRows || col < 0 || col >= kCols) return {};
   if (row == 0)
     return QString::fromUtf8(lang_ == Language::Chinese ? kHeadersChinese[col] : kHeadersEnglish[col]);
-  if (col == 0) return row == kRows - 1 ? QStringLiteral("Fr") : QString::number(row);
+  if (col == 0) return QString::fromStdString(ChannelRowLabel(row - 1));
   return QString::fromStdString(table_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)]);
 }
 
