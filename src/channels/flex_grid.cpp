@@ -31,6 +31,9 @@ FlexGrid::FlexGrid(ChannelGridModel* model, QWidget* parent)
                    model_->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>());
   corner_->setPalette(palette);
 
+  // Channel 1, receive frequency, is current from the start (no editor opens).
+  selectionModel()->setCurrentIndex(model_->IndexOf(1, 1), QItemSelectionModel::NoUpdate);
+
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 }

@@ -278,12 +278,13 @@ void CProgramView::PlaceEditor() {
 }
 
 void CProgramView::HideEditors() {
-  const bool hadFocus = openEditor_ && openEditor_->hasFocus();
+  // Focus goes back to the grid first: hiding a focused editor would let the
+  // focus chain step the grid's current cell.
+  if (openEditor_ && openEditor_->hasFocus()) grid_->setFocus();
+  openEditor_ = nullptr;
   for (int id : {kFrequencyEditId, kNameEditId, kToneListId, kPowerListId, kBandwidthListId,
                  kScanAddListId, kBusyLockListId})
     Editor(id)->hide();
-  openEditor_ = nullptr;
-  if (hadFocus) grid_->setFocus();
 }
 
 QString CProgramView::EditorText() const {
