@@ -12,9 +12,9 @@ QMessageBox::StandardButton ShowMessage(
     QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon,
     QMessageBox::StandardButtons buttons = QMessageBox::Ok, const QString& caption = QString());
 
-// One message as it would be shown.
+// Everything a message box would show. Tests install a hook that records the
+// message and answers it, so that no test ever waits on a modal box.
 struct MessageRequest {
-  QWidget* parent = nullptr;
   QString text;
   QString caption;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -22,9 +22,8 @@ struct MessageRequest {
 };
 using MessageHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 
-// While a hook is set, ShowMessage hands every message to it instead of
-// running a modal box, and returns its answer (tests, scripted runs). An
-// empty hook restores the boxes.
-void SetMessageHook(MessageHook hook);
+// Replaces the modal box by `hook` (an empty hook restores the real box).
+// Returns the hook that was installed before.
+MessageHook SetMessageHook(MessageHook hook);
 
 }  // namespace radio
