@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "channel_view_fixture.h"
@@ -172,6 +173,26 @@ TEST_F(ProductInfoTest, ConfirmedBandsSurviveTheStoreIntoTheNextRun) {
   EXPECT_EQ(DecodeBandLimits(ReadBandLimitBlock(next)),
             (BandLimits{33000000, 40000000, 33000000, 40000000}));
   EXPECT_EQ(SettingsStore(App().appName).ReadType(), std::nullopt);  // Type is only read
+}
+
+TEST_F(ProductInfoTest, HelpKeyOpensTheFocusedControlsContext) {
+  QFile help(settingsDir.filePath("enHelp.html"));
+  ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+  help.write("<html><body>help</body></html>");
+  help.close();
+  App().programDir = settingsDir.path() + "/";
+  App().helpFileName = "enHelp.html";
+  RunWith([&] {
+    dlg->ModelList()->setFocus();
+    QTest::keyClick(dlg->ModelList(), Qt::Key_F1);
+  });
+  QTextBrowser* browser = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* b = qobject_cast<QTextBrowser*>(w)) browser = b;
+  ASSERT_NE(browser, nullptr);
+  EXPECT_EQ(browser->source().fragment(), "ctx-1013");
+  browser->close();
+  App().programDir.clear();
 }
 
 }  // namespace
