@@ -28,7 +28,9 @@ std::string_view Trim(std::string_view s) {
 }
 
 // ASCII letters only: GBK and other multibyte text is compared byte by byte.
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualFolded(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -222,8 +224,8 @@ bool CIniFile::WriteToDisk(const std::string& content) const {
   const bool exists = fs::exists(status);
   if (exists) {
     // A read-only file stays as it is, even for a user who could replace it.
-    constexpr auto kWritable = fs::perms::owner_write | fs::perms::group_write |
-                               fs::perms::others_write;
+    constexpr auto kWritable =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if (!fs::is_regular_file(status) || (status.permissions() & kWritable) == fs::perms::none) {
       return false;
     }
@@ -278,8 +280,7 @@ std::string CIniFile::ComputeBackupName() const {
   const std::string prefix = (dot == std::string::npos) ? name : name.substr(0, dot);
   int highest = 0;
   std::error_code ec;
-  for (fs::directory_iterator it(path.parent_path(), ec), end; !ec && it != end;
-       it.increment(ec)) {
+  for (fs::directory_iterator it(path.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
     const std::string entry = it->path().filename().string();
     if (entry.size() < prefix.size() || !EqualFolded(entry.substr(0, prefix.size()), prefix) ||
         entry.find('.', prefix.size()) == std::string::npos) {
