@@ -3,7 +3,9 @@
 namespace radio {
 namespace {
 
-bool OnChannelStep(std::int64_t f) { return f % 500 == 0 || f % 625 == 0; }
+bool OnChannelStep(std::int64_t f) {
+  return f % 500 == 0 || f % 625 == 0;
+}
 
 CellCommitOutcome Refuse(const ChannelRow& row, CellMessage message, CommitTrigger trigger) {
   CellCommitOutcome out;

@@ -31,10 +31,10 @@ enum class CellMessage {
 enum class CommitTrigger { kLeaveCell, kEnterKey };
 
 struct CellCommitOutcome {
-  ChannelRow row;                              // the row's texts after the commit
-  CellMessage message = CellMessage::kNone;    // box to show, if any
-  bool editorStays = false;                    // the editor stays open over the cell
-  bool clearEditor = false;                    // and its text is emptied (Enter after a message)
+  ChannelRow row;                            // the row's texts after the commit
+  CellMessage message = CellMessage::kNone;  // box to show, if any
+  bool editorStays = false;                  // the editor stays open over the cell
+  bool clearEditor = false;                  // and its text is emptied (Enter after a message)
 };
 
 // The commit of `editorText` into field `field` of `row`. Receive: empty

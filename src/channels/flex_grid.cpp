@@ -38,7 +38,9 @@ FlexGrid::FlexGrid(ChannelGridModel* model, QWidget* parent)
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 }
 
-QString FlexGrid::TextMatrix(int row, int col) const { return model_->TextMatrix(row, col); }
+QString FlexGrid::TextMatrix(int row, int col) const {
+  return model_->TextMatrix(row, col);
+}
 
 int FlexGrid::Row() const {
   const QModelIndex at = leaving_.isValid() ? leaving_ : currentIndex();
@@ -72,8 +74,12 @@ void FlexGrid::SetColWidth(int col, int width) {
     setColumnWidth(col - 1, width);
 }
 
-void FlexGrid::PageDown() { verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd); }
-void FlexGrid::PageUp() { verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub); }
+void FlexGrid::PageDown() {
+  verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+}
+void FlexGrid::PageUp() {
+  verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+}
 
 void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   if (reverting_) {

@@ -58,8 +58,8 @@ class FlexGrid : public QTableView {
 
  private:
   ChannelGridModel* model_;
-  QLabel* corner_;              // the fixed cell (0, 0)
-  QModelIndex leaving_;         // the cell being left while LeaveCell runs
+  QLabel* corner_;       // the fixed cell (0, 0)
+  QModelIndex leaving_;  // the cell being left while LeaveCell runs
   bool cancelChange_ = false;
   bool reverting_ = false;
   bool movedByKeyboard_ = false;

@@ -12,7 +12,8 @@ constexpr int kScaleThreshold = 800;
 std::array<int, kGridColumns> ColumnWidths(int w) {
   std::array<int, kGridColumns> widths{};
   for (int c = 0; c < kGridColumns; ++c)
-    widths[static_cast<std::size_t>(c)] = static_cast<int>(w * kWidthFactors[static_cast<std::size_t>(c)]);
+    widths[static_cast<std::size_t>(c)] =
+        static_cast<int>(w * kWidthFactors[static_cast<std::size_t>(c)]);
   return widths;
 }
 
@@ -26,6 +27,8 @@ float RescaleFactor(int screenWidth, float appliedScale) {
   return ScreenScale(screenWidth) / appliedScale;
 }
 
-int Scaled(int length, float scale) { return static_cast<int>(static_cast<float>(length) * scale); }
+int Scaled(int length, float scale) {
+  return static_cast<int>(static_cast<float>(length) * scale);
+}
 
 }  // namespace radio

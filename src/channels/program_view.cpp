@@ -10,8 +10,8 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <QWheelEvent>
 
 #include "channels/channel_grid_model.h"
@@ -55,7 +55,8 @@ EditorKey ClassifyFrequencyKey(const QKeyEvent* event) {
   const bool keypad = event->modifiers() & Qt::KeypadModifier;
   if (key == Qt::Key_Backspace) return EditorKey::kBackspace;
   if (key == Qt::Key_Delete) return EditorKey::kDelete;
-  if (key >= Qt::Key_0 && key <= Qt::Key_9) return keypad ? EditorKey::kKeypadDigit : EditorKey::kDigit;
+  if (key >= Qt::Key_0 && key <= Qt::Key_9)
+    return keypad ? EditorKey::kKeypadDigit : EditorKey::kDigit;
   if (keypad && (key == Qt::Key_Period || key == Qt::Key_Comma)) return EditorKey::kKeypadPoint;
   if (key == Qt::Key_Period) return EditorKey::kFullStop;
   if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)
@@ -88,8 +89,7 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
   connect(grid_, &FlexGrid::LeaveCell, this, &CProgramView::OnLeaveCell);
   connect(grid_, &FlexGrid::MouseDown, this, &CProgramView::OnMouseDown);
   connect(grid_, &FlexGrid::Scroll, this, &CProgramView::OnScroll);
-  connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
-          [this] { PlaceEditor(); });
+  connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { PlaceEditor(); });
   grid_->installEventFilter(this);
   grid_->viewport()->installEventFilter(this);
 
@@ -101,7 +101,9 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
   doc_.SetCommitHook([this] { CommitToImage(); });
 }
 
-CProgramView::~CProgramView() { doc_.SetCommitHook({}); }
+CProgramView::~CProgramView() {
+  doc_.SetCommitHook({});
+}
 
 void CProgramView::SetUpColumns() {
   // Widths follow column 0's width, the grid's default column width.
@@ -131,12 +133,13 @@ void CProgramView::CreateEditors() {
   powerList_ = makeList(kPowerListId, {App().Tr("Low", "低"), App().Tr("High", "高")});
   bandwidthList_ = makeList(kBandwidthListId, {App().Tr("Wide", "宽"), App().Tr("Narrow", "窄")});
   scanAddList_ = makeList(kScanAddListId, {App().Tr("Yes", "是"), App().Tr("No", "否")});
-  busyLockList_ = makeList(kBusyLockListId,
-                           {App().Tr("Off", "关"), App().Tr("Carrier", "载波"), "QT/DQT"});
-  for (QWidget* editor : {static_cast<QWidget*>(frequencyEdit_), static_cast<QWidget*>(nameEdit_),
-                          static_cast<QWidget*>(toneList_), static_cast<QWidget*>(powerList_),
-                          static_cast<QWidget*>(bandwidthList_), static_cast<QWidget*>(scanAddList_),
-                          static_cast<QWidget*>(busyLockList_)}) {
+  busyLockList_ =
+      makeList(kBusyLockListId, {App().Tr("Off", "关"), App().Tr("Carrier", "载波"), "QT/DQT"});
+  for (QWidget* editor :
+       {static_cast<QWidget*>(frequencyEdit_), static_cast<QWidget*>(nameEdit_),
+        static_cast<QWidget*>(toneList_), static_cast<QWidget*>(powerList_),
+        static_cast<QWidget*>(bandwidthList_), static_cast<QWidget*>(scanAddList_),
+        static_cast<QWidget*>(busyLockList_)}) {
     editor->hide();
     editor->installEventFilter(this);
   }
@@ -144,14 +147,22 @@ void CProgramView::CreateEditors() {
 
 QWidget* CProgramView::Editor(int controlId) const {
   switch (controlId) {
-    case kFrequencyEditId: return frequencyEdit_;
-    case kNameEditId: return nameEdit_;
-    case kToneListId: return toneList_;
-    case kPowerListId: return powerList_;
-    case kBandwidthListId: return bandwidthList_;
-    case kScanAddListId: return scanAddList_;
-    case kBusyLockListId: return busyLockList_;
-    default: return nullptr;
+    case kFrequencyEditId:
+      return frequencyEdit_;
+    case kNameEditId:
+      return nameEdit_;
+    case kToneListId:
+      return toneList_;
+    case kPowerListId:
+      return powerList_;
+    case kBandwidthListId:
+      return bandwidthList_;
+    case kScanAddListId:
+      return scanAddList_;
+    case kBusyLockListId:
+      return busyLockList_;
+    default:
+      return nullptr;
   }
 }
 
@@ -164,7 +175,8 @@ void CProgramView::OnInitialUpdate() {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->setWindowIcon(icon);
   }
   HideEditors();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) OnDisplayChange(screen->geometry().width());
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    OnDisplayChange(screen->geometry().width());
   FillFromImage();
 }
 
@@ -199,14 +211,18 @@ void CProgramView::FillFromImage() {
   model_->TableReset();
 }
 
-bool CProgramView::CommitCellEdit() { return CommitEditor(CommitTrigger::kLeaveCell); }
+bool CProgramView::CommitCellEdit() {
+  return CommitEditor(CommitTrigger::kLeaveCell);
+}
 
 void CProgramView::CommitToImage() {
   CommitCellEdit();
   EncodeChannelTable(model_->Table(), App().band.limits, doc_.Image());
 }
 
-const ChannelTable& CProgramView::Table() const { return model_->Table(); }
+const ChannelTable& CProgramView::Table() const {
+  return model_->Table();
+}
 
 QString CProgramView::CellText(int gridRow, int gridCol) const {
   return model_->TextMatrix(gridRow, gridCol);
@@ -230,7 +246,9 @@ void CProgramView::OnLeaveCell() {
   if (!CommitEditor(CommitTrigger::kLeaveCell)) grid_->CancelCellChange();
 }
 
-void CProgramView::OnMouseDown() { ShowEditor(); }
+void CProgramView::OnMouseDown() {
+  ShowEditor();
+}
 
 void CProgramView::OnScroll() {
   // The cells have moved under the editor: close it, without a commit.
@@ -256,7 +274,8 @@ void CProgramView::ShowEditor() {
   const QString text = reopening ? typed : model_->TextMatrix(row, col);
   if (auto* line = qobject_cast<QLineEdit*>(editor)) {
     if (line == nameEdit_)
-      static_cast<NameLengthValidator*>(const_cast<QValidator*>(line->validator()))->SetOriginal(text);
+      static_cast<NameLengthValidator*>(const_cast<QValidator*>(line->validator()))
+          ->SetOriginal(text);
     if (!reopening || line->text() != text) line->setText(text);
   } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
     std::vector<std::string> texts;
@@ -389,7 +408,8 @@ bool CProgramView::HandleEditorKey(QWidget* editor, QKeyEvent* event) {
         return true;
       case KeyDecision::kPass:
         if (key == EditorKey::kKeypadPoint && event->key() == Qt::Key_Comma) {
-          frequencyEdit_->insert(QStringLiteral("."));  // a decimal-comma keypad still types a point
+          frequencyEdit_->insert(
+              QStringLiteral("."));  // a decimal-comma keypad still types a point
           return true;
         }
         // Up and Down have no caret move in a one-line editor; keep them from the grid.

@@ -1,7 +1,7 @@
 // Filling the channel grid from a full image (129 used rows) and committing
 // it back, as a read from the radio followed by a save does.
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 #include "channels/program_view.h"
 #include "image/channel_codec.h"
@@ -17,11 +17,15 @@ RadioImage FullImage() {
   const auto& tones = ToneList(Language::English);
   for (int r = 0; r < kChannelRecords; ++r) {
     const std::int64_t rx = (r % 2 ? 40000000 : 13400000) + r * 12500;
-    const ChannelRow row = {FrequencyText(rx), FrequencyText(rx + 500000),
+    const ChannelRow row = {FrequencyText(rx),
+                            FrequencyText(rx + 500000),
                             tones[static_cast<std::size_t>(r % 261)],
                             tones[static_cast<std::size_t>((r * 7) % 261)],
-                            "CH" + std::to_string(r), r % 3 ? "High" : "Low",
-                            r % 2 ? "Wide" : "Narrow", "Yes", r % 3 ? "Off" : "QT/DQT"};
+                            "CH" + std::to_string(r),
+                            r % 3 ? "High" : "Low",
+                            r % 2 ? "Wide" : "Narrow",
+                            "Yes",
+                            r % 3 ? "Off" : "QT/DQT"};
     EncodeChannelRecord(row, image.data() + r * kChannelRecordSize);
   }
   return image;

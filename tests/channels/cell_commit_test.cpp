@@ -27,8 +27,8 @@ TEST(CellCommitReceive, NewChannelGetsTransmitAndDefaultsInEitherLanguage) {
   const auto en = Leave(ChannelRow{}, kRxFrequency, "145.5");
   EXPECT_EQ(en.message, CellMessage::kNone);
   EXPECT_FALSE(en.editorStays);
-  EXPECT_EQ(en.row, (ChannelRow{"145.50000", "145.50000", "None", "None", "", "High", "Wide",
-                                "Yes", "Off"}));
+  EXPECT_EQ(en.row, (ChannelRow{"145.50000", "145.50000", "None", "None", "", "High", "Wide", "Yes",
+                                "Off"}));
   const auto zh = Leave(ChannelRow{}, kRxFrequency, "145.5", Language::Chinese);
   EXPECT_EQ(zh.row, (ChannelRow{"145.50000", "145.50000", "无", "无", "", "高", "宽", "是", "关"}));
 }
@@ -64,12 +64,11 @@ TEST(CellCommitReceive, AbsoluteRangeAndBandRefusalsKeepTheRowAndTheEditor) {
     const char* text;
     CellMessage message;
   };
-  for (const Case c : {Case{"66.99", CellMessage::kDataFormat},
-                       Case{"600.00001", CellMessage::kDataFormat},
-                       Case{"abc", CellMessage::kDataFormat},  // unreadable reads as 0
-                       Case{"600.0", CellMessage::kOutOfRange},
-                       Case{"300.0", CellMessage::kOutOfRange},
-                       Case{"176.00625", CellMessage::kOutOfRange}}) {
+  for (const Case c :
+       {Case{"66.99", CellMessage::kDataFormat}, Case{"600.00001", CellMessage::kDataFormat},
+        Case{"abc", CellMessage::kDataFormat},  // unreadable reads as 0
+        Case{"600.0", CellMessage::kOutOfRange}, Case{"300.0", CellMessage::kOutOfRange},
+        Case{"176.00625", CellMessage::kOutOfRange}}) {
     SCOPED_TRACE(c.text);
     const auto left = Leave(UsedRow(), kRxFrequency, c.text);
     EXPECT_EQ(left.message, c.message);

@@ -2,9 +2,9 @@
 // shown on the offscreen platform, with every message box captured.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 

@@ -27,8 +27,9 @@ class ProductInfoTest : public ChannelViewTest {
     const QString ini = settingsDir.filePath("Program.ini");
     QFile file(ini);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Setup]\r\nType1=RP-100\r\nType2=RP-100U\r\nType3=RP-200\r\nType4=\r\n"
-               "Type5=RP-900\r\n");
+    file.write(
+        "[Setup]\r\nType1=RP-100\r\nType2=RP-100U\r\nType3=RP-200\r\nType4=\r\n"
+        "Type5=RP-900\r\n");
     file.close();
     ASSERT_TRUE(App().ini.LoadPath(ini.toStdString(), false, true, false));
     App().band.RefreshFromImage(doc.Image());
@@ -147,8 +148,8 @@ TEST_F(ProductInfoTest, InvertedBandIsRefusedAndTheDialogStaysOpen) {
     });
     EXPECT_EQ(result, QDialog::Rejected);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, lang == Language::English ? "Frequency input error"
-                                                          : "起始频率应小于结束频率");
+    EXPECT_EQ(messages[0].text,
+              lang == Language::English ? "Frequency input error" : "起始频率应小于结束频率");
     EXPECT_EQ(messages[0].caption, "Radio Programmer");
     EXPECT_TRUE(doc.Image() == before);
   }

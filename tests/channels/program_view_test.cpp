@@ -19,8 +19,9 @@ const QStringList kEmptyRow = {"", "", "", "", "", "", "", "", ""};
 TEST_F(ChannelViewTest, GridShowsHeadersLabelsAndAnEmptyTable) {
   MakeView();
   EXPECT_EQ(view->windowTitle(), "Channel Information");
-  const QStringList headers = {"CH", "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
-                               "Chnnel Name", "Power", " W/N ", "Scan Add", "Busy Lock"};
+  const QStringList headers = {"CH",         "Rx Frequency", "Tx Frequency", "QT/DQT Dec",
+                               "QT/DQT Enc", "Chnnel Name",  "Power",        " W/N ",
+                               "Scan Add",   "Busy Lock"};
   for (int c = 0; c < 10; ++c) EXPECT_EQ(Grid()->TextMatrix(0, c), headers[c]);
   EXPECT_EQ(Grid()->TextMatrix(1, 0), "1");
   EXPECT_EQ(Grid()->TextMatrix(128, 0), "128");
@@ -73,7 +74,8 @@ TEST_F(ChannelViewTest, ChineseViewUsesChineseHeadersAndDefaults) {
   EXPECT_EQ(Grid()->TextMatrix(0, 1), "接收频率");
   EXPECT_EQ(Grid()->TextMatrix(0, 9), "繁忙锁定");
   TypeInto(3, 1, "435.0125", 4, 1);
-  EXPECT_EQ(Row(3), QStringList({"435.01250", "435.01250", "无", "无", "", "高", "宽", "是", "关"}));
+  EXPECT_EQ(Row(3),
+            QStringList({"435.01250", "435.01250", "无", "无", "", "高", "宽", "是", "关"}));
   ClickCell(3, 9);
   auto* list = qobject_cast<QComboBox*>(view->OpenEditor());
   ASSERT_NE(list, nullptr);
@@ -91,8 +93,7 @@ TEST_F(ChannelViewTest, ChannelStepDecidesAcceptanceAndAnOffStepValueDeletesTheR
 
   TypeInto(2, 1, "145.5130", 5, 5);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text,
-            "Error data Value, please input according the step value(6.25K/5k).");
+  EXPECT_EQ(messages[0].text, "Error data Value, please input according the step value(6.25K/5k).");
   EXPECT_EQ(messages[0].caption, "Caution");
   EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
   EXPECT_EQ(Row(2), kEmptyRow);
@@ -220,7 +221,7 @@ TEST_F(ChannelViewTest, EightCharacterNameFromAFileIsKeptWhole) {
   std::uint8_t* record = doc.Image().data() + 4 * 24;  // channel 5
   const std::uint8_t bytes[24] = {0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x50, 0x14,
                                   0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x38, 0xFF, 0xFF,
-                                  'R', 'E', 'P', 'E', 'A', 'T', 'E', 'R'};
+                                  'R',  'E',  'P',  'E',  'A',  'T',  'E',  'R'};
   std::copy(std::begin(bytes), std::end(bytes), record);
   MakeView();
   EXPECT_EQ(view->CellText(5, 5), "REPEATER");
@@ -276,11 +277,11 @@ TEST_F(ChannelViewTest, SaveAfterEditsWritesTheCodecBytes) {
   // Spot checks in the radio's own terms.
   const std::uint8_t rx[] = {0x00, 0x00, 0x55, 0x14};  // 14550000
   EXPECT_TRUE(std::equal(rx, rx + 4, saved.begin()));
-  EXPECT_EQ(saved[9], 0x06);           // 67.0 Hz, high byte
+  EXPECT_EQ(saved[9], 0x06);  // 67.0 Hz, high byte
   EXPECT_EQ(saved[8], 0x70);
-  EXPECT_EQ(saved[13] & 0xC0, 0x80);   // transmit above receive
-  EXPECT_EQ(saved[13] & 0x06, 0x02);   // busy lock: carrier
-  EXPECT_EQ(saved[0xC00 + 3], 0x44);   // FR record 440.00625
+  EXPECT_EQ(saved[13] & 0xC0, 0x80);  // transmit above receive
+  EXPECT_EQ(saved[13] & 0x06, 0x02);  // busy lock: carrier
+  EXPECT_EQ(saved[0xC00 + 3], 0x44);  // FR record 440.00625
 }
 
 TEST_F(ChannelViewTest, ScrollClosesTheEditorWithoutCommitting) {
