@@ -269,7 +269,7 @@ TEST_F(ChannelViewTest, SaveAfterEditsWritesTheCodecBytes) {
   // What the codec stores for those texts, starting from the new image.
   BandLimitBytes bytes = kTestBands;
   RadioImage expected = MakeNewImage(bytes);
-  ChannelTable table{};
+  ChannelTable table;  // every text empty
   table[0] = {"145.50000", "146.10000", "67.0", "None", "", "High", "Wide", "Yes", "Carrier"};
   table[128] = {"440.00625", "440.00625", "None", "None", "", "High", "Wide", "Yes", "Off"};
   EncodeChannelTable(table, DecodeBandLimits(kTestBands), expected);
