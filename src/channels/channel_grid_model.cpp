@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QFont>
 
+#include "channels/name_text.h"
+
 namespace radio {
 namespace {
 
@@ -39,20 +41,25 @@ QString ChannelGridModel::TextMatrix(int row, int col) const {
     return QString::fromUtf8(lang_ == Language::Chinese ? kHeadersChinese[col]
                                                         : kHeadersEnglish[col]);
   if (col == 0) return QString::fromStdString(ChannelRowLabel(row - 1));
-  return QString::fromStdString(
-      table_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)]);
+  const std::string& cell =
+      table_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
+  return col == kNameColumn ? NameBytesToText(cell, lang_) : QString::fromStdString(cell);
 }
 
 bool ChannelGridModel::SetTextMatrix(int row, int col, const QString& text) {
+  return SetCellValue(row, col,
+                      col == kNameColumn ? TextToNameBytes(text, lang_) : text.toStdString());
+}
+
+bool ChannelGridModel::SetCellValue(int row, int col, const std::string& value) {
   if (!IsChannelCell(row, col)) return false;
   auto& cell = table_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
-  const std::string value = text.toStdString();
   if (cell == value) return false;
-  const QString oldText = QString::fromStdString(cell);
+  const QString oldText = TextMatrix(row, col);
   cell = value;
   const QModelIndex at = IndexOf(row, col);
   emit dataChanged(at, at, {Qt::DisplayRole});
-  emit cellTextChanged(row, col, oldText, text);
+  emit cellTextChanged(row, col, oldText, TextMatrix(row, col));
   return true;
 }
 

@@ -30,9 +30,12 @@ class ChannelGridModel : public QAbstractTableModel {
 
   // TextMatrix(row, col) of the grid, header row and label column included.
   QString TextMatrix(int row, int col) const;
-  // The one way a channel cell changes; emits cellTextChanged when it does.
-  // Returns whether the text changed. Fixed cells cannot be written.
+  // Writes a cell from the text shown. Returns whether the cell changed.
   bool SetTextMatrix(int row, int col, const QString& text);
+  // The one way a channel cell changes, in the table's own form (names as
+  // the radio's bytes); emits cellTextChanged when it does. Fixed cells
+  // cannot be written.
+  bool SetCellValue(int row, int col, const std::string& value);
 
   // Grid coordinates of an item index and back.
   static int GridRow(const QModelIndex& index) { return index.row() + 1; }

@@ -17,6 +17,7 @@
 #include "channels/channel_grid_model.h"
 #include "channels/flex_grid.h"
 #include "channels/grid_layout.h"
+#include "channels/name_text.h"
 #include "shell/app_context.h"
 #include "shell/help.h"
 #include "shell/message_box.h"
@@ -25,18 +26,20 @@ namespace radio {
 namespace {
 
 constexpr char kControlId[] = "controlId";
-constexpr int kNameLimit = 7;       // characters the name editor lets the user type
-constexpr int kFrequencyLimit = 9;  // "%3.5f" of a frequency up to 999 MHz
+constexpr std::size_t kNameLimit = 7;  // bytes the name editor lets the user type
+constexpr int kFrequencyLimit = 9;     // "%3.5f" of a frequency up to 999 MHz
 constexpr int kWheelNotch = 120;
 
-// The name editor: typing cannot make a name longer than 7 characters, but
-// an 8-character name read from a radio or file is shown, and kept, whole.
+// The name editor: typing cannot make a name longer than 7 bytes as stored
+// (a Chinese character takes two), but an 8-byte name read from a radio or
+// file is shown, and kept, whole.
 class NameLengthValidator : public QValidator {
  public:
   explicit NameLengthValidator(QObject* parent) : QValidator(parent) {}
   void SetOriginal(const QString& text) { original_ = text; }
   State validate(QString& input, int&) const override {
-    return input.size() <= kNameLimit || input == original_ ? Acceptable : Invalid;
+    const auto stored = TextToNameBytes(input, App().language).size();
+    return stored <= kNameLimit || input == original_ ? Acceptable : Invalid;
   }
 
  private:
@@ -234,6 +237,12 @@ bool CProgramView::SetCell(int gridRow, int gridCol, const QString& text) {
   return true;
 }
 
+bool CProgramView::SetCellValue(int gridRow, int gridCol, const std::string& value) {
+  if (!model_->SetCellValue(gridRow, gridCol, value)) return false;
+  doc_.SetModifiedFlag(true);
+  return true;
+}
+
 // --- Grid events ---
 
 void CProgramView::OnEnterCell() {
@@ -271,7 +280,8 @@ void CProgramView::ShowEditor() {
   grid_->scrollTo(model_->IndexOf(row, col));  // may close the editor (Scroll)
   editRow_ = row;
   editCol_ = col;
-  const QString text = reopening ? typed : model_->TextMatrix(row, col);
+  if (!reopening) editShown_ = model_->TextMatrix(row, col);
+  const QString text = reopening ? typed : editShown_;
   if (auto* line = qobject_cast<QLineEdit*>(editor)) {
     if (line == nameEdit_)
       static_cast<NameLengthValidator*>(const_cast<QValidator*>(line->validator()))
@@ -316,12 +326,19 @@ bool CProgramView::CommitEditor(CommitTrigger trigger) {
   if (!openEditor_) return true;  // nothing to take over
   const int row = editRow_;
   const ChannelRow before = model_->Table()[static_cast<std::size_t>(row - 1)];
-  const CellCommitOutcome out =
-      DecideCellCommit(before, static_cast<ChannelField>(editCol_ - 1), EditorText().toStdString(),
-                       App().band.limits, App().language, trigger);
+  std::string value = EditorText().toStdString();
+  if (editCol_ == ChannelGridModel::kNameColumn) {
+    // A name left as shown keeps its stored bytes, even ones that do not
+    // convert back exactly (a double-byte character cut at the 8th byte).
+    value = EditorText() == editShown_ ? before[kChannelName]
+                                       : TextToNameBytes(EditorText(), App().language);
+  }
+  const CellCommitOutcome out = DecideCellCommit(before, static_cast<ChannelField>(editCol_ - 1),
+                                                 value, App().band.limits, App().language, trigger);
   if (out.message != CellMessage::kNone) ShowCellMessage(out.message);
+  // Only the cells that change are written: an untouched name keeps its bytes.
   for (int field = 0; field < kChannelFieldCount; ++field)
-    SetCell(row, field + 1, QString::fromStdString(out.row[static_cast<std::size_t>(field)]));
+    SetCellValue(row, field + 1, out.row[static_cast<std::size_t>(field)]);
   if (out.editorStays) {
     if (out.clearEditor) frequencyEdit_->clear();
     if (openEditor_) openEditor_->setFocus();

@@ -47,6 +47,8 @@ class CProgramView : public QWidget {
   // The one way a channel cell is written; a changed text marks the
   // document modified. Returns whether the text changed.
   bool SetCell(int gridRow, int gridCol, const QString& text);
+  // The same in the table's own form (a name as the radio's bytes).
+  bool SetCellValue(int gridRow, int gridCol, const std::string& value);
 
   FlexGrid* Grid() const { return grid_; }
   // The in-place editor with a control id (1126-1134), and the open one.
@@ -96,6 +98,7 @@ class CProgramView : public QWidget {
   QWidget* openEditor_ = nullptr;       // the visible editor, if any
   int editRow_ = 0;                     // the cell the open editor belongs to
   int editCol_ = 0;
+  QString editShown_;                   // the cell's text when its editor opened
   std::array<int, 10> designWidths_{};  // column widths before scaling
   float appliedScale_ = 1.0f;
 };

@@ -246,6 +246,38 @@ TEST_F(ChannelViewTest, EightCharacterNameFromAFileIsKeptWhole) {
   EXPECT_EQ(name->text(), "LONGNAM");
 }
 
+TEST_F(ChannelViewTest, ChineseNamesAreGbkBytesAndLimitedTo7Bytes) {
+  App().language = Language::Chinese;
+  std::uint8_t* record = doc.Image().data();
+  const std::uint8_t bytes[24] = {0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x50, 0x14,
+                                  0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x38, 0xFF, 0xFF,
+                                  0xD6, 0xD0, 0xBC, 0xCC, 'A',  '1',  '2',  0xD6};
+  std::copy(std::begin(bytes), std::end(bytes), record);
+  MakeView();
+  // "中继A12" and the first byte of a character cut off by the 8-byte field.
+  EXPECT_TRUE(view->CellText(1, 5).startsWith(QString::fromUtf8("中继A12")));
+  ClickCell(1, 5);  // entered and left as shown: the stored bytes stay
+  ClickCell(1, 6);
+  QTest::keyClick(view->OpenEditor(), Qt::Key_Down);
+  ClickCell(2, 6);
+  EXPECT_EQ(view->CellText(1, 6), QString::fromUtf8("高"));
+  view->CommitToImage();
+  EXPECT_TRUE(std::equal(bytes + 16, bytes + 24, record + 16));
+
+  ClickCell(1, 5);
+  auto* name = qobject_cast<QLineEdit*>(view->OpenEditor());
+  name->selectAll();
+  QTest::keyClick(name, Qt::Key_Backspace);
+  name->insert(QString::fromUtf8("中文中文"));  // 8 bytes: refused whole
+  EXPECT_EQ(name->text(), "");
+  for (const char* part : {"中", "文", "中", "文", "B"}) name->insert(QString::fromUtf8(part));
+  EXPECT_EQ(name->text(), QString::fromUtf8("中文中B"));  // 7 bytes
+  ClickCell(2, 5);
+  view->CommitToImage();
+  const std::uint8_t gbk[8] = {0xD6, 0xD0, 0xCE, 0xC4, 0xD6, 0xD0, 'B', 0xFF};
+  EXPECT_TRUE(std::equal(gbk, gbk + 8, record + 16));
+}
+
 TEST_F(ChannelViewTest, SaveAfterEditsWritesTheCodecBytes) {
   MakeView();
   TypeInto(1, 1, "145.5", 1, 9);
