@@ -1,0 +1,45 @@
+// CProductInfoDlg: the radio model and its two frequency bands. The bands
+// change only by choosing a model; OK confirms them as the limits every
+// typed frequency is checked against, in the document's image and in the
+// process-wide band-limit bytes.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+
+namespace radio {
+
+class CProgramDoc;
+
+class CProductInfoDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CProductInfoDlg(QWidget* parent = nullptr);
+
+  // Loads the model list, the limits and the stored model, runs modally and
+  // stores on OK. Returns the dialog's result code.
+  int Run(CProgramDoc& doc);
+
+  QComboBox* ModelList() const { return modelList_; }
+  // Band edits 0-3: band 1 lower and upper, band 2 lower and upper (MHz).
+  QLineEdit* BandEdit(int index) const { return bandEdits_[static_cast<std::size_t>(index)]; }
+
+ public slots:
+  void accept() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Load();
+  void OnModelChosen(int index);
+
+  CProgramDoc* doc_ = nullptr;
+  QComboBox* modelList_ = nullptr;
+  std::array<QLineEdit*, 4> bandEdits_{};
+};
+
+}  // namespace radio
