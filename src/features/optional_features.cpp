@@ -13,12 +13,12 @@ constexpr std::size_t kSquelch = 0x1261;
 constexpr std::size_t kVox = 0x1262;
 constexpr std::size_t kStep = 0x1263;
 constexpr std::size_t kTotPreAlert = 0x1264;
-constexpr std::size_t kKeys = 0x1265;      // orange key, key lock, beep, stopwatch, scan, tail
-constexpr std::size_t kDisplay = 0x1266;   // STR set, power-on style, back light and colour
+constexpr std::size_t kKeys = 0x1265;     // orange key, key lock, beep, stopwatch, scan, tail
+constexpr std::size_t kDisplay = 0x1266;  // STR set, power-on style, back light and colour
 constexpr std::size_t kDisplayMode = 0x1267;
-constexpr std::size_t kSaver = 0x12A8;     // battery saver, keypad lock
+constexpr std::size_t kSaver = 0x12A8;  // battery saver, keypad lock
 constexpr std::size_t kPriority = 0x12A9;
-constexpr std::size_t kMsk = 0x12AB;       // MSK type, repeater invert, allow reset
+constexpr std::size_t kMsk = 0x12AB;  // MSK type, repeater invert, allow reset
 
 std::vector<std::string> Numbered(std::string first, int from, int to) {
   std::vector<std::string> items;
@@ -39,8 +39,8 @@ OptionalFeatureItems MakeLists(Language lang) {
   l.keyLock = pick({"Auto", "Manual"}, {"自动", "手动"});
   l.priorityChannel = Numbered(zh ? "无" : "None", 1, 128);
   l.voxGain = Numbered(zh ? "关" : "Off", 1, 9);
-  l.displayMode = pick({"CHANNEL", "NAME", "FREQ.CH", "FREQ"},
-                       {"纯信道", "信道名称", "频率信道", "频率"});
+  l.displayMode =
+      pick({"CHANNEL", "NAME", "FREQ.CH", "FREQ"}, {"纯信道", "信道名称", "频率信道", "频率"});
   l.batterySaver = pick({"On", "Off"}, {"开", "关"});
   l.beep = pick({"On", "Off"}, {"开", "关"});
   l.tail = pick({"Off", "On"}, {"关", "开"});
@@ -50,8 +50,8 @@ OptionalFeatureItems MakeLists(Language lang) {
   l.tot = {zh ? "关闭" : "Off", "30", "60", "90", "120", "150", "180", "210", "240", "270"};
   l.totPreAlert = Numbered(zh ? "关闭" : "Off", 1, 9);
   l.stopwatch = pick({"On", "Off"}, {"开", "关"});
-  l.orangeKey = pick({"Send 1750 Singal", "Emergency Call", "Off"},
-                     {"发射1750信号", "发射报警信号", "关闭"});
+  l.orangeKey =
+      pick({"Send 1750 Singal", "Emergency Call", "Off"}, {"发射1750信号", "发射报警信号", "关闭"});
   l.strSet = pick({"Auto", "Manual"}, {"自动", "手动"});
   l.allowReset = pick({"Enable", "Disable"}, {"允许", "禁止"});
   l.mskType = {"MSK-I", "MSK-II"};
@@ -60,7 +60,9 @@ OptionalFeatureItems MakeLists(Language lang) {
 
 // A byte-valued list: the byte is the position; beyond the last item the
 // first item is shown.
-int ByteItem(std::uint8_t byte, int lastItem) { return byte <= lastItem ? byte : 0; }
+int ByteItem(std::uint8_t byte, int lastItem) {
+  return byte <= lastItem ? byte : 0;
+}
 // Stored back: the position, or 0 when nothing (or nothing valid) is selected.
 std::uint8_t ByteCode(int position, int lastItem) {
   return static_cast<std::uint8_t>(position >= 0 && position <= lastItem ? position : 0);
@@ -71,7 +73,9 @@ int ThreeItemField(std::uint8_t byte, int low) {
   return code == 3 ? 0 : code;
 }
 // Position 1 and 2 store as themselves, anything else as 0.
-int ThreeItemCode(int position) { return position == 1 || position == 2 ? position : 0; }
+int ThreeItemCode(int position) {
+  return position == 1 || position == 2 ? position : 0;
+}
 
 }  // namespace
 
@@ -111,9 +115,15 @@ OptionalFeatures LoadOptionalFeatures(const RadioImage& image) {
 
   const std::uint8_t keys = image[kKeys];
   switch (GetBits(keys, 0, 2)) {
-    case 1: v.orangeKey = 0; break;  // send 1750 Hz
-    case 0: v.orangeKey = 2; break;  // off
-    default: v.orangeKey = 1; break; // 2 and 3: emergency call
+    case 1:
+      v.orangeKey = 0;
+      break;  // send 1750 Hz
+    case 0:
+      v.orangeKey = 2;
+      break;  // off
+    default:
+      v.orangeKey = 1;
+      break;  // 2 and 3: emergency call
   }
   v.keyLock = GetBit(keys, 2) ? 1 : 0;
   v.beep = GetBit(keys, 3) ? 0 : 1;
@@ -156,8 +166,7 @@ void StoreOptionalFeatures(const OptionalFeatures& v, RadioImage& image) {
   SetBits(image[kDisplay], 2, 2, ThreeItemCode(v.powerOnStyle));
   SetBits(image[kDisplay], 4, 2, ThreeItemCode(v.backLight));
   SetBits(image[kDisplay], 6, 2, ThreeItemCode(v.backLightColor));
-  SetBits(image[kDisplayMode], 0, 2,
-          v.displayMode >= 1 && v.displayMode <= 3 ? v.displayMode : 0);
+  SetBits(image[kDisplayMode], 0, 2, v.displayMode >= 1 && v.displayMode <= 3 ? v.displayMode : 0);
   image[kPriority] = ByteCode(v.priorityChannel, 128);
   SetBit(image[kMsk], 0, v.mskType == 0);
   WritePowerOnPassword(image, v.password);

@@ -23,12 +23,22 @@ RadioImage LoadThenOk(const RadioImage& image) {
 // Bits of each byte that the dialog writes; everything else must survive.
 std::uint8_t OwnedMask(std::size_t offset) {
   switch (offset) {
-    case 0x1260: case 0x1261: case 0x1262: case 0x1263: case 0x1264: case 0x1265:
-    case 0x12A9: return 0xFF;
-    case 0x1266: return 0xFD;  // bit 1 is not ours
-    case 0x1267: return 0x03;
-    case 0x12A8: return 0x81;
-    case 0x12AB: return 0x13;
+    case 0x1260:
+    case 0x1261:
+    case 0x1262:
+    case 0x1263:
+    case 0x1264:
+    case 0x1265:
+    case 0x12A9:
+      return 0xFF;
+    case 0x1266:
+      return 0xFD;  // bit 1 is not ours
+    case 0x1267:
+      return 0x03;
+    case 0x12A8:
+      return 0x81;
+    case 0x12AB:
+      return 0x13;
   }
   if (offset >= kPasswordOffset && offset < kPasswordOffset + kPasswordLength) return 0xFF;
   return 0x00;
@@ -60,7 +70,8 @@ TEST(OptionalFeatures, InRangeCodesPassThroughUnchanged) {
     image[0x1265] = static_cast<std::uint8_t>((image[0x1265] & ~0x60) | (pick(rng) % 3) << 5);
     if ((image[0x1265] & 3) == 3) image[0x1265] &= ~1;
     for (int low : {2, 4, 6})
-      if (((image[0x1266] >> low) & 3) == 3) image[0x1266] &= static_cast<std::uint8_t>(~(1 << low));
+      if (((image[0x1266] >> low) & 3) == 3)
+        image[0x1266] &= static_cast<std::uint8_t>(~(1 << low));
     for (std::size_t i = 0; i < kPasswordLength; ++i)
       image[kPasswordOffset + i] = static_cast<std::uint8_t>(i < 4 ? '0' + pick(rng) : 0xFF);
     ASSERT_EQ(LoadThenOk(image), image) << "round " << round;
@@ -148,11 +159,26 @@ TEST(OptionalFeatures, NothingSelectedStoresTheOtherValueOfEachRule) {
   RadioImage image;
   image.fill(0xFF);
   OptionalFeatures none;
-  for (int* p : {&none.backLight, &none.backLightColor, &none.powerOnStyle, &none.keyLock,
-                 &none.priorityChannel, &none.voxGain, &none.displayMode, &none.batterySaver,
-                 &none.beep, &none.tail, &none.scanMode, &none.squelchLevel, &none.step,
-                 &none.tot, &none.totPreAlert, &none.stopwatch, &none.orangeKey, &none.strSet,
-                 &none.allowReset, &none.mskType})
+  for (int* p : {&none.backLight,
+                 &none.backLightColor,
+                 &none.powerOnStyle,
+                 &none.keyLock,
+                 &none.priorityChannel,
+                 &none.voxGain,
+                 &none.displayMode,
+                 &none.batterySaver,
+                 &none.beep,
+                 &none.tail,
+                 &none.scanMode,
+                 &none.squelchLevel,
+                 &none.step,
+                 &none.tot,
+                 &none.totPreAlert,
+                 &none.stopwatch,
+                 &none.orangeKey,
+                 &none.strSet,
+                 &none.allowReset,
+                 &none.mskType})
     *p = -1;
   StoreOptionalFeatures(none, image);
   for (std::size_t o = 0x1260; o <= 0x1264; ++o) EXPECT_EQ(image[o], 0) << o;
@@ -161,23 +187,33 @@ TEST(OptionalFeatures, NothingSelectedStoresTheOtherValueOfEachRule) {
   EXPECT_EQ(image[0x1265], 0x06);
   EXPECT_EQ(image[0x1266], 0x02);  // only the foreign bit 1 left
   EXPECT_EQ(image[0x1267], 0xFC);
-  EXPECT_EQ(image[0x12A8], 0xFE);  // saver off, keypad lock not ticked (bit 7 set)
+  EXPECT_EQ(image[0x12A8], 0xFE);         // saver off, keypad lock not ticked (bit 7 set)
   EXPECT_EQ(image[0x12AB], 0xFC | 0x10);  // allow reset set, MSK-II, no invert
 }
 
 TEST(OptionalFeatures, ListsHaveTheSameLengthInBothLanguages) {
   const auto& en = OptionalFeatureLists(Language::English);
   const auto& zh = OptionalFeatureLists(Language::Chinese);
-  const std::vector<std::string> OptionalFeatureItems::* lists[] = {
-      &OptionalFeatureItems::backLight, &OptionalFeatureItems::backLightColor,
-      &OptionalFeatureItems::powerOnStyle, &OptionalFeatureItems::keyLock,
-      &OptionalFeatureItems::priorityChannel, &OptionalFeatureItems::voxGain,
-      &OptionalFeatureItems::displayMode, &OptionalFeatureItems::batterySaver,
-      &OptionalFeatureItems::beep, &OptionalFeatureItems::tail, &OptionalFeatureItems::scanMode,
-      &OptionalFeatureItems::squelchLevel, &OptionalFeatureItems::step,
-      &OptionalFeatureItems::tot, &OptionalFeatureItems::totPreAlert,
-      &OptionalFeatureItems::stopwatch, &OptionalFeatureItems::orangeKey,
-      &OptionalFeatureItems::strSet, &OptionalFeatureItems::allowReset,
+  const std::vector<std::string> OptionalFeatureItems::*lists[] = {
+      &OptionalFeatureItems::backLight,
+      &OptionalFeatureItems::backLightColor,
+      &OptionalFeatureItems::powerOnStyle,
+      &OptionalFeatureItems::keyLock,
+      &OptionalFeatureItems::priorityChannel,
+      &OptionalFeatureItems::voxGain,
+      &OptionalFeatureItems::displayMode,
+      &OptionalFeatureItems::batterySaver,
+      &OptionalFeatureItems::beep,
+      &OptionalFeatureItems::tail,
+      &OptionalFeatureItems::scanMode,
+      &OptionalFeatureItems::squelchLevel,
+      &OptionalFeatureItems::step,
+      &OptionalFeatureItems::tot,
+      &OptionalFeatureItems::totPreAlert,
+      &OptionalFeatureItems::stopwatch,
+      &OptionalFeatureItems::orangeKey,
+      &OptionalFeatureItems::strSet,
+      &OptionalFeatureItems::allowReset,
       &OptionalFeatureItems::mskType};
   for (auto list : lists) EXPECT_EQ((en.*list).size(), (zh.*list).size());
   EXPECT_EQ(en.priorityChannel.size(), 129u);
