@@ -27,13 +27,15 @@ constexpr int kGridRows = kMskCallListSize + 1;
 constexpr int kInitialColumnWidth = 100;  // pixels on a 1024-pixel-wide screen
 const QColor kFixedCellColour(0x00, 0x46, 0xD5);
 
-// Shows and keeps every letter in upper case, like an upper-case edit
-// control; the key filter decides which characters get this far.
+// Shows and keeps the letters a-z in upper case, like an upper-case edit
+// control; the key filter decides which characters get this far. Other
+// bytes an image may hold are left exactly as they are.
 class UpperCaseValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
-    input = input.toUpper();
+    for (QChar& c : input)
+      if (c >= u'a' && c <= u'z') c = c.toUpper();
     return Acceptable;
   }
 };

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <random>
 
 #include "features/dialog_test_support.h"
 #include "features/msk_settings.h"
@@ -149,6 +150,23 @@ TEST_F(MskDlgTest, CancelAndUnchangedOkLeaveTheImageAndTheModifiedFlag) {
   });
   EXPECT_EQ(doc.Image(), before);
   EXPECT_FALSE(doc.IsModified()) << "OK without a change does not mark the document";
+}
+
+TEST_F(MskDlgTest, OkWithoutEditKeepsWhateverBytesTheFieldsHold) {
+  CMskDlg dialog;
+  std::mt19937 rng(77);
+  for (int round = 0; round < 5; ++round) {
+    RadioImage image;
+    for (auto& b : image) {
+      b = static_cast<std::uint8_t>(rng());
+      if (b >= 'a' && b <= 'z') b = 0x80;  // stored lower case would show upper case
+    }
+    doc.Image() = image;
+    RadioImage expected = image;
+    StoreMskSettings(LoadMskSettings(image), expected);
+    RunAsUser(dialog, doc, [&] { QTest::mouseClick(Button(dialog, "OK"), Qt::LeftButton); });
+    ASSERT_EQ(doc.Image(), expected) << "round " << round;
+  }
 }
 
 TEST_F(MskDlgTest, ChineseHeadingsAndFixedCellsInTheirColour) {
