@@ -78,24 +78,6 @@ TEST(OptionalFeatures, InRangeCodesPassThroughUnchanged) {
   }
 }
 
-TEST(OptionalFeatures, ValuesSurviveStoreThenLoad) {
-  std::mt19937 rng(99);
-  for (int round = 0; round < 500; ++round) {
-    auto n = [&](int items) { return std::uniform_int_distribution<int>(0, items - 1)(rng); };
-    OptionalFeatures v;
-    v.backLight = n(3), v.backLightColor = n(3), v.powerOnStyle = n(3), v.keyLock = n(2);
-    v.priorityChannel = n(129), v.voxGain = n(10), v.displayMode = n(4), v.batterySaver = n(2);
-    v.beep = n(2), v.tail = n(2), v.scanMode = n(3), v.squelchLevel = n(10), v.step = n(5);
-    v.tot = n(10), v.totPreAlert = n(10), v.stopwatch = n(2), v.orangeKey = n(3);
-    v.strSet = n(2), v.allowReset = n(2), v.mskType = n(2), v.keypadLock = n(2) == 1;
-    v.repeaterMskInvert = n(2) == 1;
-    v.password = std::to_string(n(1000000)).substr(0, static_cast<std::size_t>(n(7)));
-    RadioImage image = RandomImage(rng);
-    StoreOptionalFeatures(v, image);
-    ASSERT_EQ(LoadOptionalFeatures(image), v) << "round " << round;
-  }
-}
-
 TEST(OptionalFeatures, OutOfRangeCodesOpenOnTheirFallBackAndOkNormalises) {
   RadioImage image;
   image.fill(0);
