@@ -17,10 +17,10 @@ namespace {
 
 // The buttons by position; the stored code is 3 - position.
 constexpr const char* kChoiceLabels[kSideKeyChoices] = {
-    QT_TRANSLATE_NOOP("CKeyAssignDlg", "Option Singalling Call"),
-    QT_TRANSLATE_NOOP("CKeyAssignDlg", "Emergency Call"),
-    QT_TRANSLATE_NOOP("CKeyAssignDlg", "Send 1750Hz Singal"),
-    QT_TRANSLATE_NOOP("CKeyAssignDlg", "Squelch Off Momentary"),
+    QT_TRANSLATE_NOOP("radio::CKeyAssignDlg", "Option Singalling Call"),
+    QT_TRANSLATE_NOOP("radio::CKeyAssignDlg", "Emergency Call"),
+    QT_TRANSLATE_NOOP("radio::CKeyAssignDlg", "Send 1750Hz Singal"),
+    QT_TRANSLATE_NOOP("radio::CKeyAssignDlg", "Squelch Off Momentary"),
 };
 constexpr int kFirstChoiceId = 1076;
 // Help for this dialog always comes from the English file; the radio

@@ -32,46 +32,50 @@ using F = OptionalFeatures;
 using I = OptionalFeatureItems;
 
 constexpr ListControl kLeftColumn[] = {
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Back Light"), 1115, &F::backLight, &I::backLight},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Back Light Color"), 1116, &F::backLightColor,
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Back Light"), 1115, &F::backLight,
+     &I::backLight},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Back Light Color"), 1116, &F::backLightColor,
      &I::backLightColor},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Power-on Style"), 1121, &F::powerOnStyle,
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Power-on Style"), 1121, &F::powerOnStyle,
      &I::powerOnStyle},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Key Lock"), 1118, &F::keyLock, &I::keyLock},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Priority Channel"), 1119, &F::priorityChannel,
-     &I::priorityChannel},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Vox Gain Level"), 1120, &F::voxGain, &I::voxGain},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Display Mode"), 1117, &F::displayMode,
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Key Lock"), 1118, &F::keyLock, &I::keyLock},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Priority Channel"), 1119,
+     &F::priorityChannel, &I::priorityChannel},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Vox Gain Level"), 1120, &F::voxGain,
+     &I::voxGain},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Display Mode"), 1117, &F::displayMode,
      &I::displayMode},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Battery Saver"), 1128, &F::batterySaver,
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Battery Saver"), 1128, &F::batterySaver,
      &I::batterySaver},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Beep"), 1127, &F::beep, &I::beep},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Tail"), 1130, &F::tail, &I::tail},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Beep"), 1127, &F::beep, &I::beep},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Tail"), 1130, &F::tail, &I::tail},
 };
 
 // The right column; the password edit (no list) sits between TOT
 // Pre-Alert and Stopwatch.
 constexpr ListControl kRightColumn[] = {
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Scan Mode"), 1122, &F::scanMode, &I::scanMode},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Squelch Level"), 1123, &F::squelchLevel,
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Scan Mode"), 1122, &F::scanMode,
+     &I::scanMode},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Squelch Level"), 1123, &F::squelchLevel,
      &I::squelchLevel},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Step (k)"), 1124, &F::step, &I::step},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "TOT (s)"), 1125, &F::tot, &I::tot},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "TOT Pre-Alert (s)"), 1126, &F::totPreAlert,
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Step (k)"), 1124, &F::step, &I::step},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "TOT (s)"), 1125, &F::tot, &I::tot},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "TOT Pre-Alert (s)"), 1126, &F::totPreAlert,
      &I::totPreAlert},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Password"), 1133, nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Stopwatch"), 1129, &F::stopwatch, &I::stopwatch},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Short Press Orange Key"), 1131, &F::orangeKey,
-     &I::orangeKey},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "STR Set"), 1136, &F::strSet, &I::strSet},
-    {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Allow Reset"), 1137, &F::allowReset,
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Password"), 1133, nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Stopwatch"), 1129, &F::stopwatch,
+     &I::stopwatch},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Short Press Orange Key"), 1131,
+     &F::orangeKey, &I::orangeKey},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "STR Set"), 1136, &F::strSet, &I::strSet},
+    {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "Allow Reset"), 1137, &F::allowReset,
      &I::allowReset},
 };
 
 // The bottom row lies below the visible window: loaded and stored like the
 // others, but the user neither sees nor changes it.
-constexpr ListControl kMskType = {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "MSK Type"), 1132,
-                                  &F::mskType, &I::mskType};
+constexpr ListControl kMskType = {QT_TRANSLATE_NOOP("radio::COptionalFeaturesDlg", "MSK Type"),
+                                  1132, &F::mskType, &I::mskType};
 
 constexpr int kPasswordId = 1133;
 constexpr int kKeypadLockId = 1134;
