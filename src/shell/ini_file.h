@@ -26,8 +26,13 @@ class CIniFile {
   bool LoadPath(const std::string& fullPath, bool saveOnClose, bool caseInsensitive,
                 bool makeBackup);
 
+  // The value of the last `key` in the first `section`, cut at a trailing
+  // comment ("//", TAB ";", "/*"). A missing section gives `defaultValue` as
+  // passed, a missing key gives it trimmed.
   std::string Get(std::string_view section, std::string_view key,
                   std::string_view defaultValue) const;
+  // Stores `value`, appending section and key when missing. Does nothing
+  // while no file is loaded.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
   // Writes the file when modified; returns the backup file name or "".
@@ -50,6 +55,8 @@ class CIniFile {
   Section* FindSection(std::string_view name);
   const Section* FindSection(std::string_view name) const;
   std::string ComputeBackupName() const;
+  std::string Serialize() const;
+  bool WriteToDisk(const std::string& content) const;
 
   std::string path_;
   std::vector<Section> sections_;
@@ -60,5 +67,10 @@ class CIniFile {
   bool modified_ = false;
   bool lastSaveOk_ = true;
 };
+
+// The last-resort writer for a file that cannot be replaced or truncated:
+// overwrites its old length with zero bytes, writes `content` from the start
+// and cuts the file to exactly `content`. False when nothing could be written.
+bool OverwriteFileInPlace(const std::string& path, std::string_view content);
 
 }  // namespace radio
