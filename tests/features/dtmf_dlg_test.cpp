@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -139,8 +140,9 @@ TEST_F(DtmfDlgTest, CodeFieldsTakeDtmfCharactersOnly) {
   for (QLineEdit* edit : {page->StunCode(), page->IdCode()}) {
     edit->setFocus();
     QTest::keyClicks(edit, "1a b*#ef9.");
-    QTest::keyClick(edit, Qt::Key_3, Qt::ShiftModifier);  // '#' as Shift+3 types it
-    EXPECT_EQ(edit->text(), "1AB*#9") << edit->objectName().toStdString();
+    QTest::keyClick(edit, Qt::Key_NumberSign, Qt::ShiftModifier);  // Shift+3
+    QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);        // swallowed
+    EXPECT_EQ(edit->text(), "1AB*#9#");
     QTest::keyClicks(edit, "0123");
     EXPECT_EQ(edit->text().size(), 10);
     // Pasted text is held to the same set.
@@ -161,7 +163,7 @@ TEST_F(DtmfDlgTest, StunActivationEnablesItsFieldsAndStunTypeRoundTrips) {
   CDtmfDecodePage* page = dlg.DecodePage();
   EXPECT_TRUE(page->StunCode()->isEnabled());
   EXPECT_EQ(page->StunType()->text(), "Tx inhibit");
-  QTest::mouseClick(page->StunActivation(), Qt::LeftButton);
+  page->StunActivation()->click();
   EXPECT_FALSE(page->StunCode()->isEnabled());
   EXPECT_FALSE(page->StunType()->isEnabled());
   page->StunType()->setText("Transceiver inhibit");
@@ -178,9 +180,22 @@ TEST_F(DtmfDlgTest, EscOnTheDecodePageClosesAndStores) {
   QLineEdit* stun = dlg.DecodePage()->StunCode();
   stun->setFocus();
   QTest::keyClicks(stun, "123");
-  QTest::keyClick(dlg.DecodePage()->IdCode(), Qt::Key_Escape);
+  QTest::keyClick(stun, Qt::Key_Escape);  // the code fields swallow it
+  EXPECT_TRUE(dlg.isVisible());
+  dlg.DecodePage()->StunActivation()->setFocus();
+  QTest::keyClick(dlg.DecodePage()->StunActivation(), Qt::Key_Escape);
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(image[kDtmfStunCodeOffset + 2], '3');
+}
+
+TEST_F(DtmfDlgTest, EscOnTheTabBarClosesAndStores) {
+  OpenDialog();
+  dlg.Tabs()->setCurrentIndex(2);
+  dlg.CallListPage()->Grid()->setCurrentCell(4, 1);
+  QTest::keyClicks(dlg.CallListPage()->Editor()->Edit(), "55");
+  QTest::keyClick(dlg.Tabs()->tabBar(), Qt::Key_Escape);
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(image[DtmfCallOffset(4) + 1], '5');
 }
 
 TEST_F(DtmfDlgTest, CallListEditsInPlaceAndKeepsBytesSixteenOn) {
