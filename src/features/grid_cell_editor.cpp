@@ -19,6 +19,7 @@ CGridCellEditor::CGridCellEditor(QTableWidget* grid, int firstEditableColumn, in
   edit_->hide();
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setTabKeyNavigation(false);
   connect(grid_, &QTableWidget::currentCellChanged, this,
           [this](int row, int column, int, int) {
             Commit();  // leaving a cell
@@ -34,7 +35,14 @@ CGridCellEditor::CGridCellEditor(QTableWidget* grid, int firstEditableColumn, in
       Open(row, column);
   });
   for (QScrollBar* bar : {grid_->verticalScrollBar(), grid_->horizontalScrollBar()})
-    connect(bar, &QScrollBar::valueChanged, this, [this] { Discard(); });
+    connect(bar, &QScrollBar::valueChanged, this, [this] {
+      // Entering a cell out of view scrolls before the cell change is
+      // reported: that is leaving the old cell, not scrolling away from it.
+      if (grid_->currentRow() != row_ || grid_->currentColumn() != column_)
+        Commit();
+      else
+        Discard();
+    });
 }
 
 void CGridCellEditor::Open(int row, int column) {
@@ -61,10 +69,11 @@ void CGridCellEditor::Commit() {
 }
 
 void CGridCellEditor::Discard() {
-  const bool hadFocus = edit_->hasFocus();
+  // The grid takes the focus before the edit hides: a focused child that
+  // hides passes the focus on, which in a grid moves the current cell.
+  if (edit_->hasFocus()) grid_->setFocus();
   edit_->hide();
   row_ = column_ = -1;
-  if (hadFocus) grid_->setFocus();
   grid_->viewport()->update();
 }
 
