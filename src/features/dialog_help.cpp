@@ -9,7 +9,9 @@ namespace {
 constexpr char kControlIdProperty[] = "radioControlId";
 }
 
-void SetControlId(QWidget* control, int id) { control->setProperty(kControlIdProperty, id); }
+void SetControlId(QWidget* control, int id) {
+  control->setProperty(kControlIdProperty, id);
+}
 
 int ControlId(const QWidget* widget) {
   for (const QWidget* w = widget; w; w = w->parentWidget()) {

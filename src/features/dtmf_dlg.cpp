@@ -66,8 +66,12 @@ void CDtmfDlg::done(int result) {
   QDialog::done(result);
 }
 
-CDtmfEncodePage* CDtmfDlg::EncodePage() const { return static_cast<CDtmfEncodePage*>(pages_[0]); }
-CDtmfDecodePage* CDtmfDlg::DecodePage() const { return static_cast<CDtmfDecodePage*>(pages_[1]); }
+CDtmfEncodePage* CDtmfDlg::EncodePage() const {
+  return static_cast<CDtmfEncodePage*>(pages_[0]);
+}
+CDtmfDecodePage* CDtmfDlg::DecodePage() const {
+  return static_cast<CDtmfDecodePage*>(pages_[1]);
+}
 CDtmfCallListPage* CDtmfDlg::CallListPage() const {
   return static_cast<CDtmfCallListPage*>(pages_[2]);
 }

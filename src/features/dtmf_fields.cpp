@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::array<int, 4> kSpeeds = {6, 8, 10, 15};
 
-int TimeOfByte(std::uint8_t byte) { return (byte & 0x1F) * 50; }
+int TimeOfByte(std::uint8_t byte) {
+  return (byte & 0x1F) * 50;
+}
 
 std::span<const std::uint8_t> Field(const RadioImage& image, std::size_t offset,
                                     std::size_t length) {
@@ -25,7 +27,9 @@ std::span<std::uint8_t> Field(RadioImage& image, std::size_t offset, std::size_t
 
 // ---- Encode ----------------------------------------------------------
 
-int DtmfSpeedOfCode(int code) { return kSpeeds[static_cast<std::size_t>(code & 3)]; }
+int DtmfSpeedOfCode(int code) {
+  return kSpeeds[static_cast<std::size_t>(code & 3)];
+}
 
 int DtmfCodeOfSpeed(int speed) {
   if (speed == 6) return 0;
@@ -46,7 +50,8 @@ DtmfEncodeFields LoadDtmfEncode(const RadioImage& image) {
 
 void StoreDtmfEncode(RadioImage& image, const DtmfEncodeFields& fields) {
   SetBits(image[kDtmfSpeedOffset], 0, 2, DtmfCodeOfSpeed(DtmfSpeedSnap(fields.speed)));
-  image[kDtmfFirstDelayOffset] = static_cast<std::uint8_t>(DtmfDelaySnap(fields.firstDigitDelayMs) / 50);
+  image[kDtmfFirstDelayOffset] =
+      static_cast<std::uint8_t>(DtmfDelaySnap(fields.firstDigitDelayMs) / 50);
   image[kDtmfFirstDigitOffset] =
       static_cast<std::uint8_t>(DtmfDigitTimeSnap(fields.firstDigitTimeMs) / 50);
   image[kDtmfStarHashOffset] =
@@ -138,10 +143,13 @@ std::uint8_t GroupCodeOfText(std::string_view text) {
 }
 
 std::string StunTypeText(bool txInhibit, Language lang) {
-  return txInhibit ? Tr(lang, "Tx inhibit", "禁止发射") : Tr(lang, "Transceiver inhibit", "禁止收发");
+  return txInhibit ? Tr(lang, "Tx inhibit", "禁止发射")
+                   : Tr(lang, "Transceiver inhibit", "禁止收发");
 }
 
-bool IsTxInhibitText(std::string_view text) { return text == "Tx inhibit" || text == "禁止发射"; }
+bool IsTxInhibitText(std::string_view text) {
+  return text == "Tx inhibit" || text == "禁止发射";
+}
 
 bool IsDtmfCharacter(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#';
@@ -158,7 +166,9 @@ std::string KeepDtmfCharacters(std::string_view text) {
 
 // ---- Fast-call list ----------------------------------------------------
 
-std::size_t DtmfCallOffset(std::size_t index) { return kDtmfCallListOffset + kBlockSize * index; }
+std::size_t DtmfCallOffset(std::size_t index) {
+  return kDtmfCallListOffset + kBlockSize * index;
+}
 
 DtmfCallList LoadDtmfCallList(const RadioImage& image) {
   DtmfCallList list;

@@ -15,8 +15,8 @@
 namespace radio {
 
 // Image offsets.
-constexpr std::size_t kDtmfOptionOffset = 0x12A8;     // bit 4 stun on, 5 Tx inhibit, 6 side tone
-constexpr std::size_t kDtmfSpeedOffset = 0x1308;      // bits 0-1
+constexpr std::size_t kDtmfOptionOffset = 0x12A8;      // bit 4 stun on, 5 Tx inhibit, 6 side tone
+constexpr std::size_t kDtmfSpeedOffset = 0x1308;       // bits 0-1
 constexpr std::size_t kDtmfFirstDelayOffset = 0x1309;  // 50 ms units
 constexpr std::size_t kDtmfFirstDigitOffset = 0x130A;
 constexpr std::size_t kDtmfStarHashOffset = 0x130B;
@@ -34,9 +34,9 @@ constexpr int kDtmfSideToneBit = 6;
 // ---- Encode ----------------------------------------------------------
 
 struct DtmfEncodeFields {
-  int speed = 6;               // digits per second: 6, 8, 10 or 15
+  int speed = 6;                // digits per second: 6, 8, 10 or 15
   int firstDigitDelayMs = 200;  // 0 ... 1000 in steps of 50
-  int firstDigitTimeMs = 0;    // 0, 100, 500, 1000
+  int firstDigitTimeMs = 0;     // 0, 100, 500, 1000
   int starHashDigitTimeMs = 0;  // 0, 100, 500, 1000
   bool sideTone = true;
 };
@@ -63,15 +63,15 @@ int DtmfDigitTimeSnap(int ms);
 
 constexpr std::uint8_t kGroupCodeOff = 0xFF;
 // The group-code list in its order: "Off", "A", "B", "C", "D", "*", "#".
-constexpr std::array<std::uint8_t, 7> kGroupCodeItems = {kGroupCodeOff, 'A', 'B', 'C', 'D',
-                                                         '*', '#'};
+constexpr std::array<std::uint8_t, 7> kGroupCodeItems = {kGroupCodeOff, 'A', 'B', 'C',
+                                                         'D',           '*', '#'};
 
 struct DtmfDecodeFields {
-  std::string idCode;                  // up to 10 single-byte characters
-  std::uint8_t groupCode = 'A';        // the stored byte; 0xFF = Off
+  std::string idCode;            // up to 10 single-byte characters
+  std::uint8_t groupCode = 'A';  // the stored byte; 0xFF = Off
   bool stunActivation = true;
-  std::string stunCode;                // up to 10 single-byte characters
-  bool txInhibit = true;               // stun type: Tx inhibit / Transceiver inhibit
+  std::string stunCode;   // up to 10 single-byte characters
+  bool txInhibit = true;  // stun type: Tx inhibit / Transceiver inhibit
 };
 
 DtmfDecodeFields LoadDtmfDecode(const RadioImage& image);

@@ -27,8 +27,12 @@ namespace {
 QString FromBytes(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
-std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+std::string ToBytes(const QString& text) {
+  return text.toLatin1().toStdString();
+}
+std::string ToUtf8(const QString& text) {
+  return text.toUtf8().toStdString();
+}
 
 // Typing or pasting into a DTMF code field keeps only DTMF characters
 // (a-d in upper case); loaded text stays as it is until the user edits it.
@@ -69,8 +73,7 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, QWidget* parent) : CImagePag
       {QT_TR_NOOP("DTMF Speed(digit/s)"), 1084, 1241, 2, DtmfSpeedStep, DtmfSpeedSnap},
       {QT_TR_NOOP("First Digit Delay Time(ms)"), 1085, 1242, 4, DtmfDelayStep, DtmfDelaySnap},
       {QT_TR_NOOP("First Digit Time(ms)"), 1086, 1243, 4, DtmfDigitTimeStep, DtmfDigitTimeSnap},
-      {QT_TR_NOOP("* and # Digit Time(ms)"), 1087, 1044, 4, DtmfDigitTimeStep,
-       DtmfDigitTimeSnap},
+      {QT_TR_NOOP("* and # Digit Time(ms)"), 1087, 1044, 4, DtmfDigitTimeStep, DtmfDigitTimeSnap},
   };
   for (int i = 0; i < 4; ++i) {
     const Row& r = rows[i];
@@ -83,7 +86,8 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, QWidget* parent) : CImagePag
     const auto step = r.step;
     const auto snap = r.snap;
     fields_[static_cast<std::size_t>(i)] = new CStepField(
-        edit, upDown, [step](const QString& t, int s) { return QString::number(step(ParseInt(t), s)); },
+        edit, upDown,
+        [step](const QString& t, int s) { return QString::number(step(ParseInt(t), s)); },
         [snap](const QString& t) { return QString::number(snap(ParseInt(t))); });
   }
   sideTone_ = new QCheckBox(tr("SideTone"), this);
@@ -94,10 +98,18 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, QWidget* parent) : CImagePag
   (new CKeyFilter(CKeyFilter::Digits, this))->Watch(this);
 }
 
-QLineEdit* CDtmfEncodePage::SpeedEdit() const { return fields_[0]->Edit(); }
-QLineEdit* CDtmfEncodePage::FirstDigitDelayEdit() const { return fields_[1]->Edit(); }
-QLineEdit* CDtmfEncodePage::FirstDigitTimeEdit() const { return fields_[2]->Edit(); }
-QLineEdit* CDtmfEncodePage::StarHashTimeEdit() const { return fields_[3]->Edit(); }
+QLineEdit* CDtmfEncodePage::SpeedEdit() const {
+  return fields_[0]->Edit();
+}
+QLineEdit* CDtmfEncodePage::FirstDigitDelayEdit() const {
+  return fields_[1]->Edit();
+}
+QLineEdit* CDtmfEncodePage::FirstDigitTimeEdit() const {
+  return fields_[2]->Edit();
+}
+QLineEdit* CDtmfEncodePage::StarHashTimeEdit() const {
+  return fields_[3]->Edit();
+}
 
 void CDtmfEncodePage::Load() {
   const DtmfEncodeFields f = LoadDtmfEncode(image_);
@@ -164,8 +176,8 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, QWidget* parent) : CImagePag
   connect(stunOn_, &QCheckBox::clicked, this, [this] { ApplyStunEnable(); });
 
   // Only the two code fields filter keys: DTMF characters and editing keys.
-  auto* codeKeys = new CKeyFilter(
-      [](const QKeyEvent& key) { return CKeyFilter::DtmfCode(key, false); }, this);
+  auto* codeKeys =
+      new CKeyFilter([](const QKeyEvent& key) { return CKeyFilter::DtmfCode(key, false); }, this);
   codeKeys->Watch(idCode_);
   codeKeys->Watch(stunCode_);
   (new CKeyFilter(nullptr, this))->Watch(this);  // F1 everywhere else
@@ -202,8 +214,8 @@ void CDtmfDecodePage::Store() {
   f.idCode = ToBytes(idCode_->text());
   // A group code the user did not choose goes back as it was loaded, even
   // a byte that no list item stands for.
-  f.groupCode = groupSwap_->UserPicked() ? GroupCodeOfText(ToUtf8(groupCode_->text()))
-                                         : loadedGroupCode_;
+  f.groupCode =
+      groupSwap_->UserPicked() ? GroupCodeOfText(ToUtf8(groupCode_->text())) : loadedGroupCode_;
   f.stunActivation = stunOn_->isChecked();
   f.stunCode = ToBytes(stunCode_->text());
   f.txInhibit = IsTxInhibitText(ToUtf8(stunType_->text()));
@@ -218,7 +230,8 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, QWidget* parent)
   grid_ = new QTableWidget(static_cast<int>(kDtmfCallCount), 2, this);
   SetControlId(grid_, 1022);
   grid_->verticalHeader()->hide();
-  grid_->setHorizontalHeaderLabels({app.Tr("Num", "编号"), app.Tr("Fast Call List", "快速呼叫列表")});
+  grid_->setHorizontalHeaderLabels(
+      {app.Tr("Num", "编号"), app.Tr("Fast Call List", "快速呼叫列表")});
   const QColor fixedText(0x00, 0x46, 0xD5);
   for (int c = 0; c < 2; ++c) grid_->horizontalHeaderItem(c)->setForeground(fixedText);
   const int width = 64;  // the grid's initial column width

@@ -20,16 +20,15 @@ CGridCellEditor::CGridCellEditor(QTableWidget* grid, int firstEditableColumn, in
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setTabKeyNavigation(false);
-  connect(grid_, &QTableWidget::currentCellChanged, this,
-          [this](int row, int column, int, int) {
-            Commit();  // leaving a cell
-            if (row < 0) return;
-            if (column < firstColumn_) {
-              grid_->setCurrentCell(row, firstColumn_);
-              return;
-            }
-            Open(row, column);
-          });
+  connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
+    Commit();  // leaving a cell
+    if (row < 0) return;
+    if (column < firstColumn_) {
+      grid_->setCurrentCell(row, firstColumn_);
+      return;
+    }
+    Open(row, column);
+  });
   connect(grid_, &QTableWidget::cellPressed, this, [this](int row, int column) {
     if (row == grid_->currentRow() && column == grid_->currentColumn() && column >= firstColumn_)
       Open(row, column);

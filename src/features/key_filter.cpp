@@ -14,7 +14,9 @@ namespace {
 bool IsEditingKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete;
 }
-bool Shifted(const QKeyEvent& key) { return key.modifiers() & Qt::ShiftModifier; }
+bool Shifted(const QKeyEvent& key) {
+  return key.modifiers() & Qt::ShiftModifier;
+}
 bool IsArrow(const QKeyEvent& key, bool upDown) {
   const int k = key.key();
   return k == Qt::Key_Left || k == Qt::Key_Right ||

@@ -23,9 +23,9 @@ class CKeyFilter : public QObject {
 
   // Character sets of the pages. Backspace and Delete always pass with
   // them; `arrows` adds Left/Right (and Up/Down with `upDown`).
-  static bool Digits(const QKeyEvent& key);               // DTMF encode
+  static bool Digits(const QKeyEvent& key);                 // DTMF encode
   static bool DtmfCode(const QKeyEvent& key, bool upDown);  // 0-9 A-D * #, Left/Right
-  static bool Decimal(const QKeyEvent& key);              // 2-Tone: digits, '.', arrows
+  static bool Decimal(const QKeyEvent& key);                // 2-Tone: digits, '.', arrows
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

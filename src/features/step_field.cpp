@@ -32,7 +32,9 @@ CStepField::CStepField(QLineEdit* edit, CUpDown* upDown, StepRule step, SnapRule
   edit_->installEventFilter(this);
 }
 
-void CStepField::Snap() { edit_->setText(snap_(edit_->text())); }
+void CStepField::Snap() {
+  edit_->setText(snap_(edit_->text()));
+}
 
 bool CStepField::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::FocusOut) {

@@ -21,7 +21,9 @@ int HalfUpPeriod(long numeratorTenths, int tenthsHz) {
   return static_cast<int>((2 * numeratorTenths + tenthsHz) / (2L * tenthsHz));
 }
 
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value); }
+std::uint8_t Byte(int value) {
+  return static_cast<std::uint8_t>(value);
+}
 
 }  // namespace
 
@@ -47,22 +49,40 @@ int TxRiseStep(int hundredths, int step) {
   return next;
 }
 
-int TxRiseSnap(long hundredths) { return ClampTo(hundredths / 5 * 5, kTxRiseRange); }
+int TxRiseSnap(long hundredths) {
+  return ClampTo(hundredths / 5 * 5, kTxRiseRange);
+}
 
-long ParseTenths(std::string_view text) { return ParseDecimalUnits(text, 1); }
-long ParseHundredths(std::string_view text) { return ParseDecimalUnits(text, 2); }
-std::string FormatTone(int tenthsHz) { return FormatDecimalUnits(tenthsHz, 1, 4); }
-std::string FormatSeconds(int tenths) { return FormatDecimalUnits(tenths, 1, 2); }
-std::string FormatDecodeInterval(int tenths) { return FormatDecimalUnits(tenths, 1, 1); }
-std::string FormatTxRise(int hundredths) { return FormatDecimalUnits(hundredths, 2, 3); }
+long ParseTenths(std::string_view text) {
+  return ParseDecimalUnits(text, 1);
+}
+long ParseHundredths(std::string_view text) {
+  return ParseDecimalUnits(text, 2);
+}
+std::string FormatTone(int tenthsHz) {
+  return FormatDecimalUnits(tenthsHz, 1, 4);
+}
+std::string FormatSeconds(int tenths) {
+  return FormatDecimalUnits(tenths, 1, 2);
+}
+std::string FormatDecodeInterval(int tenths) {
+  return FormatDecimalUnits(tenths, 1, 1);
+}
+std::string FormatTxRise(int hundredths) {
+  return FormatDecimalUnits(hundredths, 2, 3);
+}
 
 std::string NormaliseToneCell(std::string_view text) {
   if (text.empty()) return {};
   return FormatTone(ClampTo(ParseTenths(text), kToneRange));
 }
 
-int EncodeTonePeriod(int tenthsHz) { return HalfUpPeriod(1119570, tenthsHz); }
-int DecodeTonePeriod(int tenthsHz) { return HalfUpPeriod(8956580, tenthsHz); }
+int EncodeTonePeriod(int tenthsHz) {
+  return HalfUpPeriod(1119570, tenthsHz);
+}
+int DecodeTonePeriod(int tenthsHz) {
+  return HalfUpPeriod(8956580, tenthsHz);
+}
 
 // ---- Encode ----------------------------------------------------------
 
@@ -157,10 +177,9 @@ TwoToneDecodeSlot LoadTwoToneDecodeSlot(const RadioImage& image, int slot) {
 void StoreTwoToneDecodeSlot(RadioImage& image, int slot, const TwoToneDecodeSlot& fields) {
   const int a = ClampTo(fields.aTone, kToneRange);
   const int b = ClampTo(fields.bTone, kToneRange);
-  const int times[4] = {ClampTo(fields.firstDelay, kDelayRange),
-                        ClampTo(fields.secondDelay, kDelayRange),
-                        ClampTo(fields.interval, kIntervalRange),
-                        ClampTo(fields.longDelay, kDelayRange)};
+  const int times[4] = {
+      ClampTo(fields.firstDelay, kDelayRange), ClampTo(fields.secondDelay, kDelayRange),
+      ClampTo(fields.interval, kIntervalRange), ClampTo(fields.longDelay, kDelayRange)};
   std::uint8_t* d = image.data() + DecodeSlotDisplayOffset(slot);
   std::uint8_t* r = image.data() + DecodeSlotRadioOffset(slot);
   SetU16BE(d, a);

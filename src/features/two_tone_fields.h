@@ -52,10 +52,10 @@ int TxRiseSnap(long hundredths);
 // unit are cut off) and the display texts of the dialog and the printout.
 long ParseTenths(std::string_view text);
 long ParseHundredths(std::string_view text);
-std::string FormatTone(int tenthsHz);           // "%4.1f"
-std::string FormatSeconds(int tenths);          // "%2.1f"
-std::string FormatDecodeInterval(int tenths);   // "%1.1f"
-std::string FormatTxRise(int hundredths);       // "%3.2f"
+std::string FormatTone(int tenthsHz);          // "%4.1f"
+std::string FormatSeconds(int tenths);         // "%2.1f"
+std::string FormatDecodeInterval(int tenths);  // "%1.1f"
+std::string FormatTxRise(int hundredths);      // "%3.2f"
 // A grid cell as it is left: empty stays empty, anything else is clamped
 // to the tone range and shown "%4.1f".
 std::string NormaliseToneCell(std::string_view text);
@@ -63,16 +63,18 @@ std::string NormaliseToneCell(std::string_view text);
 // Radio forms.
 int EncodeTonePeriod(int tenthsHz);  // floor(111957 / f + 0.5)
 int DecodeTonePeriod(int tenthsHz);  // 895658 / f, rounded half up
-constexpr int TenthsTo50ms(int tenths) { return tenths * 2; }  // s x 1000 / 50
+constexpr int TenthsTo50ms(int tenths) {
+  return tenths * 2;
+}  // s x 1000 / 50
 
 // ---- Encode ----------------------------------------------------------
 
 struct TwoToneEncodeFields {
-  int firstDelay = 5;   // tenths of a second
+  int firstDelay = 5;  // tenths of a second
   int secondDelay = 5;
   int longDelay = 10;
-  int interval = 10;    // tenths of a second (stored in 50 ms units)
-  int txRise = 10;      // hundredths of a second (stored in 50 ms units)
+  int interval = 10;  // tenths of a second (stored in 50 ms units)
+  int txRise = 10;    // hundredths of a second (stored in 50 ms units)
   bool shortBeep = false;
   // Code k (0-based), tone t: tenths of a hertz; nothing for an empty cell.
   std::array<std::array<std::optional<int>, 2>, kTwoToneEncodeCodes> tones{};
@@ -93,7 +95,7 @@ void StoreTwoToneEncode(RadioImage& image, const TwoToneEncodeFields& fields);
 // ---- Decode ----------------------------------------------------------
 
 struct TwoToneDecodeSlot {
-  int aTone = 20000;   // tenths of a hertz
+  int aTone = 20000;  // tenths of a hertz
   int bTone = 10000;
   int firstDelay = 5;  // tenths of a second
   int secondDelay = 5;

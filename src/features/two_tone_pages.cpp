@@ -21,10 +21,18 @@ namespace radio {
 
 namespace {
 
-std::string Text(const QString& text) { return text.toLatin1().toStdString(); }
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-int Tenths(const QString& text) { return static_cast<int>(ParseTenths(Text(text))); }
-int Hundredths(const QString& text) { return static_cast<int>(ParseHundredths(Text(text))); }
+std::string Text(const QString& text) {
+  return text.toLatin1().toStdString();
+}
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+int Tenths(const QString& text) {
+  return static_cast<int>(ParseTenths(Text(text)));
+}
+int Hundredths(const QString& text) {
+  return static_cast<int>(ParseHundredths(Text(text)));
+}
 
 // One numeric field of a 2-Tone page, in tenths of its unit.
 struct TenthsField {
@@ -49,11 +57,17 @@ CStepField* AddField(QWidget* page, QGridLayout* layout, int row, const TenthsFi
   const auto format = f.format;
   return new CStepField(
       edit, upDown,
-      [range, format](const QString& t, int s) { return Q(format(StepAndWrap(Tenths(t), s, range))); },
-      [range, format](const QString& t) { return Q(format(ClampTo(ParseTenths(Text(t)), range))); });
+      [range, format](const QString& t, int s) {
+        return Q(format(StepAndWrap(Tenths(t), s, range)));
+      },
+      [range, format](const QString& t) {
+        return Q(format(ClampTo(ParseTenths(Text(t)), range)));
+      });
 }
 
-CKeyFilter* DecimalKeys(QObject* parent) { return new CKeyFilter(CKeyFilter::Decimal, parent); }
+CKeyFilter* DecimalKeys(QObject* parent) {
+  return new CKeyFilter(CKeyFilter::Decimal, parent);
+}
 
 }  // namespace
 
@@ -109,9 +123,8 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, QWidget* parent)
       grid_->setItem(r, c, item);
     }
   grid_->setMinimumWidth(width * 295 / 100 + 24);
-  editor_ = new CGridCellEditor(grid_, 1, 6, [](const QString& text) {
-    return Q(NormaliseToneCell(Text(text)));
-  });
+  editor_ = new CGridCellEditor(
+      grid_, 1, 6, [](const QString& text) { return Q(NormaliseToneCell(Text(text))); });
 
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(fieldsLayout);
@@ -169,14 +182,12 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, int slot, QWidget* par
       {QT_TR_NOOP("Interval time(s)"), 1041, 1072, 3, kIntervalRange, FormatDecodeInterval},
       {QT_TR_NOOP("Long tone delay time(s)"), 1042, 1073, 4, kDelayRange, FormatSeconds},
   };
-  for (int i = 0; i < 6; ++i) fields_[static_cast<std::size_t>(i)] = AddField(this, layout, i, rows[i]);
+  for (int i = 0; i < 6; ++i)
+    fields_[static_cast<std::size_t>(i)] = AddField(this, layout, i, rows[i]);
   layout->setRowStretch(6, 1);
   layout->setColumnStretch(3, 1);
   DecimalKeys(this)->Watch(this);
 }
-
-// A decode page that is destroyed while visible stores itself.
-CTwoToneDecodePage::~CTwoToneDecodePage() { HidePage(); }
 
 void CTwoToneDecodePage::Load() {
   const TwoToneDecodeSlot s = LoadTwoToneDecodeSlot(image_, slot_);

@@ -44,7 +44,6 @@ class CTwoToneDecodePage : public CImagePage {
  public:
   // `slot` is 0-based: the page "2-Tone<slot + 1>".
   CTwoToneDecodePage(RadioImage& image, int slot, QWidget* parent);
-  ~CTwoToneDecodePage() override;
 
   // 0 A tone, 1 B tone, 2 first delay, 3 second delay, 4 interval, 5 long tone delay.
   CStepField* Field(int index) const { return fields_[static_cast<std::size_t>(index)]; }

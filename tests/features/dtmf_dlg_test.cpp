@@ -7,8 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -124,7 +124,7 @@ TEST_F(DtmfDlgTest, GroupCodeListReplacesTheEditAndUnpickedCodeStaysAsLoaded) {
   dlg.Tabs()->setCurrentIndex(1);
   page->GroupCode()->setFocus();
   QTest::keyClick(page->GroupList(), Qt::Key_Down);  // "Off" -> "A", a choice
-  dlg.Tabs()->setCurrentIndex(2);                  // stores with the list still open
+  dlg.Tabs()->setCurrentIndex(2);                    // stores with the list still open
   EXPECT_EQ(image[kDtmfGroupCodeOffset], 'A');
   dlg.Tabs()->setCurrentIndex(1);
   page->GroupCode()->setFocus();

@@ -184,7 +184,8 @@ TEST_F(TwoToneDlgTest, GridEditsInPlaceClampsAndScrollDiscards) {
   EXPECT_EQ(image[0x150D], 0xF6);
   EXPECT_EQ(image[0x168C], 0x00);
   EXPECT_EQ(image[0x168D], 0x33);
-  for (std::size_t block = 224; block < 252; ++block) EXPECT_EQ(image[BlockOffset(block, 20)], 0xA5);
+  for (std::size_t block = 224; block < 252; ++block)
+    EXPECT_EQ(image[BlockOffset(block, 20)], 0xA5);
 }
 
 TEST_F(TwoToneDlgTest, ShortBeepAndEncodeTiming) {

@@ -110,8 +110,8 @@ TEST(TwoToneArithmetic, DecodeTimesAndSlotLayout) {
 // byte of 0xFF would give 510 in one byte.
 TEST(TwoToneArithmetic, OutOfRangeValuesNeverReachTheImage) {
   RadioImage image = NewImage();
-  std::fill_n(image.begin() + 0x15C0, 8, 0x00);                     // slot 1: tones 0
-  std::fill_n(image.begin() + 0x15C8, 8, 0xFF);                     // slot 2: all 0xFF
+  std::fill_n(image.begin() + 0x15C0, 8, 0x00);  // slot 1: tones 0
+  std::fill_n(image.begin() + 0x15C8, 8, 0xFF);  // slot 2: all 0xFF
   const std::uint8_t timing[] = {0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x07};
   std::copy(std::begin(timing), std::end(timing), image.begin() + 0x1620);
   image[0x1500] = 0x00;  // code 1 tone 1: 0x0010 = 1.6 Hz
