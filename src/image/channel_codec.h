@@ -19,6 +19,10 @@ constexpr int kChannelRecords = 129;  // 128 channels + FR
 constexpr std::size_t kChannelRecordSize = 24;
 constexpr int kFrRecord = 128;
 
+// Option byte 0x12AB: every commit of the grid into the image sets bit 3.
+constexpr std::size_t kChannelCommitOffset = 0x12AB;
+constexpr int kChannelCommitBit = 3;
+
 // The nine texts of a channel, in grid column order (grid column = index + 1).
 enum ChannelField {
   kRxFrequency = 0,
@@ -39,7 +43,9 @@ using ChannelTable = std::array<ChannelRow, kChannelRecords>;
 
 // The value stored in 4 bytes (0 when absent: byte 3 is 0x00 or 0xFF).
 std::int64_t DecodeFrequency(const std::uint8_t* bytes4);
-// 0 writes four 0xFF bytes.
+// 0 writes four 0xFF bytes. Values beyond 8 digits that four digit pairs
+// can still hold (as read from bytes with nibbles above 9) are kept with
+// such nibbles; negative or larger values write four 0xFF bytes.
 void EncodeFrequency(std::int64_t f, std::uint8_t* bytes4);
 // "%3.5f" of f / 100000 (MHz with five decimals).
 std::string FrequencyText(std::int64_t f);
@@ -54,7 +60,9 @@ std::string NormaliseFrequencyText(std::string_view mhz);
 
 // "None" / "无" when H is 0x00 or 0xFF; CTCSS "%3.1f"; DCS "D023N"/"D023I".
 std::string ToneText(std::uint8_t low, std::uint8_t high, Language lang);
-// A tone text (either language's "None" included) to its two bytes.
+// A tone text (either language's "None" included) to its two bytes. A text
+// the two bytes cannot hold (a CTCSS tone under 10.0 or over 866.5 Hz, a DCS
+// code over 6465) stores 0xFF 0xFF, no tone.
 void EncodeToneText(std::string_view text, std::uint8_t& low, std::uint8_t& high);
 // The 261 texts offered for both tone columns ("None" or "无" first).
 const std::vector<std::string>& ToneList(Language lang);
@@ -67,6 +75,13 @@ std::string ScanAddText(bool yes, Language lang);
 std::string BusyLockText(int code, Language lang);  // 0 Off, 1 Carrier, 2/3 QT/DQT
 
 // --- Whole records and the table ---
+
+// Empty record: the receive or the transmit frequency is absent.
+bool IsEmptyChannelRecord(const std::uint8_t* record);
+// A row whose nine texts are all empty (nothing to show).
+bool IsBlankRow(const ChannelRow& row);
+// The grid's row label of record `index`: "1" ... "128", "Fr".
+std::string ChannelRowLabel(int index);
 
 ChannelRow DecodeChannelRecord(const std::uint8_t* record, Language lang);
 // Stores the nine texts; bytes 12, 14, 15 and bit 0 of byte 13 are kept.
