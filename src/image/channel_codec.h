@@ -19,6 +19,10 @@ constexpr int kChannelRecords = 129;  // 128 channels + FR
 constexpr std::size_t kChannelRecordSize = 24;
 constexpr int kFrRecord = 128;
 
+// Option byte 0x12AB: every commit of the grid into the image sets bit 3.
+constexpr std::size_t kChannelCommitOffset = 0x12AB;
+constexpr int kChannelCommitBit = 3;
+
 // The nine texts of a channel, in grid column order (grid column = index + 1).
 enum ChannelField {
   kRxFrequency = 0,
@@ -67,6 +71,13 @@ std::string ScanAddText(bool yes, Language lang);
 std::string BusyLockText(int code, Language lang);  // 0 Off, 1 Carrier, 2/3 QT/DQT
 
 // --- Whole records and the table ---
+
+// Empty record: the receive or the transmit frequency is absent.
+bool IsEmptyChannelRecord(const std::uint8_t* record);
+// A row whose nine texts are all empty (nothing to show).
+bool IsBlankRow(const ChannelRow& row);
+// The grid's row label of record `index`: "1" ... "128", "Fr".
+std::string ChannelRowLabel(int index);
 
 ChannelRow DecodeChannelRecord(const std::uint8_t* record, Language lang);
 // Stores the nine texts; bytes 12, 14, 15 and bit 0 of byte 13 are kept.

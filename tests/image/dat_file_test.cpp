@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
-#include <unistd.h>
 
 namespace radio {
 namespace {

@@ -20,7 +20,7 @@ TEST(AddressMapping, FollowsLowerAndUpperTransferAreas) {
 
   EXPECT_EQ(RadioAddressOfImageOffset(0x12AB), 0x0C73u);
   EXPECT_EQ(RadioAddressOfImageOffset(0x17B9), 0x0FD1u);
-  EXPECT_FALSE(RadioAddressOfImageOffset(0x0C30));           // untransferred area
+  EXPECT_FALSE(RadioAddressOfImageOffset(0x0C30));  // untransferred area
   EXPECT_FALSE(RadioAddressOfImageOffset(0x1247));
   EXPECT_FALSE(RadioAddressOfImageOffset(BlockOffset(195, 16)));  // bytes 16-23
   EXPECT_FALSE(RadioAddressOfImageOffset(kImageSize));
