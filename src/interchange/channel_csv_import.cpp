@@ -203,14 +203,16 @@ struct Tones {
 Tones ReadTones(RowReader& in) {
   Tones t;
   const std::string_view mode = Trim(in.Text(kCsvTone));
+  // DtcsPolarity is read once, when a DCS code needs it.
+  std::string polarities;
   const auto polarity = [&](int side) -> char {
-    const std::string_view p = Trim(in.Text(kCsvDtcsPolarity));
-    const auto ok = [](char ch) { return ch == 'N' || ch == 'R'; };
-    if (p.size() != 2 || !ok(p[0]) || !ok(p[1])) {
-      in.Error(kCsvDtcsPolarity, Quoted(p) + " is not two letters N or R");
-      return 'N';
+    if (polarities.empty()) {
+      const std::string_view p = Trim(in.Text(kCsvDtcsPolarity));
+      const auto ok = [](char ch) { return ch == 'N' || ch == 'R'; };
+      polarities = p.size() == 2 && ok(p[0]) && ok(p[1]) ? std::string(p) : "NN";
+      if (polarities != p) in.Error(kCsvDtcsPolarity, Quoted(p) + " is not two letters N or R");
     }
-    return p[static_cast<std::size_t>(side)];
+    return polarities[static_cast<std::size_t>(side)];
   };
   if (mode.empty()) return t;
   if (SameWord(mode, "Tone")) {
@@ -218,9 +220,10 @@ Tones ReadTones(RowReader& in) {
   } else if (SameWord(mode, "TSQL")) {
     t.encode = t.decode = ReadCtcss(in, kCsvCToneFreq);
   } else if (SameWord(mode, "DTCS")) {
+    // The same code both ways, each with its own polarity.
     const char tx = polarity(0), rx = polarity(1);
     t.encode = ReadDcs(in, kCsvDtcsCode, tx);
-    t.decode = ReadDcs(in, kCsvDtcsCode, rx);
+    if (!t.encode.empty()) t.decode = t.encode.substr(0, 4) + (rx == 'R' ? "I" : "N");
   } else if (SameWord(mode, "Cross")) {
     const std::string_view cross = Trim(in.Text(kCsvCrossMode));
     const std::size_t arrow = cross.find("->");
@@ -335,7 +338,7 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
   if (rx != 0) {
     const std::size_t before = row.problems.size();
     tx = ReadTransmitFrequency(in, rx);
-    if (row.problems.size() == before && !limits.Contains(tx))
+    if (row.problems.size() == before && tx != rx && !limits.Contains(tx))
       in.Error(Trim(in.Text(kCsvDuplex)).empty() ? kCsvFrequency : kCsvOffset,
                "the transmit frequency " + CsvMhzText(tx) + " MHz is outside the radio's band limits");
   }
