@@ -6,6 +6,8 @@ namespace radio::cli {
 extern const CliCommand kNewCommand;
 extern const CliCommand kInfoCommand;
 extern const CliCommand kChannelsCommand;
+extern const CliCommand kExportCsvCommand;
+extern const CliCommand kImportCsvCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
@@ -13,6 +15,8 @@ std::span<const CliCommand> AllCommands() {
       kNewCommand,
       kInfoCommand,
       kChannelsCommand,
+      kExportCsvCommand,
+      kImportCsvCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }
