@@ -17,9 +17,6 @@ namespace radio::cli {
 namespace {
 constexpr const char* kUsage = "import-csv FILE.dat IN.csv -o OUT.dat [--skip-bad]";
 
-// A channel list is a few kilobytes; anything near this is not one.
-constexpr std::uintmax_t kLargestCsvFile = 16 * 1024 * 1024;
-
 bool ReadCsvFile(const std::string& path, std::string& text, std::string& error) {
   std::error_code ec;
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
@@ -28,7 +25,7 @@ bool ReadCsvFile(const std::string& path, std::string& text, std::string& error)
     error = "Cannot open \"" + path + "\".";
     return false;
   }
-  if (size > kLargestCsvFile) {
+  if (size > kLargestChannelCsv) {
     error = "\"" + path + "\" is too large for a channel list.";
     return false;
   }

@@ -104,7 +104,12 @@ std::string CsvMhzText(std::int64_t f) {
 }
 
 ChannelCsvFields ChannelRecordFields(const RadioImage& image, int index, const BandLimits& limits) {
-  const std::uint8_t* r = image.data() + static_cast<std::size_t>(index) * kChannelRecordSize;
+  return ChannelRecordFields(image.data() + static_cast<std::size_t>(index) * kChannelRecordSize,
+                             index, ChannelStepText(image), limits);
+}
+
+ChannelCsvFields ChannelRecordFields(const std::uint8_t* r, int index, const std::string& stepText,
+                                     const BandLimits& limits) {
   ChannelCsvFields out;
   out[kCsvLocation] = std::to_string(index + 1);
   out[kCsvOffset] = CsvMhzText(0);
@@ -115,7 +120,7 @@ ChannelCsvFields ChannelRecordFields(const RadioImage& image, int index, const B
   out[kCsvDtcsPolarity] = "NN";
   out[kCsvCrossMode] = "Tone->Tone";
   out[kCsvMode] = "FM";
-  out[kCsvTStep] = ChannelStepText(image);
+  out[kCsvTStep] = stepText;
   out[kCsvPower] = "High";
   out[kCsvBusyLock] = "Off";
   out[kCsvOptSignal] = SignalKindText(GetOptionalSignalKind(r));

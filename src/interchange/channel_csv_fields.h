@@ -56,6 +56,9 @@ std::string ChannelStepText(const RadioImage& image);
 // ("split"). For an empty record: the new-channel defaults with empty
 // Frequency, and the record's own optional-signal fields.
 ChannelCsvFields ChannelRecordFields(const RadioImage& image, int index, const BandLimits& limits);
+// The same for a record on its own, with the TStep text given.
+ChannelCsvFields ChannelRecordFields(const std::uint8_t* record, int index,
+                                     const std::string& stepText, const BandLimits& limits);
 
 // "146.520000": 10 Hz units as MHz with six decimals.
 std::string CsvMhzText(std::int64_t f);

@@ -383,18 +383,16 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
   SetOptionalSignalEncode(row.newRecord.data(), encode);
   SetOptionalSignalDecode(row.newRecord.data(), decode);
   row.newTexts = DecodeChannelRecord(row.newRecord.data(), lang);
-  RadioImage after = target;
-  std::copy(row.newRecord.begin(), row.newRecord.end(),
-            after.begin() + static_cast<std::ptrdiff_t>((row.channel - 1) * kChannelRecordSize));
-  row.newFields = ChannelRecordFields(after, row.channel - 1, limits);
+  row.newFields =
+      ChannelRecordFields(row.newRecord.data(), row.channel - 1, row.oldFields[kCsvTStep], limits);
 }
 
 }  // namespace
 
 std::string ImportProblem::Text() const {
-  std::string out = "line " + std::to_string(line);
-  if (!column.empty()) out += ", " + column;
-  return out + ": " + message;
+  std::string out = line > 0 ? "line " + std::to_string(line) : "";
+  if (!column.empty()) out += (out.empty() ? "" : ", ") + column;
+  return out.empty() ? message : out + ": " + message;
 }
 
 int ChannelImportPlan::SkippedRows() const {
@@ -416,6 +414,11 @@ std::vector<ImportProblem> ChannelImportPlan::AllProblems() const {
 ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& target,
                                     const BandLimits& limits, Language lang) {
   ChannelImportPlan plan;
+  if (csv.size() > kLargestChannelCsv) {
+    plan.fileProblems.push_back({0, "", ImportSeverity::kError,
+                                 "the file is too large for a channel list"});
+    return plan;
+  }
   std::vector<CsvRecord> records;
   CsvError error;
   if (!ReadCsv(csv, records, error)) {
@@ -438,6 +441,12 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
   if (columnAt[kCsvLocation] < 0) {
     plan.fileProblems.push_back(
         {header.line, "", ImportSeverity::kError, "the header line has no Location column"});
+    return plan;
+  }
+  if (records.size() - 1 > kMostChannelCsvRows) {
+    plan.fileProblems.push_back({records[kMostChannelCsvRows + 1].line, "", ImportSeverity::kError,
+                                 "the file has more than " + std::to_string(kMostChannelCsvRows) +
+                                     " rows; the radio has 128 channels"});
     return plan;
   }
   std::map<int, int> firstLine;

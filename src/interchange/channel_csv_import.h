@@ -24,7 +24,7 @@ enum class ImportSeverity {
 };
 
 struct ImportProblem {
-  int line = 0;        // file line, the header being line 1
+  int line = 0;        // file line, the header being line 1; 0: no line at fault
   std::string column;  // header name of the field at fault; empty for the whole file
   ImportSeverity severity = ImportSeverity::kError;
   std::string message;  // English, e.g. "146.513000 MHz is not on the 5 / 6.25 kHz step"
@@ -52,7 +52,7 @@ struct ImportRow {
 
 struct ChannelImportPlan {
   // Problems of the file as a whole (unreadable CSV, no header, no Location
-  // column). When there are any, `rows` is empty and nothing can be applied.
+  // column, too large). When there are any, `rows` is empty and nothing can be applied.
   std::vector<ImportProblem> fileProblems;
   std::vector<ImportRow> rows;  // file order
 
@@ -62,6 +62,11 @@ struct ChannelImportPlan {
   // Every problem, file problems first, then row by row in line order.
   std::vector<ImportProblem> AllProblems() const;
 };
+
+// Limits that keep a wrong file (a log, a database dump) from taking the
+// memory: a list of 128 channels is a few kilobytes.
+constexpr std::size_t kLargestChannelCsv = 4 * 1024 * 1024;
+constexpr std::size_t kMostChannelCsvRows = 10000;
 
 // Plans the import of `csv` into `target`. Frequencies are checked against
 // 67-600 MHz, the 5 / 6.25 kHz step (receive) and `limits` (both). Columns

@@ -183,6 +183,17 @@ TEST(ChannelCsvImport, UnreadableFilesAreRefusedAsAWhole) {
     EXPECT_EQ(plan.fileProblems[0].message, c.message);
   }
   EXPECT_EQ(image, before);
+
+  // A file far beyond any channel list is refused before it is read.
+  std::string many = "Location\n";
+  for (std::size_t k = 0; k <= kMostChannelCsvRows; ++k) many += "1\n";
+  ChannelImportPlan plan = PlanChannelImport(many, image, BandLimits{});
+  ASSERT_FALSE(plan.Readable());
+  EXPECT_EQ(plan.fileProblems[0].Text(),
+            "line 10002: the file has more than 10000 rows; the radio has 128 channels");
+  plan = PlanChannelImport(std::string(kLargestChannelCsv + 1, ','), image, BandLimits{});
+  ASSERT_FALSE(plan.Readable());
+  EXPECT_EQ(plan.fileProblems[0].Text(), "the file is too large for a channel list");
 }
 
 TEST(ChannelCsvImport, DuplexFormsGiveTheTransmitFrequency) {
