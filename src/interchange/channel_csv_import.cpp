@@ -111,28 +111,30 @@ std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
 
-// A frequency column in MHz to 10 Hz units; 0 after reporting a problem.
-std::int64_t ReadMhz(RowReader& in, ChannelCsvColumn c, std::string_view text) {
+// A frequency column in MHz to 10 Hz units; nothing after reporting a problem.
+std::optional<std::int64_t> ReadMhz(RowReader& in, ChannelCsvColumn c, std::string_view text) {
   std::int64_t f = 0;
   bool exact = true;
   if (Trim(text).empty()) {
     in.Error(c, "no frequency given");
-    return 0;
+    return std::nullopt;
   }
   if (!ParsePlainDecimal(text, 5, f, exact)) {
     in.Error(c, Quoted(text) + " is not a number of MHz");
-    return 0;
+    return std::nullopt;
   }
   if (!exact) {
     in.Error(c, std::string(Trim(text)) + " MHz is not on the 5 / 6.25 kHz step");
-    return 0;
+    return std::nullopt;
   }
   return f;
 }
 
+// The receive frequency, or 0 after reporting a problem.
 std::int64_t ReadReceiveFrequency(RowReader& in) {
-  const std::int64_t f = ReadMhz(in, kCsvFrequency, in.Text(kCsvFrequency));
-  if (f == 0) return 0;
+  const std::optional<std::int64_t> read = ReadMhz(in, kCsvFrequency, in.Text(kCsvFrequency));
+  if (!read) return 0;
+  const std::int64_t f = *read;
   if (f < kLowestFrequency || f > kHighestFrequency) {
     in.Error(kCsvFrequency, CsvMhzText(f) + " MHz is outside 67-600 MHz");
     return 0;
@@ -156,10 +158,9 @@ std::int64_t ReadTransmitFrequency(RowReader& in, std::int64_t rx) {
     in.Error(kCsvDuplex, Quoted(duplex) + " is not \"\", \"+\", \"-\" or \"split\"");
     return 0;
   }
-  const std::size_t before = in.ProblemCount();
-  const std::int64_t offset = ReadMhz(in, kCsvOffset, in.Text(kCsvOffset));
-  if (in.ProblemCount() != before) return 0;
-  return split ? offset : plus ? rx + offset : rx - offset;
+  const std::optional<std::int64_t> offset = ReadMhz(in, kCsvOffset, in.Text(kCsvOffset));
+  if (!offset) return 0;
+  return split ? *offset : plus ? rx + *offset : rx - *offset;
 }
 
 // A CTCSS column to the codec's tone text ("88.5"); empty after a problem.

@@ -80,11 +80,12 @@ TEST(ChannelCsvImport, EveryProblemIsReportedWithItsLineAndColumnAndBadRowsAreSk
       {14, "Location", E},   {15, "Frequency", E}, {16, "Offset", E},
       {17, "Offset", E},     {18, "Mode", E},      {19, "Skip", E},
       {20, "Power", E},      {21, "rToneFreq", E}, {21, "RxDtcsCode", E},
-      {22, "Name", E},       {23, "OptEncode", E}, {24, "DtcsPolarity", E}};
+      {22, "Name", E},       {23, "OptEncode", E}, {24, "DtcsPolarity", E},
+      {25, "Frequency", E}};
   EXPECT_EQ(got, want);
 
   // Only the good row and the row with a cut name are taken.
-  EXPECT_EQ(plan.SkippedRows(), 21);
+  EXPECT_EQ(plan.SkippedRows(), 22);
   EXPECT_EQ(plan.ChangedChannels(), 2);
   EXPECT_EQ(DecodeChannelRecord(Record(image, 1), Language::English)[kChannelName], "GOOD");
   EXPECT_EQ(DecodeChannelRecord(Record(image, 8), Language::English)[kChannelName], "TOOLONGN");
