@@ -43,8 +43,8 @@ int RunImportCsv(const Args& args) {
   const std::string& datPath = a.positional[0];
   const std::string& csvPath = a.positional[1];
   const auto output = a.Value("-o");
-  if (!output) return Fail(kExitUsage, "-o OUT.dat is required\nusage: radioprog-cli " +
-                                           std::string(kUsage));
+  if (!output)
+    return Fail(kExitUsage, "-o OUT.dat is required\nusage: radioprog-cli " + std::string(kUsage));
   std::error_code ec;
   for (const std::string& input : {datPath, csvPath})
     if (std::filesystem::equivalent(input, *output, ec))
@@ -60,16 +60,17 @@ int RunImportCsv(const Args& args) {
   for (const ImportProblem& p : plan.AllProblems()) {
     const bool warning = p.severity == ImportSeverity::kWarning;
     std::fprintf(stderr, "%s: %s (%s)\n", csvPath.c_str(), p.Text().c_str(),
-                 warning ? "warning" : plan.Readable() ? "row skipped" : "nothing imported");
+                 warning           ? "warning"
+                 : plan.Readable() ? "row skipped"
+                                   : "nothing imported");
   }
   if (!plan.Readable()) return kExitFile;
 
   ApplyChannelImport(plan, image);
   if (!SaveDatFile(*output, image, error)) return Fail(kExitFile, error);
   const int skipped = plan.SkippedRows();
-  std::fprintf(stderr, "%s: %d rows taken, %d channels changed, %d rows skipped\n",
-               csvPath.c_str(), static_cast<int>(plan.rows.size()) - skipped,
-               plan.ChangedChannels(), skipped);
+  std::fprintf(stderr, "%s: %d rows taken, %d channels changed, %d rows skipped\n", csvPath.c_str(),
+               static_cast<int>(plan.rows.size()) - skipped, plan.ChangedChannels(), skipped);
   return skipped > 0 && !a.Has("--skip-bad") ? kExitRowsSkipped : kExitOk;
 }
 

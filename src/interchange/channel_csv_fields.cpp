@@ -62,12 +62,18 @@ void WriteToneFields(const ToneValue& tx, const ToneValue& rx, ChannelCsvFields&
 
 std::string SignalKindText(int kind) {
   switch (kind) {
-    case kSignalNone: return "None";
-    case kSignalMsk: return "MSK";
-    case kSignalDtmf: return "DTMF";
-    case kSignalTwoTone: return "2-Tone";
-    case 7: return "";  // not set, as in a new record
-    default: return std::to_string(kind);
+    case kSignalNone:
+      return "None";
+    case kSignalMsk:
+      return "MSK";
+    case kSignalDtmf:
+      return "DTMF";
+    case kSignalTwoTone:
+      return "2-Tone";
+    case 7:
+      return "";  // not set, as in a new record
+    default:
+      return std::to_string(kind);
   }
 }
 
@@ -76,7 +82,9 @@ std::string NumberText(std::uint8_t number) {
 }
 
 bool SameBand(std::int64_t a, std::int64_t b, const BandLimits& limits) {
-  const auto in = [](std::int64_t f, std::int64_t lo, std::int64_t hi) { return lo <= f && f <= hi; };
+  const auto in = [](std::int64_t f, std::int64_t lo, std::int64_t hi) {
+    return lo <= f && f <= hi;
+  };
   return (in(a, limits.lower1, limits.upper1) && in(b, limits.lower1, limits.upper1)) ||
          (in(a, limits.lower2, limits.upper2) && in(b, limits.lower2, limits.upper2));
 }
@@ -85,10 +93,10 @@ bool SameBand(std::int64_t a, std::int64_t b, const BandLimits& limits) {
 
 const std::array<const char*, kCsvColumnCount>& ChannelCsvHeader() {
   static const std::array<const char*, kCsvColumnCount> header = {
-      "Location", "Name",       "Frequency", "Duplex",       "Offset",   "Tone",     "rToneFreq",
-      "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",   "TStep",
-      "Skip",     "Power",      "Comment",   "URCALL",       "RPT1CALL", "RPT2CALL", "DVCODE",
-      "BusyLock", "OptSignal",  "OptEncode", "OptDecode"};
+      "Location",  "Name",      "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+      "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+      "Skip",      "Power",     "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE",
+      "BusyLock",  "OptSignal", "OptEncode",    "OptDecode"};
   return header;
 }
 

@@ -265,8 +265,10 @@ int ReadWord(RowReader& in, ChannelCsvColumn c, std::string_view text,
 int ReadSignalKind(RowReader& in) {
   const std::string_view text = Trim(in.Text(kCsvOptSignal));
   if (text.empty()) return kSignalKindNotSet;
-  static const std::pair<const char*, int> kKinds[] = {
-      {"None", kSignalNone}, {"MSK", kSignalMsk}, {"DTMF", kSignalDtmf}, {"2-Tone", kSignalTwoTone}};
+  static const std::pair<const char*, int> kKinds[] = {{"None", kSignalNone},
+                                                       {"MSK", kSignalMsk},
+                                                       {"DTMF", kSignalDtmf},
+                                                       {"2-Tone", kSignalTwoTone}};
   for (const auto& [word, kind] : kKinds)
     if (SameWord(text, word)) return kind;
   std::int64_t kind = 0;
@@ -303,9 +305,8 @@ int ReadLocation(RowReader& in, std::map<int, int>& firstLine, int line) {
   const int channel = static_cast<int>(n);
   const auto [it, first] = firstLine.emplace(channel, line);
   if (!first) {
-    in.Error(kCsvLocation,
-             "channel " + std::to_string(channel) + " is given already on line " +
-                 std::to_string(it->second));
+    in.Error(kCsvLocation, "channel " + std::to_string(channel) + " is given already on line " +
+                               std::to_string(it->second));
   }
   return channel;
 }
@@ -340,8 +341,9 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
     const std::size_t before = row.problems.size();
     tx = ReadTransmitFrequency(in, rx);
     if (row.problems.size() == before && tx != rx && !limits.Contains(tx))
-      in.Error(Trim(in.Text(kCsvDuplex)).empty() ? kCsvFrequency : kCsvOffset,
-               "the transmit frequency " + CsvMhzText(tx) + " MHz is outside the radio's band limits");
+      in.Error(
+          Trim(in.Text(kCsvDuplex)).empty() ? kCsvFrequency : kCsvOffset,
+          "the transmit frequency " + CsvMhzText(tx) + " MHz is outside the radio's band limits");
   }
   texts[kRxFrequency] = FrequencyText(rx);
   texts[kTxFrequency] = FrequencyText(tx);
@@ -352,7 +354,8 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
 
   const std::string_view nameText = in.Text(kCsvName);
   switch (CsvTextToName(nameText, texts[kChannelName])) {
-    case NameTextResult::kOk: break;
+    case NameTextResult::kOk:
+      break;
     case NameTextResult::kCut:
       in.Warning(kCsvName, Quoted(nameText) + " is longer than 8 bytes and is cut to " +
                                Quoted(NameToCsvText(texts[kChannelName])));
@@ -402,8 +405,8 @@ int ChannelImportPlan::SkippedRows() const {
 }
 
 int ChannelImportPlan::ChangedChannels() const {
-  return static_cast<int>(
-      std::count_if(rows.begin(), rows.end(), [](const ImportRow& r) { return r.ChangesChannel(); }));
+  return static_cast<int>(std::count_if(rows.begin(), rows.end(),
+                                        [](const ImportRow& r) { return r.ChangesChannel(); }));
 }
 
 std::vector<ImportProblem> ChannelImportPlan::AllProblems() const {
@@ -416,8 +419,8 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
                                     const BandLimits& limits, Language lang) {
   ChannelImportPlan plan;
   if (csv.size() > kLargestChannelCsv) {
-    plan.fileProblems.push_back({0, "", ImportSeverity::kError,
-                                 "the file is too large for a channel list"});
+    plan.fileProblems.push_back(
+        {0, "", ImportSeverity::kError, "the file is too large for a channel list"});
     return plan;
   }
   std::vector<CsvRecord> records;

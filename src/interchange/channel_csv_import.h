@@ -41,9 +41,9 @@ struct ImportRow {
   int channel = 0;      // 1-128; 0 when the row names no usable channel
   bool skipped = true;  // any problem of kind kError
   bool targetWasEmpty = true;
-  ChannelRecordBytes oldRecord{};  // the target channel as it is
-  ChannelRecordBytes newRecord{};  // what the row writes (= oldRecord when skipped)
-  ChannelRow oldTexts, newTexts;   // the grid's texts of both, in the plan's language
+  ChannelRecordBytes oldRecord{};         // the target channel as it is
+  ChannelRecordBytes newRecord{};         // what the row writes (= oldRecord when skipped)
+  ChannelRow oldTexts, newTexts;          // the grid's texts of both, in the plan's language
   ChannelCsvFields oldFields, newFields;  // the same as CSV texts (optional signal included)
   std::vector<ImportProblem> problems;
 

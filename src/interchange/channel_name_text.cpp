@@ -3,7 +3,9 @@
 namespace radio {
 namespace {
 
-bool Printable(unsigned char c) { return c >= 0x20 && c <= 0x7E; }
+bool Printable(unsigned char c) {
+  return c >= 0x20 && c <= 0x7E;
+}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -21,7 +21,8 @@ bool NeedsQuotes(std::string_view field) {
 
 bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& error) {
   records.clear();
-  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+    text.remove_prefix(kByteOrderMark.size());
 
   int line = 1;
   CsvRecord record{line, {}};

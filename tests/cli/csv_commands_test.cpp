@@ -38,11 +38,12 @@ class CsvCliTest : public ::testing::Test {
     // A radio with bands 134-176 / 400-480 MHz and two channels.
     BandLimitBytes bands = {0x13, 0x17, 0x46, 0x40, 0x48, 0x00};
     radio_ = MakeNewImage(bands);
-    EncodeChannelRecord({"145.50000", "145.00000", "D023N", "88.5", "HOME", "Low", "Narrow", "No",
-                         "Carrier"},
-                        radio_.data());
-    EncodeChannelRecord({"439.00000", "439.00000", "None", "None", "", "High", "Wide", "Yes", "Off"},
-                        radio_.data() + 5 * kChannelRecordSize);
+    EncodeChannelRecord(
+        {"145.50000", "145.00000", "D023N", "88.5", "HOME", "Low", "Narrow", "No", "Carrier"},
+        radio_.data());
+    EncodeChannelRecord(
+        {"439.00000", "439.00000", "None", "None", "", "High", "Wide", "Yes", "Off"},
+        radio_.data() + 5 * kChannelRecordSize);
     std::string error;
     ASSERT_TRUE(SaveDatFile(File("radio.dat"), radio_, error)) << error;
     empty_ = MakeNewImage(bands);
@@ -100,8 +101,7 @@ TEST_F(CsvCliTest, ExportThenImportIntoANewImageGivesTheSameChannels) {
 }
 
 TEST_F(CsvCliTest, ImportReportsEachProblemWritesTheGoodRowsAndFailsUnlessSkipBad) {
-  Write("in.csv",
-        "Location,Name,Frequency\r\n1,NEW,146.52\r\n2,BAD,300\r\n3,LONGNAME9,440\r\n");
+  Write("in.csv", "Location,Name,Frequency\r\n1,NEW,146.52\r\n2,BAD,300\r\n3,LONGNAME9,440\r\n");
   const std::string csvBefore = ReadAll(File("in.csv"));
   const Result r = Run({"import-csv", "radio.dat", "in.csv", "-o", "out.dat"});
   EXPECT_EQ(r.status, 4);
@@ -119,7 +119,8 @@ TEST_F(CsvCliTest, ImportReportsEachProblemWritesTheGoodRowsAndFailsUnlessSkipBa
   EXPECT_EQ(Load("radio.dat"), radio_);
   EXPECT_EQ(ReadAll(File("in.csv")), csvBefore);
 
-  const Result skipping = Run({"import-csv", "radio.dat", "in.csv", "-o", "out2.dat", "--skip-bad"});
+  const Result skipping =
+      Run({"import-csv", "radio.dat", "in.csv", "-o", "out2.dat", "--skip-bad"});
   EXPECT_EQ(skipping.status, 0) << skipping.err;
   EXPECT_EQ(Load("out2.dat"), out);
 }
@@ -134,7 +135,8 @@ TEST_F(CsvCliTest, BadArgumentsAndUnreadableFilesChangeNothing) {
   EXPECT_EQ(Run({"import-csv", "radio.dat", "missing.csv", "-o", "out.dat"}).status, 3);
 
   Write("broken.csv", "Location,Name\n1,\"never closed\n");
-  const Result broken = Run({"import-csv", "radio.dat", "broken.csv", "-o", "out.dat", "--skip-bad"});
+  const Result broken =
+      Run({"import-csv", "radio.dat", "broken.csv", "-o", "out.dat", "--skip-bad"});
   EXPECT_EQ(broken.status, 3);
   EXPECT_EQ(broken.err, "broken.csv: line 2: a quoted field is not closed (nothing imported)\n");
   EXPECT_FALSE(fs::exists(File("out.dat")));

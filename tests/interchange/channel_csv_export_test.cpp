@@ -58,8 +58,8 @@ TEST(ChannelCsvExport, OptionalSignalTexts) {
   const auto fields = [&] { return ChannelRecordFields(image, 0, BandLimits{}); };
   EXPECT_EQ(fields()[kCsvOptSignal], "");  // a new record: not set
   EXPECT_EQ(fields()[kCsvOptEncode], "");
-  const std::pair<int, const char*> kinds[] = {
-      {0, "None"}, {1, "MSK"}, {2, "DTMF"}, {3, "3"}, {4, "2-Tone"}, {5, "5"}, {6, "6"}};
+  const std::pair<int, const char*> kinds[] = {{0, "None"},   {1, "MSK"}, {2, "DTMF"}, {3, "3"},
+                                               {4, "2-Tone"}, {5, "5"},   {6, "6"}};
   for (const auto& [kind, text] : kinds) {
     SetOptionalSignalKind(test::Record(image, 1), kind);
     EXPECT_EQ(fields()[kCsvOptSignal], text);

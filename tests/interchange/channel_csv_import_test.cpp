@@ -56,8 +56,10 @@ TEST(ChannelCsvImport, HandWrittenFilesOfEveryToneModeAndDuplexRebuildTheChannel
     ExpectSameChannels(got, want, 1, 12);
     ExpectSameChannels(got, want, 20, 20);
     // Channels no row names and the FR record stay as they were.
-    EXPECT_TRUE(std::all_of(Record(got, 13), Record(got, 13) + 24, [](auto b) { return b == 0xFF; }));
-    EXPECT_TRUE(std::all_of(Record(got, 129), Record(got, 129) + 24, [](auto b) { return b == 0xFF; }));
+    EXPECT_TRUE(
+        std::all_of(Record(got, 13), Record(got, 13) + 24, [](auto b) { return b == 0xFF; }));
+    EXPECT_TRUE(
+        std::all_of(Record(got, 129), Record(got, 129) + 24, [](auto b) { return b == 0xFF; }));
   }
 }
 
@@ -72,16 +74,30 @@ TEST(ChannelCsvImport, EveryProblemIsReportedWithItsLineAndColumnAndBadRowsAreSk
   const auto E = ImportSeverity::kError;
   std::vector<P> got;
   for (const ImportProblem& p : plan.AllProblems()) got.emplace_back(p.line, p.column, p.severity);
-  const std::vector<P> want = {
-      {3, "Frequency", E},   {4, "Frequency", E},  {5, "Frequency", E},
-      {6, "Duplex", E},      {7, "rToneFreq", E},  {8, "DtcsCode", E},
-      {9, "Name", ImportSeverity::kWarning},       {10, "Name", E},
-      {11, "Location", E},   {12, "Location", E},  {13, "Location", E},
-      {14, "Location", E},   {15, "Frequency", E}, {16, "Offset", E},
-      {17, "Offset", E},     {18, "Mode", E},      {19, "Skip", E},
-      {20, "Power", E},      {21, "rToneFreq", E}, {21, "RxDtcsCode", E},
-      {22, "Name", E},       {23, "OptEncode", E}, {24, "DtcsPolarity", E},
-      {25, "Frequency", E}};
+  const std::vector<P> want = {{3, "Frequency", E},
+                               {4, "Frequency", E},
+                               {5, "Frequency", E},
+                               {6, "Duplex", E},
+                               {7, "rToneFreq", E},
+                               {8, "DtcsCode", E},
+                               {9, "Name", ImportSeverity::kWarning},
+                               {10, "Name", E},
+                               {11, "Location", E},
+                               {12, "Location", E},
+                               {13, "Location", E},
+                               {14, "Location", E},
+                               {15, "Frequency", E},
+                               {16, "Offset", E},
+                               {17, "Offset", E},
+                               {18, "Mode", E},
+                               {19, "Skip", E},
+                               {20, "Power", E},
+                               {21, "rToneFreq", E},
+                               {21, "RxDtcsCode", E},
+                               {22, "Name", E},
+                               {23, "OptEncode", E},
+                               {24, "DtcsPolarity", E},
+                               {25, "Frequency", E}};
   EXPECT_EQ(got, want);
 
   // Only the good row and the row with a cut name are taken.
@@ -99,8 +115,7 @@ TEST(ChannelCsvImport, EveryProblemIsReportedWithItsLineAndColumnAndBadRowsAreSk
   EXPECT_EQ(problems[0].Text(),
             "line 3, Frequency: 500.000000 MHz is outside the radio's band limits");
   EXPECT_EQ(problems[3].Text(), "line 6, Duplex: this radio cannot switch transmit off");
-  EXPECT_EQ(problems[8].Text(),
-            "line 11, Location: channel 1 is given already on line 2");
+  EXPECT_EQ(problems[8].Text(), "line 11, Location: channel 1 is given already on line 2");
 }
 
 TEST(ChannelCsvImport, RowsDescribeOldAndNewChannelForAPreview) {
@@ -123,8 +138,8 @@ TEST(ChannelCsvImport, RowsDescribeOldAndNewChannelForAPreview) {
   EXPECT_TRUE(created.targetWasEmpty);
   EXPECT_TRUE(created.oldTexts[kRxFrequency].empty());
   // A new channel gets the grid's new-channel defaults.
-  const ChannelRow defaults = {"152.50000", "152.50000", "None", "None", "", "High", "Wide", "Yes",
-                               "Off"};
+  const ChannelRow defaults = {"152.50000", "152.50000", "None", "None", "",
+                               "High",      "Wide",      "Yes",  "Off"};
   EXPECT_EQ(created.newTexts, defaults);
   // Planning changed nothing.
   EXPECT_EQ(DecodeChannelRecord(Record(image, 5), Language::English)[kChannelName], "OLD");
@@ -199,9 +214,10 @@ TEST(ChannelCsvImport, UnreadableFilesAreRefusedAsAWhole) {
 
 TEST(ChannelCsvImport, DuplexFormsGiveTheTransmitFrequency) {
   RadioImage image = BlankImage();
-  Import("Location,Frequency,Duplex,Offset\n1,145.5,-,0.6\n2,439.0125,+,5\n3,146,split,446.00625\n"
-         "4,146,,9\n",
-         image);
+  Import(
+      "Location,Frequency,Duplex,Offset\n1,145.5,-,0.6\n2,439.0125,+,5\n3,146,split,446.00625\n"
+      "4,146,,9\n",
+      image);
   const auto tx = [&](int ch) {
     return DecodeChannelRecord(Record(image, ch), Language::English)[kTxFrequency];
   };

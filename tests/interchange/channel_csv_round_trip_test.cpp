@@ -19,15 +19,17 @@
 #include "image/bytes.h"
 #include "interchange/channel_csv_export.h"
 #include "interchange/channel_csv_import.h"
-#include "interchange/csv_text.h"
 #include "interchange/channel_test_image.h"
+#include "interchange/csv_text.h"
 
 namespace radio {
 namespace {
 
 using Rng = std::mt19937;
 
-int Pick(Rng& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+int Pick(Rng& rng, int lo, int hi) {
+  return std::uniform_int_distribution<int>(lo, hi)(rng);
+}
 
 // Random whole-MHz bands inside 67-600 MHz (they may overlap).
 BandLimitBytes RandomBands(Rng& rng) {
@@ -52,9 +54,15 @@ std::string RandomName(Rng& rng) {
   const int length = Pick(rng, 0, 8);
   while (static_cast<int>(name.size()) < length) {
     switch (Pick(rng, 0, 3)) {
-      case 0: name += static_cast<char>(Pick(rng, 0x20, 0x7E)); break;
-      case 1: name += static_cast<char>(Pick(rng, 0x01, 0xFE)); break;
-      case 2: name += "\\,\""; break;
+      case 0:
+        name += static_cast<char>(Pick(rng, 0x20, 0x7E));
+        break;
+      case 1:
+        name += static_cast<char>(Pick(rng, 0x01, 0xFE));
+        break;
+      case 2:
+        name += "\\,\"";
+        break;
       default:
         if (static_cast<int>(name.size()) + 2 <= length) {  // a GBK character
           name += static_cast<char>(Pick(rng, 0xB0, 0xF7));
@@ -156,7 +164,7 @@ TEST(ChannelCsvRoundTrip, AnyBytesExportAndImportSafelyAndTakenRowsReadTheSame) 
       EncodeFrequency(RandomFrequency(rng, limits), r);
       EncodeFrequency(RandomFrequency(rng, limits), r + 4);
       std::fill_n(r + 8, 4, std::uint8_t{0xFF});  // no tones
-      r[14] = r[15] = 0xFF;                      // optional signal numbers not set
+      r[14] = r[15] = 0xFF;                       // optional signal numbers not set
     }
     const std::string csv = ExportChannelsCsv(source, limits);
     RadioImage target = NewImageLike(source);

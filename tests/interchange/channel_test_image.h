@@ -46,8 +46,10 @@ inline RadioImage SampleImage() {
   SetChannel(image, 11, "146.0", "146.0", "D036N", "D032N");
   SetChannel(image, 12, "146.0", "446.0");
   SetChannel(image, 13, "146.0", "");  // no transmit frequency: empty, not exported
-  SetChannel(image, 20, "146.025", "146.025", "None", "None", "\xD6\xD0" "A,B", "Low", "Narrow",
-             "No", "Carrier");
+  SetChannel(image, 20, "146.025", "146.025", "None", "None",
+             "\xD6\xD0"
+             "A,B",
+             "Low", "Narrow", "No", "Carrier");
   SetOptionalSignalKind(Record(image, 20), kSignalMsk);
   SetOptionalSignalEncode(Record(image, 20), 3);
   SetOptionalSignalDecode(Record(image, 20), 0);

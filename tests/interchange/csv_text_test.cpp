@@ -56,7 +56,8 @@ TEST(CsvText, AQuoteInsideAnUnquotedFieldIsText) {
 }
 
 TEST(CsvText, WrittenLinesReadBackToTheSameFields) {
-  const Fields fields = {"plain", "", "com,ma", "quo\"te", "line\nbreak", " outer ", "\xE4\xB8\xAD"};
+  const Fields fields = {"plain",       "",        "com,ma",      "quo\"te",
+                         "line\nbreak", " outer ", "\xE4\xB8\xAD"};
   const std::string line = CsvLine(fields);
   EXPECT_EQ(line.substr(0, 10), "plain,,\"co");
   EXPECT_EQ(line.substr(line.size() - 2), "\r\n");
