@@ -1,0 +1,60 @@
+// The texts the radio link shows, shared by the Process dialog, the squelch
+// dialog and the command line. The numbered messages come from the string
+// table, which holds them in English for both languages.
+#pragma once
+
+#include "image/language.h"
+
+namespace radio {
+
+enum class MessageKind {
+  PortOpenFailed,      // 61451
+  CommunicationError,  // 61449, asked with Retry and Cancel
+  ProgramInterrupt,    // 61452
+  BandTypeError,
+  PasswordError,
+  ReadSuccessfully,   // squelch read
+  WriteSuccessfully,  // squelch write
+};
+
+// String-table number of a numbered message; 0 for the literal texts.
+constexpr int MessageId(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::PortOpenFailed:
+      return 61451;
+    case MessageKind::CommunicationError:
+      return 61449;
+    case MessageKind::ProgramInterrupt:
+      return 61452;
+    default:
+      return 0;
+  }
+}
+
+inline const char* MessageText(MessageKind kind, Language lang) {
+  switch (kind) {
+    case MessageKind::PortOpenFailed:
+      return "Could not Open the Port, Please check whether the Port are occupied or the device "
+             "are ok";
+    case MessageKind::CommunicationError:
+      return "Communication Error, Please check all the connections and the radio power";
+    case MessageKind::ProgramInterrupt:
+      return "Program Interrupt, Please reset the radio and try again";
+    case MessageKind::BandTypeError:
+      return Tr(lang, "Band type error", "频宽类型错误");
+    case MessageKind::PasswordError:
+      return "Password Error!";
+    case MessageKind::ReadSuccessfully:
+      return Tr(lang, "Read Successfully", "读数据成功");
+    case MessageKind::WriteSuccessfully:
+      return Tr(lang, "Write Successfully", "写数据成功");
+  }
+  return "";
+}
+
+// Status text of every connect attempt.
+inline const char* WaitingForRadioText(Language lang) {
+  return Tr(lang, "Waiting the response from radio....", "请等待对机讲响应....");
+}
+
+}  // namespace radio
