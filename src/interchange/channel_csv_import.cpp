@@ -341,9 +341,8 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
     const std::size_t before = row.problems.size();
     tx = ReadTransmitFrequency(in, rx);
     if (row.problems.size() == before && tx != rx && !limits.Contains(tx))
-      in.Error(
-          Trim(in.Text(kCsvDuplex)).empty() ? kCsvFrequency : kCsvOffset,
-          "the transmit frequency " + CsvMhzText(tx) + " MHz is outside the radio's band limits");
+      in.Error(kCsvOffset, "the transmit frequency " + CsvMhzText(tx) +
+                               " MHz is outside the radio's band limits");
   }
   texts[kRxFrequency] = FrequencyText(rx);
   texts[kTxFrequency] = FrequencyText(tx);
