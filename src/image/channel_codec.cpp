@@ -14,7 +14,10 @@ constexpr std::size_t kRxOffset = 0;
 constexpr std::size_t kTxOffset = 4;
 constexpr std::size_t kDecodeToneOffset = 8;
 constexpr std::size_t kEncodeToneOffset = 10;
+constexpr std::size_t kSignalKindOffset = 12;
 constexpr std::size_t kFlagsOffset = 13;
+constexpr std::size_t kSignalEncodeOffset = 14;
+constexpr std::size_t kSignalDecodeOffset = 15;
 constexpr std::size_t kNameOffset = 16;
 constexpr std::size_t kNameSize = 8;
 
@@ -279,6 +282,27 @@ void EncodeChannelTable(const ChannelTable& table, const BandLimits& limits, Rad
     EncodeChannelRecord(table[static_cast<std::size_t>(i)],
                         image.data() + static_cast<std::size_t>(i) * kChannelRecordSize);
   SetBit(image[kChannelCommitOffset], kChannelCommitBit, true);
+}
+
+// --- Optional signal ---
+
+int GetOptionalSignalKind(const std::uint8_t* r) {
+  return GetBits(r[kSignalKindOffset], 0, 3);
+}
+void SetOptionalSignalKind(std::uint8_t* r, int kind) {
+  SetBits(r[kSignalKindOffset], 0, 3, kind);
+}
+std::uint8_t GetOptionalSignalEncode(const std::uint8_t* r) {
+  return r[kSignalEncodeOffset];
+}
+void SetOptionalSignalEncode(std::uint8_t* r, std::uint8_t number) {
+  r[kSignalEncodeOffset] = number;
+}
+std::uint8_t GetOptionalSignalDecode(const std::uint8_t* r) {
+  return r[kSignalDecodeOffset];
+}
+void SetOptionalSignalDecode(std::uint8_t* r, std::uint8_t number) {
+  r[kSignalDecodeOffset] = number;
 }
 
 }  // namespace radio

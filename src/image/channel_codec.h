@@ -95,4 +95,17 @@ void DecodeChannelTable(const RadioImage& image, ChannelTable& table, BandState&
 // then sets bit 3 of 0x12AB.
 void EncodeChannelTable(const ChannelTable& table, const BandLimits& limits, RadioImage& image);
 
+// --- Optional signal (bytes 12, 14, 15): no grid column edits them ---
+// Kind in bits 0-2 of byte 12: 0 None, 1 MSK, 2 DTMF, 4 2-Tone (a new
+// record holds 7); bits 3-7 belong to nobody and are kept.
+enum OptionalSignalKind { kSignalNone = 0, kSignalMsk = 1, kSignalDtmf = 2, kSignalTwoTone = 4 };
+int GetOptionalSignalKind(const std::uint8_t* record);
+void SetOptionalSignalKind(std::uint8_t* record, int kind);  // bits 0-2 only
+// Encode number (byte 14: MSK 1-9, 2-Tone 1-32, 0 None) and decode number
+// (byte 15: 2-Tone 1-8, 0 None); 0xFF means not set.
+std::uint8_t GetOptionalSignalEncode(const std::uint8_t* record);
+void SetOptionalSignalEncode(std::uint8_t* record, std::uint8_t number);
+std::uint8_t GetOptionalSignalDecode(const std::uint8_t* record);
+void SetOptionalSignalDecode(std::uint8_t* record, std::uint8_t number);
+
 }  // namespace radio

@@ -1,0 +1,40 @@
+// radioprog-cli export-csv FILE.dat [-o OUT.csv]: channels 1-128 as CSV in
+// the common radio layout, to OUT.csv (replaced atomically) or stdout.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "cli/args.h"
+#include "image/dat_file.h"
+#include "interchange/channel_csv_export.h"
+
+namespace radio::cli {
+
+namespace {
+constexpr const char* kUsage = "export-csv FILE.dat [-o OUT.csv]";
+}
+
+int RunExportCsv(const Args& args) {
+  ParsedArgs a;
+  if (auto exit = ParseCommandArgs(args, {{}, {"-o"}, 1, 1}, kUsage, a)) return *exit;
+  const std::string& input = a.positional[0];
+  RadioImage image;
+  std::string error;
+  if (!LoadDatFile(input, image, error)) return Fail(kExitFile, error);
+
+  const std::string csv = ExportChannelsCsv(image, DecodeBandLimits(ReadBandLimitBlock(image)));
+  const auto output = a.Value("-o");
+  if (!output) {
+    std::fwrite(csv.data(), 1, csv.size(), stdout);
+    return std::fflush(stdout) == 0 ? kExitOk : Fail(kExitFile, "cannot write the output");
+  }
+  std::error_code ec;
+  if (std::filesystem::equivalent(input, *output, ec))
+    return Fail(kExitUsage, "the output would replace the input file \"" + input + "\"");
+  if (!WriteFileAtomically(*output, csv.data(), csv.size(), error)) return Fail(kExitFile, error);
+  return kExitOk;
+}
+
+extern const CliCommand kExportCsvCommand = {"export-csv", kUsage, RunExportCsv};
+
+}  // namespace radio::cli

@@ -1,0 +1,121 @@
+#include "interchange/csv_text.h"
+
+#include <algorithm>
+
+namespace radio {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool AllEmpty(const std::vector<std::string>& fields) {
+  return std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); });
+}
+
+bool NeedsQuotes(std::string_view field) {
+  if (field.empty()) return false;
+  return field.find_first_of(",\"\r\n") != std::string_view::npos || field.front() == ' ' ||
+         field.back() == ' ';
+}
+
+}  // namespace
+
+bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& error) {
+  records.clear();
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+    text.remove_prefix(kByteOrderMark.size());
+
+  int line = 1;
+  CsvRecord record{line, {}};
+  std::string field;
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+
+  const auto endRecord = [&]() {
+    record.fields.push_back(std::move(field));
+    field.clear();
+    if (!AllEmpty(record.fields)) records.push_back(std::move(record));
+    record = CsvRecord{line, {}};
+  };
+  // A line break at `i` (CRLF, LF or a lone CR): its length, 0 when none.
+  const auto lineBreak = [&](std::size_t at) -> std::size_t {
+    if (at >= n) return 0;
+    if (text[at] == '\n') return 1;
+    if (text[at] == '\r') return at + 1 < n && text[at + 1] == '\n' ? 2 : 1;
+    return 0;
+  };
+
+  while (i < n) {
+    if (text[i] == '"' && field.empty()) {
+      // Quoted field: runs to the next quote that is not doubled.
+      const int startLine = line;
+      ++i;
+      for (;;) {
+        if (i >= n) {
+          error = {startLine, "a quoted field is not closed"};
+          records.clear();
+          return false;
+        }
+        if (text[i] == '"') {
+          if (i + 1 < n && text[i + 1] == '"') {
+            field += '"';
+            i += 2;
+            continue;
+          }
+          ++i;
+          break;
+        }
+        if (const std::size_t br = lineBreak(i)) {
+          field.append(text.substr(i, br));
+          i += br;
+          ++line;
+          continue;
+        }
+        field += text[i++];
+      }
+      if (i < n && text[i] != ',' && lineBreak(i) == 0) {
+        error = {line, "text follows a closing quote"};
+        records.clear();
+        return false;
+      }
+      continue;
+    }
+    if (text[i] == ',') {
+      record.fields.push_back(std::move(field));
+      field.clear();
+      ++i;
+      continue;
+    }
+    if (const std::size_t br = lineBreak(i)) {
+      i += br;
+      endRecord();
+      ++line;
+      record.line = line;
+      continue;
+    }
+    field += text[i++];
+  }
+  if (!field.empty() || !record.fields.empty()) endRecord();
+  return true;
+}
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+  std::string out;
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    if (k > 0) out += ',';
+    const std::string& f = fields[k];
+    if (!NeedsQuotes(f)) {
+      out += f;
+      continue;
+    }
+    out += '"';
+    for (char c : f) {
+      if (c == '"') out += '"';
+      out += c;
+    }
+    out += '"';
+  }
+  out += "\r\n";
+  return out;
+}
+
+}  // namespace radio
