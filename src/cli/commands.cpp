@@ -9,6 +9,8 @@ extern const CliCommand kChannelsCommand;
 extern const CliCommand kReadCommand;
 extern const CliCommand kWriteCommand;
 extern const CliCommand kPortsCommand;
+extern const CliCommand kSquelchReadCommand;
+extern const CliCommand kSquelchWriteCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
@@ -19,6 +21,8 @@ std::span<const CliCommand> AllCommands() {
       kReadCommand,
       kWriteCommand,
       kPortsCommand,
+      kSquelchReadCommand,
+      kSquelchWriteCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }
