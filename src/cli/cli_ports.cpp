@@ -1,5 +1,6 @@
 // radioprog-cli ports: COM1 ... COM16, the device each stands for here and
-// whether it can be opened right now.
+// whether it can be opened right now; on Linux and macOS also chooses the
+// device a COMn stands for.
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -11,13 +12,20 @@
 namespace radio::cli {
 namespace {
 
-constexpr const char kUsage[] =
-    "ports";
+constexpr const char kUsage[] = "ports [--set COMn DEVICE | --reset COMn]";
+
+int PortOfArgument(const std::string& com) {
+  const auto n = PortNumberOfName(com);
+  return n && *n >= kFirstPort && *n <= kLastPort && PortDisplayName(*n) == com ? *n : 0;
+}
 
 }  // namespace
 
 static int RunPorts(const Args& args) {
-  if (!args.empty()) {
+  const bool set = args.size() == 3 && args[0] == "--set";
+  const bool reset = args.size() == 2 && args[0] == "--reset";
+  const int port = set || reset ? PortOfArgument(args[1]) : 0;
+  if ((!args.empty() && !port) || (set && !IsDevicePath(args[2]))) {
     std::fprintf(stderr, "usage: %s\n", kUsage);
     return kExitUsage;
   }
@@ -26,6 +34,14 @@ static int RunPorts(const Args& args) {
   char* argv[] = {name, nullptr};
   QCoreApplication app(argc, argv);
   LoadProgramSettings();
+  if (port) {
+    if (!SetPortDevice(port, set ? QString::fromStdString(args[2]) : QString())) {
+      std::fprintf(stderr, "radioprog-cli ports: the choice could not be stored\n");
+      return kExitFile;
+    }
+    std::printf("%s %s\n", args[1].c_str(), PortDevice(port).toStdString().c_str());
+    return kExitOk;
+  }
   for (int n = kFirstPort; n <= kLastPort; ++n) {
     const std::string com = PortDisplayName(n);
     const bool openable = CanOpenPort(com);

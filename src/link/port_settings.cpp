@@ -18,6 +18,13 @@ QString PortDevice(int port) {
 #endif
 }
 
+bool SetPortDevice(int port, const QString& device) {
+  SettingsStore store(App().appName);
+  const QString key = QStringLiteral("ports/") + QString::fromStdString(PortDisplayName(port));
+  store.SetValue(key, device);  // an empty value reads as "not chosen"
+  return store.Sync();
+}
+
 QString PortDeviceOf(const QString& portName) {
   const std::string name = portName.toStdString();
   if (IsDevicePath(name)) return portName;

@@ -10,6 +10,10 @@ namespace radio {
 // per-user value "ports/COMn" when set, else the default device.
 QString PortDevice(int port);
 
+// Chooses the device port n stands for on Linux and macOS ("ports/COMn");
+// an empty device goes back to the default. False when it cannot be stored.
+bool SetPortDevice(int port, const QString& device);
+
 // The device to open for a current port name or command-line port: a device
 // path stays as it is, a COM name of 1-16 becomes PortDevice(n), anything
 // else is passed on unchanged (and fails to open if it is nonsense).

@@ -33,7 +33,8 @@ bool RadioCommands::IsRunning() const { return runner_->IsRunning(); }
 const CloneResult& RadioCommands::LastResult() const { return runner_->Result(); }
 
 void RadioCommands::ShowFor(CloneMode mode) {
-  if (IsRunning() || dialog_->Started()) return;  // the direction is fixed by now
+  // Once Start is pressed the direction is fixed, until the dialog closes.
+  if (IsRunning() || (dialog_->isVisible() && dialog_->Started())) return;
   mode_ = mode;
   dialog_->SetTitleText(mode == CloneMode::Read ? App().Tr("Read Data", "读数据")
                                                 : App().Tr("Write Data", "写数据"));

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -64,7 +65,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
       std::fprintf(stderr, "radioprog-sim: %s needs a number from %d to %d\n", arg.data(), min, max);
       return false;
     };
-    if (arg == "--no-answer") {
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      std::exit(0);
+    } else if (arg == "--no-answer") {
       o.faults.noAnswer = true;
     } else if (arg == "--stats") {
       o.stats = true;

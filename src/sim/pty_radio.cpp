@@ -15,6 +15,7 @@ namespace radio {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr auto kIdentifyAckTurnaround = std::chrono::milliseconds(10);
 
 void MakeRaw(int fd) {
   termios t{};
@@ -82,13 +83,23 @@ void PtyRadio::ProcessReceived(TimePoint now) {
   if (bytes.empty()) return;
   const std::size_t framesBefore = radio_.Frames().size();
   const std::vector<std::uint8_t> answer = radio_.Receive(bytes);
+  const auto& frames = radio_.Frames();
+  // The PC clears its input right after sending the identify acknowledge
+  // and only then waits for the answer. A real radio's answer takes its
+  // time (two byte times on the line alone, plus the radio's own); answered
+  // at pseudo-terminal speed it could be cleared away on a busy machine.
+  TimePoint start = lastDone;
+  for (std::size_t i = std::max<std::size_t>(framesBefore, 1); i < frames.size(); ++i) {
+    if (frames[i].kind == RadioFrame::Kind::Ack &&
+        frames[i - 1].kind == RadioFrame::Kind::Identify)
+      start = std::max(start, lastDone + kIdentifyAckTurnaround - byteTime_);
+  }
   // The radio starts answering once the last byte is in.
   for (std::uint8_t b : answer) {
-    txFree_ = std::max(txFree_, lastDone) + byteTime_;
+    txFree_ = std::max(txFree_, start) + byteTime_;
     sending_.push_back({b, txFree_});
   }
   DeliverDue(Clock::now());
-  const auto& frames = radio_.Frames();
   const bool wrote = std::any_of(frames.begin() + static_cast<std::ptrdiff_t>(framesBefore),
                                  frames.end(),
                                  [](const RadioFrame& f) { return f.kind == RadioFrame::Kind::Write; });

@@ -200,6 +200,19 @@ TEST_F(CliLinkTest, WritesSeveralRadiosAtOnceAndReportsEach) {
   EXPECT_EQ(ReadFile(Path("a.bin")).at(0), 0x12);
 }
 
+TEST_F(CliLinkTest, SimRefusesAForeignMemoryFileAndLeavesIt) {
+  const Bytes foreign(100, 0x33);
+  WriteFile(Path("short.bin"), foreign);
+  QProcess sim;
+  sim.start(kProgramDir + "/radioprog-sim", {"--memory", QPath("short.bin")});
+  ASSERT_TRUE(sim.waitForFinished(5000));
+  EXPECT_NE(sim.exitCode(), 0);
+  EXPECT_EQ(ReadFile(Path("short.bin")), foreign);
+  sim.start(kProgramDir + "/radioprog-sim", {"--pace", "fast"});
+  ASSERT_TRUE(sim.waitForFinished(5000));
+  EXPECT_EQ(sim.exitCode(), 2);
+}
+
 TEST_F(CliLinkTest, BadArgumentsAreUsageErrors) {
   EXPECT_EQ(RunCli({"read", "--port", "COM17", "-o", QPath("x.dat")}).status, cli::kExitUsage);
   EXPECT_EQ(RunCli({"read", "--port", "/dev/null"}).status, cli::kExitUsage);

@@ -285,6 +285,13 @@ TEST_F(RadioCommandsTest, CompleteReadFillsImageAndGrid) {
   EXPECT_FALSE(doc_.IsModified());
   EXPECT_FALSE(link_.IsOpen());
   EXPECT_TRUE(view_.isEnabled());
+  // The next command shows the dialog afresh, in its own direction.
+  commands_.OnWrite();
+  EXPECT_TRUE(commands_.ProcessDialog().isVisible());
+  EXPECT_TRUE(commands_.ProcessDialog().StartButton()->isEnabled());
+  EXPECT_EQ(commands_.ProcessDialog().ProgressBar()->value(), 0);
+  EXPECT_EQ(commands_.ProcessDialog().windowTitle(), "Write Data");
+  EXPECT_EQ(commands_.Mode(), CloneMode::Write);
 }
 
 TEST_F(RadioCommandsTest, BrokenReadKeepsItsChunksButNotTheGrid) {
