@@ -11,6 +11,8 @@ extern const CliCommand kWriteCommand;
 extern const CliCommand kPortsCommand;
 extern const CliCommand kExportCsvCommand;
 extern const CliCommand kImportCsvCommand;
+extern const CliCommand kSquelchReadCommand;
+extern const CliCommand kSquelchWriteCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
@@ -23,6 +25,8 @@ std::span<const CliCommand> AllCommands() {
       kPortsCommand,
       kExportCsvCommand,
       kImportCsvCommand,
+      kSquelchReadCommand,
+      kSquelchWriteCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }

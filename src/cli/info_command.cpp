@@ -6,6 +6,7 @@
 
 #include "cli/args.h"
 #include "cli/program_ini.h"
+#include "cli/squelch_values.h"
 #include "image/band_limits.h"
 #include "image/bytes.h"
 #include "image/channel_codec.h"
@@ -68,6 +69,7 @@ int RunInfo(const Args& args) {
     std::printf("Model type:    %d (%s: %s)\n", type, typeKey.c_str(), model.c_str());
   std::printf("Used channels: %d of 128, Fr %s\n", used, frUsed ? "used" : "empty");
   std::printf("Password:      %s\n", password ? "set" : "not set");
+  std::printf("Squelch:       %s\n", DescribeSquelchValues(image).c_str());
   return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -220,6 +221,86 @@ TEST_F(CliLinkTest, BadArgumentsAreUsageErrors) {
   EXPECT_EQ(RunCli({"write", "--port", "COM1", "--port", "COM1", "x.dat"}).status,
             cli::kExitUsage);
   EXPECT_EQ(RunCli({"write", "x.dat"}).status, cli::kExitUsage);
+}
+
+
+// ------------------------------------------------------------ squelch tuning
+
+constexpr std::size_t kSquelchImage = 0x17EE;
+constexpr std::size_t kSquelchRadio = 0x0FF6;
+
+TEST_F(CliLinkTest, SquelchWriteThenReadCarriesTheFourValues) {
+  Sim sim({"--memory", QPath("radio.bin")});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  CliRun run = RunCli({"new", "-o", QPath("doc.dat")});
+  ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
+  Bytes doc = ReadFile(Path("doc.dat"));
+  ASSERT_EQ(doc.size(), kImageSize);
+  // -55, a stored 55 (no list item: sent as it is), 54, and an invalid byte
+  // that goes as its field's default (-34, 0x1E).
+  const Bytes values = {0x09, 0x77, 0x76, 0x00};
+  std::copy(values.begin(), values.end(), doc.begin() + kSquelchImage);
+  WriteFile(Path("doc.dat"), doc);
+
+  run = RunCli({"squelch-write", "--port", sim.Device(), QPath("doc.dat")});
+  ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("Write Successfully")) << run.err.toStdString();
+  EXPECT_EQ(ReadFile(Path("doc.dat")), doc);  // the document file is left alone
+
+  // Read into a copy of the document: only the four bytes change.
+  Bytes other = doc;
+  std::fill_n(other.begin() + kSquelchImage, 4, 0x40);
+  WriteFile(Path("other.dat"), other);
+  run = RunCli({"squelch-read", "--port", sim.Device(), "--in", QPath("other.dat"), "-o",
+                QPath("back.dat")});
+  ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("Read Successfully")) << run.err.toStdString();
+  Bytes expected = other;
+  const Bytes sent = {0x09, 0x77, 0x76, 0x1E};
+  std::copy(sent.begin(), sent.end(), expected.begin() + kSquelchImage);
+  EXPECT_EQ(ReadFile(Path("back.dat")), expected);
+
+  // The radio keeps them in its memory file.
+  sim.Stop();
+  const Bytes memory = ReadFile(Path("radio.bin"));
+  ASSERT_EQ(memory.size(), kRadioMemorySize);
+  EXPECT_EQ(Bytes(memory.begin() + kSquelchRadio, memory.begin() + kSquelchRadio + 4), sent);
+
+  // info shows them as the dialog would.
+  QProcess info;
+  info.start(kProgramDir + "/radioprog-cli", {"info", QPath("back.dat")});
+  ASSERT_TRUE(info.waitForFinished(10000));
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                  .contains("Squelch:       V wide -55, V narrow none (stored 55), U wide 54, "
+                            "U narrow -34"));
+}
+
+TEST_F(CliLinkTest, SquelchFailuresKeepTheirExitStatusesAndSaveNothing) {
+  {
+    Sim sim({"--drop-after", "0"});  // identifies, then never answers the squelch frame
+    const CliRun run = RunCli({"squelch-read", "--port", sim.Device(), "-o", QPath("out.dat")});
+    EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(kInterruptText)) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Read Successfully"));
+    EXPECT_FALSE(fs::exists(Path("out.dat")));
+  }
+  {
+    Sim sim({"--bad-ack-after", "0", "--memory", QPath("radio.bin")});
+    ASSERT_EQ(RunCli({"new", "-o", QPath("doc.dat")}).status, cli::kExitOk);
+    const CliRun run = RunCli({"squelch-write", "--port", sim.Device(), QPath("doc.dat")});
+    EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(kInterruptText)) << run.err.toStdString();
+  }
+  {
+    Sim sim({"--no-answer"});
+    const CliRun run =
+        RunCli({"squelch-read", "--port", sim.Device(), "-o", QPath("out.dat")}, 30000);
+    EXPECT_EQ(run.status, cli::kExitCommunication) << run.err.toStdString();
+    EXPECT_FALSE(fs::exists(Path("out.dat")));
+  }
+  EXPECT_EQ(RunCli({"squelch-read", "--port", "COM1"}).status, cli::kExitUsage);
+  EXPECT_EQ(RunCli({"squelch-write", "--port", "COM1", "-o", "x", "x.dat"}).status,
+            cli::kExitUsage);
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+// radioprog-cli squelch-read: reads the radio's four squelch tuning values
+// into a document (the one given, or a new one) and saves it.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "cli/clone_progress.h"
+#include "cli/link_options.h"
+#include "cli/squelch_values.h"
+#include "image/dat_file.h"
+#include "link/qt_serial_link.h"
+#include "link/squelch_transaction.h"
+#include "shell/app_context.h"
+
+namespace radio::cli {
+namespace {
+
+constexpr const char kUsage[] = "squelch-read --port PORT [--in FILE.dat] -o OUT.dat [--retries N]";
+
+}  // namespace
+
+static int RunSquelchReadCommand(const Args& args) {
+  LinkOptions o;
+  if (!ParseLinkOptions(args, "squelch-read", o)) return kExitUsage;
+  if (o.ports.size() != 1 || o.output.empty() || !o.files.empty() || o.password) {
+    std::fprintf(stderr, "usage: %s\n", kUsage);
+    return kExitUsage;
+  }
+  int argc = 1;
+  char name[] = "radioprog-cli";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  LoadProgramSettings();
+
+  RadioImage image{};
+  std::string error;
+  if (!o.input.empty()) {
+    if (!LoadDatFile(o.input, image, error)) {
+      std::fprintf(stderr, "radioprog-cli squelch-read: %s\n", error.c_str());
+      return kExitFile;
+    }
+  } else {
+    BandLimitBytes band = kDefaultBandLimitBytes;
+    image = MakeNewImage(band);
+  }
+
+  const std::string& port = o.ports.front();
+  const Language lang = App().language;
+  CloneOutcome outcome;
+  {
+    ProgressBoard board({port}, 1, isatty(STDERR_FILENO) != 0);
+    CliCloneUi ui(board, 0, o.retries, lang);
+    ui.SetStatus(WaitingForRadioText(lang));
+    QtSerialLink link;
+    SystemClock clock;
+    outcome = RunSquelchRead(link, clock, ui, image, port, lang);
+    if (outcome == CloneOutcome::Ok) board.SetPosition(0, 1);
+  }
+  if (outcome != CloneOutcome::Ok) {
+    std::fprintf(stderr, "%s: %s, nothing saved\n", port.c_str(), OutcomeText(outcome));
+    return ExitStatusOf(outcome);
+  }
+  if (!SaveDatFile(o.output, image, error)) {
+    std::fprintf(stderr, "radioprog-cli squelch-read: %s\n", error.c_str());
+    return kExitFile;
+  }
+  std::printf("Squelch:       %s\n", DescribeSquelchValues(image).c_str());
+  std::fprintf(stderr, "%s: squelch values read into %s\n", port.c_str(), o.output.c_str());
+  return kExitOk;
+}
+
+extern const CliCommand kSquelchReadCommand = {"squelch-read", kUsage, RunSquelchReadCommand};
+
+}  // namespace radio::cli
