@@ -1,0 +1,258 @@
+#include "features/msk_dlg.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValidator>
+#include <cmath>
+
+#include "features/dialog_help.h"
+#include "shell/app_context.h"
+#include "shell/help.h"
+
+namespace radio {
+namespace {
+
+constexpr int kIdCodeId = 1048;
+constexpr int kGridId = 1349;
+constexpr int kGridRows = kMskCallListSize + 1;
+constexpr int kInitialColumnWidth = 100;  // pixels on a 1024-pixel-wide screen
+const QColor kFixedCellColour(0x00, 0x46, 0xD5);
+
+// Shows and keeps the letters a-z in upper case, like an upper-case edit
+// control; the key filter decides which characters get this far. Other
+// bytes an image may hold are left exactly as they are.
+class UpperCaseValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    for (QChar& c : input)
+      if (c >= u'a' && c <= u'z') c = c.toUpper();
+    return Acceptable;
+  }
+};
+
+// The dialog's key filter: hexadecimal digits (main keyboard and keypad),
+// Backspace, Delete and the arrows, never with Shift held. Everything else,
+// Tab, Enter and Esc included, is swallowed; F1 passes on to help.
+bool KeyPasses(const QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_F1) return true;
+  if (event->modifiers() & Qt::ShiftModifier) return false;
+  const bool hexDigit =
+      (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_F);
+  if (hexDigit) {
+    // Ctrl+A, Ctrl+C ... are editing shortcuts here, not digits.
+    return !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  }
+  switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// An ID edit: at most four characters, upper case, and no way around the
+// key filter (no paste menu, no input method, no dropped text).
+void MakeIdEdit(QLineEdit* edit) {
+  edit->setMaxLength(static_cast<int>(kMskIdLength));
+  edit->setValidator(new UpperCaseValidator(edit));
+  edit->setContextMenuPolicy(Qt::NoContextMenu);
+  edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+  edit->setAcceptDrops(false);
+}
+
+}  // namespace
+
+CMskDlg::CMskDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("MSK"));
+
+  idCode_ = new QLineEdit(this);
+  MakeIdEdit(idCode_);
+  SetControlId(idCode_, kIdCodeId);
+  auto* idRow = new QHBoxLayout;
+  auto* idLabel = new QLabel(tr("ID Code"), this);
+  idLabel->setBuddy(idCode_);
+  idRow->addWidget(idLabel);
+  idRow->addWidget(idCode_);
+  idRow->addStretch();
+
+  auto* group = new QGroupBox(tr("Call List"), this);
+  grid_ = new QTableWidget(kGridRows, 2, group);
+  SetControlId(grid_, kGridId);
+  auto* groupLayout = new QVBoxLayout(group);
+  groupLayout->addWidget(grid_);
+
+  // The in-place editor: a hidden child of the grid in the dialog's font.
+  cellEditor_ = new QLineEdit(grid_->viewport());
+  MakeIdEdit(cellEditor_);
+  cellEditor_->setFont(font());
+  cellEditor_->setAlignment(Qt::AlignCenter);
+  cellEditor_->hide();
+  SetUpGrid();
+
+  auto* ok = new QPushButton(tr("OK"), this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
+  SetControlId(ok, 1);
+  SetControlId(cancel, 2);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(idRow);
+  layout->addWidget(group);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+    CommitCellEdit();  // leaving a cell
+    if (row > 0 && column == 1) BeginCellEdit();
+  });
+  connect(grid_, &QTableWidget::cellPressed, this, [this](int row, int column) {
+    if (row > 0 && column == 1) BeginCellEdit();
+  });
+
+  installEventFilter(this);
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void CMskDlg::SetUpGrid() {
+  grid_->horizontalHeader()->hide();
+  grid_->verticalHeader()->hide();
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setTabKeyNavigation(false);
+
+  const QBrush fixedBackground = palette().button().color().darker(108);
+  auto fixedCell = [&](int row, int column, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::NoItemFlags);  // never current, never edited
+    item->setForeground(kFixedCellColour);
+    item->setBackground(fixedBackground);
+    item->setTextAlignment(Qt::AlignCenter);
+    grid_->setItem(row, column, item);
+  };
+  const Language lang = App().language;
+  fixedCell(0, 0, QString::fromUtf8(MskCallListHeading(lang, 0)));
+  fixedCell(0, 1, QString::fromUtf8(MskCallListHeading(lang, 1)));
+  QFont courier("Courier");
+  courier.setStyleHint(QFont::TypeWriter);
+  for (int row = 1; row < kGridRows; ++row) {
+    fixedCell(row, 0, QString::number(row));
+    auto* item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setFont(courier);
+    grid_->setItem(row, 1, item);
+  }
+
+  // Column widths follow the screen's width, measured against 1024 pixels.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const double scale = (screen ? screen->geometry().width() : 1024) / 1024.0;
+  const int c = static_cast<int>(std::trunc(kInitialColumnWidth * scale));
+  grid_->setColumnWidth(0, static_cast<int>(std::trunc(c * 0.8)));
+  grid_->setColumnWidth(1, static_cast<int>(std::trunc(c * 1.43)));
+  int height = 2 * grid_->frameWidth();
+  for (int row = 0; row < kGridRows; ++row) height += grid_->rowHeight(row);
+  grid_->setFixedSize(grid_->columnWidth(0) + grid_->columnWidth(1) + 2 * grid_->frameWidth(),
+                      height);
+}
+
+void CMskDlg::Load(const MskSettings& values) {
+  cellEditor_->hide();
+  editRow_ = 0;
+  idCode_->setText(QString::fromLatin1(values.idCode));
+  for (int j = 1; j <= kMskCallListSize; ++j)
+    grid_->item(j, 1)->setText(QString::fromLatin1(values.callList[j - 1]));
+  {
+    const QSignalBlocker quiet(grid_);
+    grid_->setCurrentCell(1, 1);
+  }
+  idCode_->setFocus();
+}
+
+MskSettings CMskDlg::Values() const {
+  MskSettings values;
+  values.idCode = idCode_->text().left(kMskIdLength).toLatin1().toStdString();
+  for (int j = 1; j <= kMskCallListSize; ++j)
+    values.callList[j - 1] = grid_->item(j, 1)->text().toLatin1().toStdString();
+  return values;
+}
+
+void CMskDlg::BeginCellEdit() {
+  QTableWidgetItem* item = grid_->currentItem();
+  if (!item || item->column() != 1 || item->row() < 1) return;
+  editRow_ = item->row();
+  cellEditor_->setText(item->text());
+  cellEditor_->setGeometry(grid_->visualItemRect(item));
+  cellEditor_->show();
+  cellEditor_->setFocus();
+  cellEditor_->selectAll();
+  grid_->viewport()->update();
+}
+
+void CMskDlg::CommitCellEdit() {
+  if (editRow_ == 0) return;
+  grid_->item(editRow_, 1)->setText(cellEditor_->text());
+  editRow_ = 0;
+  cellEditor_->hide();
+}
+
+int CMskDlg::Run(CProgramDoc& doc) {
+  Load(LoadMskSettings(doc.Image()));
+  const int result = exec();
+  if (result == QDialog::Accepted) {
+    CommitCellEdit();
+    const RadioImage before = doc.Image();
+    StoreMskSettings(Values(), doc.Image());
+    if (doc.Image() != before) doc.ImageChanged(true);
+  }
+  return result;
+}
+
+bool CMskDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!KeyPasses(key)) return true;
+    // Up and Down in the cell editor move to the next entry, as in a grid.
+    if (watched == cellEditor_ && editRow_ > 0 &&
+        (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+      const int row = editRow_ + (key->key() == Qt::Key_Up ? -1 : 1);
+      if (row >= 1 && row <= kMskCallListSize) grid_->setCurrentCell(row, 1);
+      return true;
+    }
+  } else if (event->type() == QEvent::FocusIn && watched == idCode_) {
+    CommitCellEdit();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void CMskDlg::keyPressEvent(QKeyEvent* event) {
+  if (IsHelpKey(event)) {
+    ShowHelpContext(ControlId(focusWidget()));
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace radio

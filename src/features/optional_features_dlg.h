@@ -1,0 +1,46 @@
+// COptionalFeaturesDlg: the radio-wide feature settings. Lists and the
+// password edit are loaded from the document's image on every Run and
+// stored back on OK; the codec owns every bit.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "features/optional_features.h"
+#include "image/program_doc.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace radio {
+
+class COptionalFeaturesDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit COptionalFeaturesDlg(QWidget* parent = nullptr);
+
+  // Loads, runs modally, stores on OK. Returns QDialog::Accepted or Rejected.
+  int Run(CProgramDoc& doc);
+
+  // The list with control identifier `id` (1115-1132), for tests.
+  QComboBox* List(int id) const;
+  QLineEdit* PasswordEdit() const { return password_; }
+  QCheckBox* KeypadLockBox() const { return keypadLock_; }
+  QCheckBox* RepeaterMskInvertBox() const { return repeaterMskInvert_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void FillLists();
+  void Load(const OptionalFeatures& values);
+  OptionalFeatures Values() const;
+
+  std::vector<QComboBox*> lists_;  // in the order of the control table
+  QLineEdit* password_ = nullptr;
+  QCheckBox* keypadLock_ = nullptr;
+  QCheckBox* repeaterMskInvert_ = nullptr;
+};
+
+}  // namespace radio

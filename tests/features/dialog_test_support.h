@@ -1,0 +1,87 @@
+// Helpers for the feature dialogs' widget tests: play the user's part
+// inside a dialog's modal loop, and catch what F1 asked the help window for.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <functional>
+
+#include "shell/app_context.h"
+
+namespace radio::testing {
+
+// Runs `dialog.Run(doc)`; `user` runs inside the modal loop once the
+// window is shown and active. A dialog still open after 10 s is
+// rejected and the test fails, so nothing ever blocks the run.
+template <class Dialog, class Doc>
+int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user) {
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog)) ADD_FAILURE() << "dialog never became active";
+    user();
+  });
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, &dialog, [&] {
+    ADD_FAILURE() << "dialog left open";
+    dialog.reject();
+  });
+  watchdog.start(10000);
+  return dialog.Run(doc);
+}
+
+// A program directory with both help files, so that F1 opens the help
+// window (never modal) and the test can read where it points.
+class HelpFiles {
+ public:
+  HelpFiles() {
+    saved_ = App().programDir;
+    App().programDir = dir_.path() + "/";
+    for (const char* name : {"enHelp.html", "chHelp.html"}) {
+      QFile file(dir_.filePath(name));
+      if (file.open(QIODevice::WriteOnly)) file.write("<html><body>help</body></html>");
+    }
+  }
+  ~HelpFiles() {
+    CloseHelpWindows();
+    App().programDir = saved_;
+  }
+  // "enHelp.html#ctx-1048" for the help window that is showing, else "".
+  static QString Shown() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* browser = qobject_cast<QTextBrowser*>(w); browser && browser->isVisible()) {
+        const QUrl url = browser->source();
+        return url.fileName() + "#" + url.fragment();
+      }
+    return {};
+  }
+  static void CloseHelpWindows() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<QTextBrowser*>(w)) w->close();
+  }
+
+ private:
+  QTemporaryDir dir_;
+  QString saved_;
+};
+
+// Sets the run's language for one test and restores English afterwards.
+class LanguageScope {
+ public:
+  explicit LanguageScope(Language lang) {
+    App().language = lang;
+    App().helpFileName = lang == Language::Chinese ? "chHelp.html" : "enHelp.html";
+  }
+  ~LanguageScope() {
+    App().language = Language::English;
+    App().helpFileName = "enHelp.html";
+  }
+};
+
+}  // namespace radio::testing
