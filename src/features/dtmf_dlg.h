@@ -1,0 +1,48 @@
+// CDtmfDlg: the "DTMF" dialog, a tab host over the Encode, Decode and
+// CallList pages with no OK or Cancel. Each page loads when it is shown and
+// stores when it is hidden; however the dialog ends (close button, Esc),
+// the visible page is stored first.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "image/program_doc.h"
+
+class QTabWidget;
+
+namespace radio {
+
+class CImagePage;
+class CDtmfEncodePage;
+class CDtmfDecodePage;
+class CDtmfCallListPage;
+
+class CDtmfDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CDtmfDlg(QWidget* parent);
+
+  // Builds fresh pages on the document's image, runs modally and reports
+  // to the document whether any byte changed.
+  int Run(CProgramDoc& doc);
+
+  // Sets the dialog up on `image` without running it (Run does this first).
+  void Open(RadioImage& image);
+
+  QTabWidget* Tabs() const { return tabs_; }
+  CDtmfEncodePage* EncodePage() const;
+  CDtmfDecodePage* DecodePage() const;
+  CDtmfCallListPage* CallListPage() const;
+
+  void done(int result) override;
+
+ private:
+  void HideAllPages();
+
+  QTabWidget* tabs_;
+  std::array<CImagePage*, 3> pages_{};
+  int current_ = -1;
+};
+
+}  // namespace radio

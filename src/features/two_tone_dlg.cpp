@@ -1,0 +1,65 @@
+#include "features/two_tone_dlg.h"
+
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "features/dialog_help.h"
+#include "features/key_filter.h"
+#include "features/two_tone_pages.h"
+#include "shell/app_context.h"
+
+namespace radio {
+
+CTwoToneDlg::CTwoToneDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("2-Tone"));
+  tabs_ = new QTabWidget(this);
+  SetControlId(tabs_, 1074);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabs_);
+  (new CKeyFilter(nullptr, this))->Watch(tabs_->tabBar());
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (!encode_) return;
+    // The Encode page stores when the Decode sheet takes its place; the
+    // decode pages load and store on their own tabs only.
+    if (index == 1)
+      encode_->HidePage();
+    else if (index == 0)
+      encode_->ShowPage();
+  });
+}
+
+void CTwoToneDlg::Open(RadioImage& image) {
+  const AppContext& app = App();
+  encode_ = nullptr;
+  decode_ = nullptr;
+  while (tabs_->count() > 0) {
+    QWidget* old = tabs_->widget(0);
+    tabs_->removeTab(0);
+    delete old;
+  }
+  auto* encode = new CTwoToneEncodePage(image, tabs_);
+  auto* decode = new CTwoToneDecodeSheet(image, tabs_);
+  tabs_->addTab(encode, app.Tr("Encode", "编码"));
+  tabs_->addTab(decode, app.Tr("Decode", "解码"));
+  tabs_->setCurrentIndex(0);
+  encode_ = encode;
+  decode_ = decode;
+  encode_->ShowPage();
+}
+
+int CTwoToneDlg::Run(CProgramDoc& doc) {
+  const RadioImage before = doc.Image();
+  Open(doc.Image());
+  const int result = exec();
+  doc.ImageChanged(doc.Image() != before);
+  return result;
+}
+
+void CTwoToneDlg::done(int result) {
+  if (encode_) encode_->HidePage();
+  if (decode_) decode_->HideCurrentPage();
+  QDialog::done(result);
+}
+
+}  // namespace radio
