@@ -11,6 +11,7 @@ enum ExitStatus {
   kExitOk = 0,
   kExitUsage = 2,           // bad arguments
   kExitFile = 3,            // a file could not be read or written
+  kExitNothingToPrint = 4,  // the chosen sections have no pages
   kExitPort = 10,           // the serial port could not be opened
   kExitCommunication = 11,  // no answer from the radio
   kExitInterrupted = 12,    // the transfer broke off

@@ -6,6 +6,7 @@ namespace radio::cli {
 extern const CliCommand kNewCommand;
 extern const CliCommand kInfoCommand;
 extern const CliCommand kChannelsCommand;
+extern const CliCommand kPrintCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
@@ -13,6 +14,7 @@ std::span<const CliCommand> AllCommands() {
       kNewCommand,
       kInfoCommand,
       kChannelsCommand,
+      kPrintCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }
