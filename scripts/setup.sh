@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev
   qt6-tools-dev-tools qt6-l10n-tools libqt6svg6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  socat xvfb xauth imagemagick poppler-utils fonts-wqy-microhei
+  socat xvfb xauth imagemagick poppler-utils fonts-wqy-microhei fonts-liberation
 )
 
 missing=()

@@ -12,6 +12,7 @@ enum ExitStatus {
   kExitUsage = 2,           // bad arguments
   kExitFile = 3,            // a file could not be read or written
   kExitRowsSkipped = 4,     // an import skipped rows with errors
+  kExitNothingToPrint = 5,  // the chosen sections have no pages
   kExitPort = 10,           // the serial port could not be opened
   kExitCommunication = 11,  // no answer from the radio
   kExitInterrupted = 12,    // the transfer broke off

@@ -13,6 +13,7 @@ extern const CliCommand kExportCsvCommand;
 extern const CliCommand kImportCsvCommand;
 extern const CliCommand kSquelchReadCommand;
 extern const CliCommand kSquelchWriteCommand;
+extern const CliCommand kPrintCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
@@ -27,6 +28,7 @@ std::span<const CliCommand> AllCommands() {
       kImportCsvCommand,
       kSquelchReadCommand,
       kSquelchWriteCommand,
+      kPrintCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }

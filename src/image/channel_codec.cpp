@@ -209,6 +209,19 @@ std::string BusyLockText(int code, Language lang) {
   return "QT/DQT";
 }
 
+std::string OptionalSignalText(const std::uint8_t* record, Language lang) {
+  switch (GetBits(record[12], 0, 3)) {
+    case 1:
+      return "MSK";
+    case 2:
+      return "DTMF";
+    case 4:
+      return "2-Tone";
+    default:
+      return Tr(lang, "None", "无");
+  }
+}
+
 // --- Records ---
 
 bool IsEmptyChannelRecord(const std::uint8_t* r) {

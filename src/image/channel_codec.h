@@ -74,6 +74,11 @@ std::string BandwidthText(bool wide, Language lang);
 std::string ScanAddText(bool yes, Language lang);
 std::string BusyLockText(int code, Language lang);  // 0 Off, 1 Carrier, 2/3 QT/DQT
 
+// --- Optional signal (byte 12 bits 0-2; no grid column edits it) ---
+// 1 "MSK", 2 "DTMF", 4 "2-Tone"; 0 and the codes with no signal (a new
+// record's 0xFF included) read "None".
+std::string OptionalSignalText(const std::uint8_t* record, Language lang);
+
 // --- Whole records and the table ---
 
 // Empty record: the receive or the transmit frequency is absent.
