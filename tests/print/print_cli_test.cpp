@@ -121,7 +121,7 @@ TEST_F(PrintCliTest, NothingToPrintAndBadArguments) {
   std::string error;
   ASSERT_TRUE(SaveDatFile((dir_ / "empty.dat").string(), MakeNewImage(none), error));
   r = Run("print empty.dat --pdf out.pdf --sections channels");
-  EXPECT_EQ(r.status, 4);
+  EXPECT_EQ(r.status, 5);
   EXPECT_NE(r.err.find("Nothing to print"), std::string::npos);
   EXPECT_FALSE(fs::exists(dir_ / "out.pdf"));
   EXPECT_EQ(Run("print radio.dat --text --sections optional,fm").status, 2);
