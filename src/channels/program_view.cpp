@@ -1,5 +1,7 @@
 #include "channels/program_view.h"
 
+#include "link/port_settings.h"
+
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -75,6 +77,8 @@ bool IsEnter(const QKeyEvent* event) {
 }  // namespace
 
 CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+  // Every new channel view takes the stored port choice ("com").
+  LoadCurrentPortChoice();
   model_ = new ChannelGridModel(App().language, this);
   grid_ = new FlexGrid(model_, this);
   grid_->setProperty(kControlId, kGridControlId);

@@ -66,9 +66,14 @@ void RadioCommands::OnStartRequested() {
 
 void RadioCommands::OnRunFinished() {
   // The run's copy holds everything it got (a partial read included); the
-  // grid shows it only after a complete read. The modified flag stays.
-  view_.Document().Image() = runner_->Image();
+  // grid shows it only after a complete read. A document whose bytes came
+  // from the radio differs from its file: it counts as modified, so closing
+  // the program asks before the read is lost.
+  CProgramDoc& doc = view_.Document();
+  const bool changed = doc.Image() != runner_->Image();
+  doc.Image() = runner_->Image();
   if (runner_->MustRebuildGrid()) view_.FillFromImage();
+  if (changed) doc.ImageChanged(true);
   view_.setEnabled(true);
   emit runningChanged(false);
 }

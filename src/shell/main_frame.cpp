@@ -46,6 +46,15 @@ constexpr int kWiredCommands[] = {
     cmd::kFilePrintPreview,   cmd::kFilePrintSetup,   cmd::kAppAbout,
 };
 
+// Commands that would change or replace a document's image, or the port,
+// while a transfer with the radio is running.
+constexpr int kBlockedWhileRadioBusy[] = {
+    cmd::kFileNew,          cmd::kFileOpen,     cmd::kFileClose,       cmd::kFileSave,
+    cmd::kFileSaveAs,       cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
+    cmd::kMsk,              cmd::kTwoTone,      cmd::kKeyAssignment,   cmd::kSquelchTuning,
+    cmd::kRead,             cmd::kWrite,        cmd::kComSetup,        cmd::kLanguage,
+};
+
 template <class Range>
 bool Contains(const Range& range, int id) {
   return std::find(std::begin(range), std::end(range), id) != std::end(range);
@@ -258,9 +267,15 @@ QAction* CMainFrame::Action(int id) const { return actions_.value(id, nullptr); 
 bool CMainFrame::NeedsDocument(int id) const { return Contains(kDocumentCommands, id); }
 
 bool CMainFrame::IsCommandEnabled(int id) const {
+  if (radioBusy_ && Contains(kBlockedWhileRadioBusy, id)) return false;
   if (Contains(kWiredCommands, id) && !handlers_.contains(id)) return false;
   if (NeedsDocument(id) && !ActiveDocument()) return false;
   return actions_.contains(id);
+}
+
+void CMainFrame::SetRadioBusy(bool busy) {
+  radioBusy_ = busy;
+  UpdateUi();
 }
 
 void CMainFrame::SetCommandHandler(int id, CommandHandler handler) {

@@ -47,6 +47,11 @@ class CMainFrame : public QMainWindow {
   using CommandHandler = std::function<void()>;
   void SetCommandHandler(int id, CommandHandler handler);
 
+  // While a transfer with the radio runs, the commands that would change or
+  // replace a document (and Read/Write themselves) are disabled.
+  void SetRadioBusy(bool busy);
+  bool RadioBusy() const { return radioBusy_; }
+
   // A dialog built afresh for each command: Dlg(QWidget*), int Run(CProgramDoc&).
   template <class Dlg>
   void WireDialog(int id) {
@@ -142,6 +147,7 @@ class CMainFrame : public QMainWindow {
   // The places that later parts fill (each one named after its command).
   void RunWiredCommand(int id);
 
+  bool radioBusy_ = false;
   CMyDocManager docManager_;
   CMdiBackground* mdi_ = nullptr;
   CNavigationBar* navBar_ = nullptr;

@@ -1,5 +1,7 @@
 #include "shell/program_app.h"
 
+#include "shell/command_wiring.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -106,6 +108,7 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
   app.programDir = dir;
 
   frame_ = std::make_unique<CMainFrame>();
+  WireCommands(*frame_);
   // The command line's command: the named file, or a new document.
   if (!files.isEmpty()) {
     if (!frame_->OpenDocumentFile(files.first())) {

@@ -1,0 +1,53 @@
+#include "shell/command_wiring.h"
+
+#include "channels/product_info_dlg.h"
+#include "channels/program_view.h"
+#include "features/dtmf_dlg.h"
+#include "features/key_assign_dlg.h"
+#include "features/msk_dlg.h"
+#include "features/optional_features_dlg.h"
+#include "features/two_tone_dlg.h"
+#include "link/radio_commands.h"
+#include "link/squelch_tuning_dlg.h"
+#include "shell/command_ids.h"
+#include "shell/main_frame.h"
+
+namespace radio {
+namespace {
+
+// The Read/Write/Com Setup handler of a channel view, made on first use and
+// living as long as the view.
+RadioCommands* RadioCommandsOf(CMainFrame& frame, CProgramView& view) {
+  if (auto* existing = view.findChild<RadioCommands*>(QString(), Qt::FindDirectChildrenOnly))
+    return existing;
+  auto* commands = new RadioCommands(view);
+  QObject::connect(commands, &RadioCommands::runningChanged, &frame,
+                   [&frame](bool running) { frame.SetRadioBusy(running); });
+  return commands;
+}
+
+void WireRadioCommand(CMainFrame& frame, int id, void (RadioCommands::*handler)()) {
+  frame.SetCommandHandler(id, [&frame, handler] {
+    if (CProgramView* view = frame.ActiveView()) (RadioCommandsOf(frame, *view)->*handler)();
+  });
+}
+
+}  // namespace
+
+void WireCommands(CMainFrame& frame) {
+  // Dialogs kept for the whole run and shown again and again.
+  frame.WireLongLivedDialog<CProductInfoDlg>(cmd::kProductInformation);
+  frame.WireLongLivedDialog<COptionalFeaturesDlg>(cmd::kOptionalFeatures);
+  frame.WireLongLivedDialog<CDtmfDlg>(cmd::kDtmf);
+  frame.WireLongLivedDialog<CMskDlg>(cmd::kMsk);
+  frame.WireLongLivedDialog<CTwoToneDlg>(cmd::kTwoTone);
+  // Dialogs built afresh for each command.
+  frame.WireDialog<CKeyAssignDlg>(cmd::kKeyAssignment);
+  frame.WireDialog<CSquelchTuningDlg>(cmd::kSquelchTuning);
+  // Transfers with the radio, handled by the active channel view.
+  WireRadioCommand(frame, cmd::kRead, &RadioCommands::OnRead);
+  WireRadioCommand(frame, cmd::kWrite, &RadioCommands::OnWrite);
+  WireRadioCommand(frame, cmd::kComSetup, &RadioCommands::OnComSetup);
+}
+
+}  // namespace radio
