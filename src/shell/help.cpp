@@ -1,5 +1,6 @@
 #include "shell/help.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
@@ -21,8 +22,13 @@ void ShowHelpContextIn(const QString& fileName, int context) {
   const QString url = HelpUrl(fileName, context);
   if (url.isEmpty()) return;
   static QPointer<QTextBrowser> window;
+  // A window of its own would be blocked by the modal setting dialog that
+  // asked for help: it then belongs to that dialog instead.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (window && window->parentWidget() != modal) window->close();
   if (!window) {
-    window = new QTextBrowser;
+    window = new QTextBrowser(modal);
+    window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);  // the main window ends the program
     window->resize(640, 480);
