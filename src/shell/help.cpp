@@ -25,7 +25,10 @@ void ShowHelpContextIn(const QString& fileName, int context) {
   // A window of its own would be blocked by the modal setting dialog that
   // asked for help: it then belongs to that dialog instead.
   QWidget* modal = QApplication::activeModalWidget();
-  if (window && window->parentWidget() != modal) window->close();
+  if (window && window->parentWidget() != modal) {
+    window->close();  // deleted later
+    window = nullptr;
+  }
   if (!window) {
     window = new QTextBrowser(modal);
     window->setWindowFlag(Qt::Window);
