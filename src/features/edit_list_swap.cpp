@@ -38,9 +38,12 @@ void CEditListSwap::Close() {
 }
 
 bool CEditListSwap::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edit_ && event->type() == QEvent::FocusIn && edit_->isEnabled()) {
+  // The casts fail while a control is being destroyed (it is a mere
+  // QWidget by then): its last focus events must not reach it.
+  if (qobject_cast<QLineEdit*>(watched) == edit_ && event->type() == QEvent::FocusIn &&
+      edit_->isEnabled()) {
     Open();
-  } else if (watched == list_ && event->type() == QEvent::FocusOut) {
+  } else if (qobject_cast<QComboBox*>(watched) == list_ && event->type() == QEvent::FocusOut) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) Close();
   }

@@ -38,7 +38,9 @@ void CStepField::Snap() {
 }
 
 bool CStepField::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edit_ && event->type() == QEvent::FocusOut) {
+  // The cast fails while the edit is being destroyed (it is a mere QWidget
+  // by then), when its last focus-out must not touch it.
+  if (qobject_cast<QLineEdit*>(watched) == edit_ && event->type() == QEvent::FocusOut) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     // A popup or another window taking the focus is not leaving the field.
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) Snap();
