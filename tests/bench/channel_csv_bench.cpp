@@ -19,11 +19,11 @@ RadioImage FullImage() {
   const auto& tones = ToneList(Language::English);
   for (std::size_t i = 0; i < kFrRecord; ++i) {
     const std::int64_t rx = 14500000 + static_cast<std::int64_t>(i) * 1250;
-    EncodeChannelRecord({FrequencyText(rx), FrequencyText(rx + 60000), tones[i % tones.size()],
-                         tones[(i * 7) % tones.size()], "CH" + std::to_string(i + 1),
-                         i % 2 ? "High" : "Low", i % 3 ? "Wide" : "Narrow", i % 5 ? "Yes" : "No",
-                         i % 4 ? "Off" : "Carrier"},
-                        image.data() + i * kChannelRecordSize);
+    EncodeChannelRecord(
+        {FrequencyText(rx), FrequencyText(rx + 60000), tones[i % tones.size()],
+         tones[(i * 7) % tones.size()], "CH" + std::to_string(i + 1), i % 2 ? "High" : "Low",
+         i % 3 ? "Wide" : "Narrow", i % 5 ? "Yes" : "No", i % 4 ? "Off" : "Carrier"},
+        image.data() + i * kChannelRecordSize);
   }
   return image;
 }
