@@ -441,5 +441,26 @@ TEST(ChannelTableProperty, RadioWrittenRecordsStoreBackByteForByte) {
   }
 }
 
+TEST(ChannelCodec, OptionalSignalFieldsChangeOnlyTheirOwnBits) {
+  std::uint8_t r[kChannelRecordSize];
+  std::fill(std::begin(r), std::end(r), 0xFF);
+  EXPECT_EQ(GetOptionalSignalKind(r), 7);  // a new record: not set
+  SetOptionalSignalKind(r, kSignalTwoTone);
+  EXPECT_EQ(r[12], 0xFC);  // bits 3-7 stay
+  EXPECT_EQ(GetOptionalSignalKind(r), kSignalTwoTone);
+  SetOptionalSignalEncode(r, 32);
+  SetOptionalSignalDecode(r, 0);
+  EXPECT_EQ(r[14], 32);
+  EXPECT_EQ(r[15], 0);
+  EXPECT_EQ(GetOptionalSignalEncode(r), 32);
+  EXPECT_EQ(GetOptionalSignalDecode(r), 0);
+  // The grid's texts never touch them.
+  EncodeChannelRecord({"145.50000", "145.50000", "None", "None", "", "High", "Wide", "Yes", "Off"},
+                      r);
+  EXPECT_EQ(r[12], 0xFC);
+  EXPECT_EQ(r[14], 32);
+  EXPECT_EQ(r[15], 0);
+}
+
 }  // namespace
 }  // namespace radio
