@@ -6,5 +6,5 @@ bash scripts/setup.sh
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$(nproc)"
 out=${TMPDIR:-/tmp}/radioprog-new.dat
-build/bin/radioprog-cli new -o "$out"
+build/bin/radioprog-cli new -o "$out" --force
 build/bin/radioprog-cli info "$out"

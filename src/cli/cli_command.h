@@ -9,9 +9,9 @@ namespace radio::cli {
 // Exit statuses shared by every subcommand.
 enum ExitStatus {
   kExitOk = 0,
-  kExitUsage = 2,        // bad arguments
-  kExitFile = 3,         // a file could not be read or written
-  kExitPort = 10,        // the serial port could not be opened
+  kExitUsage = 2,           // bad arguments
+  kExitFile = 3,            // a file could not be read or written
+  kExitPort = 10,           // the serial port could not be opened
   kExitCommunication = 11,  // no answer from the radio
   kExitInterrupted = 12,    // the transfer broke off
   kExitBandType = 13,       // the radio's band type was refused

@@ -3,10 +3,16 @@
 namespace radio::cli {
 
 // One declaration and one table line per subcommand.
+extern const CliCommand kNewCommand;
+extern const CliCommand kInfoCommand;
+extern const CliCommand kChannelsCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
       {"", "", nullptr},
+      kNewCommand,
+      kInfoCommand,
+      kChannelsCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }

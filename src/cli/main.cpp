@@ -6,6 +6,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/commands.h"
+#include "cli/program_ini.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ void PrintUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  radio::cli::SetInvocationPath(argc > 0 ? argv[0] : "");
   if (argc < 2) {
     PrintUsage(stderr);
     return radio::cli::kExitUsage;

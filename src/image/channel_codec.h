@@ -43,7 +43,9 @@ using ChannelTable = std::array<ChannelRow, kChannelRecords>;
 
 // The value stored in 4 bytes (0 when absent: byte 3 is 0x00 or 0xFF).
 std::int64_t DecodeFrequency(const std::uint8_t* bytes4);
-// 0 writes four 0xFF bytes.
+// 0 writes four 0xFF bytes. Values beyond 8 digits that four digit pairs
+// can still hold (as read from bytes with nibbles above 9) are kept with
+// such nibbles; negative or larger values write four 0xFF bytes.
 void EncodeFrequency(std::int64_t f, std::uint8_t* bytes4);
 // "%3.5f" of f / 100000 (MHz with five decimals).
 std::string FrequencyText(std::int64_t f);
@@ -58,7 +60,9 @@ std::string NormaliseFrequencyText(std::string_view mhz);
 
 // "None" / "无" when H is 0x00 or 0xFF; CTCSS "%3.1f"; DCS "D023N"/"D023I".
 std::string ToneText(std::uint8_t low, std::uint8_t high, Language lang);
-// A tone text (either language's "None" included) to its two bytes.
+// A tone text (either language's "None" included) to its two bytes. A text
+// the two bytes cannot hold (a CTCSS tone under 10.0 or over 866.5 Hz, a DCS
+// code over 6465) stores 0xFF 0xFF, no tone.
 void EncodeToneText(std::string_view text, std::uint8_t& low, std::uint8_t& high);
 // The 261 texts offered for both tone columns ("None" or "无" first).
 const std::vector<std::string>& ToneList(Language lang);

@@ -1,0 +1,76 @@
+#include "cli/args.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace radio::cli {
+
+std::optional<std::string> ParsedArgs::Value(const std::string& option) const {
+  const auto it = values.find(option);
+  if (it == values.end()) return std::nullopt;
+  return it->second;
+}
+
+bool ParseArgs(const Args& args, const ArgSpec& spec, ParsedArgs& out, std::string& error) {
+  const auto listed = [](const std::vector<std::string>& list, const std::string& name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
+  };
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      out.positional.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help" || arg == "-h") {
+      out.help = true;
+    } else if (listed(spec.flags, arg)) {
+      out.flags.insert(arg);
+    } else if (const auto eq = arg.find('=');
+               eq != std::string::npos && listed(spec.valueOptions, arg.substr(0, eq))) {
+      out.values[arg.substr(0, eq)] = arg.substr(eq + 1);
+    } else if (listed(spec.valueOptions, arg)) {
+      if (i + 1 >= args.size()) {
+        error = "option " + arg + " needs a value";
+        return false;
+      }
+      out.values[arg] = args[++i];
+    } else {
+      error = "unknown option " + arg;
+      return false;
+    }
+  }
+  if (out.help) return true;
+  if (out.positional.size() < spec.minPositional) {
+    error = "missing argument";
+    return false;
+  }
+  if (out.positional.size() > spec.maxPositional) {
+    error = "unexpected argument \"" + out.positional[spec.maxPositional] + "\"";
+    return false;
+  }
+  return true;
+}
+
+std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& spec, const char* usage,
+                                    ParsedArgs& out) {
+  std::string error;
+  if (!ParseArgs(args, spec, out, error)) {
+    std::fprintf(stderr, "radioprog-cli: %s\nusage: radioprog-cli %s\n", error.c_str(), usage);
+    return kExitUsage;
+  }
+  if (out.help) {
+    std::printf("usage: radioprog-cli %s\n", usage);
+    return kExitOk;
+  }
+  return std::nullopt;
+}
+
+int Fail(int status, const std::string& message) {
+  std::fprintf(stderr, "radioprog-cli: %s\n", message.c_str());
+  return status;
+}
+
+}  // namespace radio::cli

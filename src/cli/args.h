@@ -1,0 +1,46 @@
+// Argument parsing shared by the radioprog-cli subcommands: flags, options
+// with a value ("-o FILE", "--lang zh" or "--lang=zh"), positional
+// arguments, "--help", and the error reports every subcommand gives.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+
+namespace radio::cli {
+
+struct ArgSpec {
+  std::vector<std::string> flags;         // e.g. "--all"
+  std::vector<std::string> valueOptions;  // e.g. "-o", "--lang"
+  std::size_t minPositional = 0;
+  std::size_t maxPositional = 0;
+};
+
+struct ParsedArgs {
+  std::vector<std::string> positional;
+  std::set<std::string> flags;
+  std::map<std::string, std::string> values;
+  bool help = false;
+
+  bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
+  std::optional<std::string> Value(const std::string& option) const;
+};
+
+// False with a message in `error` on an unknown option, an option without
+// its value, or too few or too many positional arguments.
+bool ParseArgs(const Args& args, const ArgSpec& spec, ParsedArgs& out, std::string& error);
+
+// Parses for a subcommand. On "--help" prints `usage` to stdout and gives
+// exit status 0; on a mistake reports it with `usage` on stderr and gives
+// kExitUsage; otherwise gives nothing and the subcommand goes on.
+std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& spec, const char* usage,
+                                    ParsedArgs& out);
+
+// "radioprog-cli: <message>" on stderr; returns `status`.
+int Fail(int status, const std::string& message);
+
+}  // namespace radio::cli

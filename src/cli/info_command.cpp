@@ -1,0 +1,76 @@
+// radioprog-cli info FILE.dat: a short summary of a radio image.
+#include <cstdio>
+#include <filesystem>
+#include <span>
+#include <system_error>
+
+#include "cli/args.h"
+#include "cli/program_ini.h"
+#include "image/band_limits.h"
+#include "image/bytes.h"
+#include "image/channel_codec.h"
+#include "image/dat_file.h"
+
+namespace radio::cli {
+namespace {
+
+constexpr std::size_t kModelTypeOffset = 0x17D1;
+constexpr std::size_t kPasswordOffset = 0x17D2;
+constexpr std::size_t kPasswordSize = 6;
+
+long long Mhz(std::int64_t tenHz) {
+  return static_cast<long long>(tenHz / 100000);
+}
+
+}  // namespace
+
+namespace {
+constexpr const char* kUsage = "info FILE.dat";
+}
+
+int RunInfo(const Args& args) {
+  ParsedArgs a;
+  if (auto exit = ParseCommandArgs(args, {{}, {}, 1, 1}, kUsage, a)) return *exit;
+  const std::string& path = a.positional[0];
+
+  RadioImage image;
+  std::string error;
+  if (!LoadDatFile(path, image, error)) return Fail(kExitFile, error);
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+
+  int used = 0;
+  for (int i = 0; i < kFrRecord; ++i)
+    if (!IsEmptyChannelRecord(image.data() + static_cast<std::size_t>(i) * kChannelRecordSize))
+      ++used;
+  const bool frUsed = !IsEmptyChannelRecord(image.data() + kFrRecord * kChannelRecordSize);
+
+  const BandLimits bands = DecodeBandLimits(ReadBandLimitBlock(image));
+  const int type = image[kModelTypeOffset];
+  CIniFile ini;
+  LoadProgramIni(ini);
+  const std::string typeKey = "Type" + std::to_string(type + 1);
+  const std::string model = ini.Get("Setup", typeKey, "");
+  const bool password =
+      !ReadTextField(std::span(image.data() + kPasswordOffset, kPasswordSize)).empty();
+
+  std::printf("File:          %s\n", path.c_str());
+  if (ec || size == kImageSize)
+    std::printf("Size:          6144 bytes (ok)\n");
+  else
+    std::printf("Size:          %llu bytes (only the first 6144 are used)\n",
+                static_cast<unsigned long long>(size));
+  std::printf("Band 1:        %lld-%lld MHz\n", Mhz(bands.lower1), Mhz(bands.upper1));
+  std::printf("Band 2:        %lld-%lld MHz\n", Mhz(bands.lower2), Mhz(bands.upper2));
+  if (model.empty())
+    std::printf("Model type:    %d\n", type);
+  else
+    std::printf("Model type:    %d (%s: %s)\n", type, typeKey.c_str(), model.c_str());
+  std::printf("Used channels: %d of 128, Fr %s\n", used, frUsed ? "used" : "empty");
+  std::printf("Password:      %s\n", password ? "set" : "not set");
+  return kExitOk;
+}
+
+extern const CliCommand kInfoCommand = {"info", kUsage, RunInfo};
+
+}  // namespace radio::cli

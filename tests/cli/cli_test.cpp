@@ -1,0 +1,268 @@
+// Runs the built radioprog-cli on temporary files, as scripts and users do.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+
+#include "image/channel_codec.h"
+#include "image/dat_file.h"
+#include "shell/settings_store.h"
+
+namespace radio {
+namespace {
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& data) {
+  std::ofstream(path, std::ios::binary) << data;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::stringstream s(text);
+  for (std::string line; std::getline(s, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+    fields.push_back(line.substr(start, tab - start));
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+struct Result {
+  int status = -1;
+  std::string out, err;
+};
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device rd;
+    dir_ = fs::temp_directory_path() / ("radioprog-cli-test-" + std::to_string(rd()));
+    fs::create_directories(dir_ / "files");
+    // The per-user store lives here, not in the user's own configuration.
+    setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+    program_ = fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli";
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  Result Run(const std::vector<std::string>& args) const {
+    std::string command = "cd '" + (dir_ / "files").string() + "' && '" + program_.string() + "'";
+    for (const std::string& a : args) command += " '" + a + "'";
+    command += " >'" + (dir_ / "out").string() + "' 2>'" + (dir_ / "err").string() + "'";
+    Result r;
+    const int raw = std::system(command.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = ReadAll(dir_ / "out");
+    r.err = ReadAll(dir_ / "err");
+    return r;
+  }
+
+  fs::path File(const std::string& name) const { return dir_ / "files" / name; }
+  std::vector<std::string> FileNames() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir_ / "files"))
+      names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path dir_;
+  fs::path program_;
+};
+
+RadioImage DefaultNewImage() {
+  BandLimitBytes none{};
+  return MakeNewImage(none);
+}
+
+TEST_F(CliTest, NewThenInfoThenChannels) {
+  const Result made = Run({"new", "-o", "radio.dat"});
+  ASSERT_EQ(made.status, 0) << made.err;
+  RadioImage image;
+  std::string error;
+  ASSERT_TRUE(LoadDatFile(File("radio.dat"), image, error)) << error;
+  EXPECT_EQ(image, DefaultNewImage()) << "no stored band limits: the normalised default";
+  EXPECT_EQ(fs::file_size(File("radio.dat")), kImageSize);
+  EXPECT_EQ(FileNames(), std::vector<std::string>{"radio.dat"}) << "no temporary file left";
+
+  const Result info = Run({"info", "radio.dat"});
+  ASSERT_EQ(info.status, 0) << info.err;
+  EXPECT_EQ(info.err, "");
+  EXPECT_EQ(Lines(info.out), (std::vector<std::string>{
+                                 "File:          radio.dat",
+                                 "Size:          6144 bytes (ok)",
+                                 "Band 1:        330-400 MHz",
+                                 "Band 2:        330-400 MHz",
+                                 "Model type:    1",
+                                 "Used channels: 0 of 128, Fr empty",
+                                 "Password:      not set",
+                             }));
+
+  const Result used = Run({"channels", "radio.dat"});
+  EXPECT_EQ(used.status, 0);
+  EXPECT_EQ(used.out, "") << "a new image has no channels";
+
+  const Result all = Run({"channels", "--all", "radio.dat"});
+  ASSERT_EQ(all.status, 0) << all.err;
+  const auto lines = Lines(all.out);
+  ASSERT_EQ(lines.size(), 129u);
+  EXPECT_EQ(lines[0], "1\t\t\t\t\t\t\t\t\t");
+  EXPECT_EQ(Fields(lines[127])[0], "128");
+  EXPECT_EQ(Fields(lines[128])[0], "Fr");
+  for (const std::string& line : lines) EXPECT_EQ(Fields(line).size(), 10u);
+}
+
+TEST_F(CliTest, ChannelsAndInfoShowTheChannelsOfAFile) {
+  RadioImage image = DefaultNewImage();
+  ChannelTable table;
+  table[0] = {"145.50000", "145.50000", "None", "None", "", "High", "Wide", "Yes", "Off"};
+  table[4] = {"435.01250", "430.01250", "67.0", "D023I", "RPT", "Low", "Narrow", "No", "Carrier"};
+  table[kFrRecord] = {"146.52000", "146.52000", "D754N", "254.1", "FR",
+                      "High",      "Wide",      "No",    "QT/DQT"};
+  EncodeChannelTable(table, BandLimits{13400000, 17600000, 40000000, 48000000}, image);
+  image[0x17D2] = '1';  // a power-on password
+  std::string error;
+  ASSERT_TRUE(SaveDatFile(File("ch.dat"), image, error)) << error;
+
+  const Result en = Run({"channels", "ch.dat"});
+  ASSERT_EQ(en.status, 0) << en.err;
+  EXPECT_EQ(Lines(en.out),
+            (std::vector<std::string>{
+                "1\t145.50000\t145.50000\tNone\tNone\t\tHigh\tWide\tYes\tOff",
+                "5\t435.01250\t430.01250\t67.0\tD023I\tRPT\tLow\tNarrow\tNo\tCarrier",
+                "Fr\t146.52000\t146.52000\tD754N\t254.1\tFR\tHigh\tWide\tNo\tQT/DQT",
+            }));
+  const Result zh = Run({"channels", "ch.dat", "--lang=zh"});
+  ASSERT_EQ(zh.status, 0) << zh.err;
+  EXPECT_EQ(Lines(zh.out)[0], "1\t145.50000\t145.50000\t无\t无\t\t高\t宽\t是\t关");
+
+  const Result info = Run({"info", "ch.dat"});
+  ASSERT_EQ(info.status, 0) << info.err;
+  const auto lines = Lines(info.out);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[2], "Band 1:        134-176 MHz");
+  EXPECT_EQ(lines[3], "Band 2:        400-480 MHz");
+  EXPECT_EQ(lines[5], "Used channels: 2 of 128, Fr used");
+  EXPECT_EQ(lines[6], "Password:      set");
+}
+
+TEST_F(CliTest, StoredBandLimitsAndModelNamesComeFromBesideTheProgram) {
+  // A program directory of its own, with its own Program.ini.
+  const fs::path programDir = dir_ / "program";
+  fs::create_directories(programDir);
+  fs::copy_file(program_, programDir / "radioprog-cli");
+  program_ = programDir / "radioprog-cli";
+  const std::string ini =
+      "[Setup]\r\nAppName=CliTestRadio\r\nType1=Model One\r\nType2=Model Two\r\n";
+  WriteAll(programDir / "Program.ini", ini);
+  {
+    SettingsStore store("CliTestRadio");
+    store.WriteField({0x13, 0x17, 0x46, 0x40, 0x48, 0x00});
+    ASSERT_TRUE(store.Sync());
+  }
+
+  const Result made = Run({"new", "-o", "radio.dat"});
+  ASSERT_EQ(made.status, 0) << made.err;
+  RadioImage image;
+  std::string error;
+  ASSERT_TRUE(LoadDatFile(File("radio.dat"), image, error)) << error;
+  EXPECT_EQ(ReadBandLimitBlock(image), (BandLimitBytes{0x13, 0x17, 0x46, 0x40, 0x48, 0x00}));
+  RadioImage expected = DefaultNewImage();
+  WriteBandLimitBlock(expected, ReadBandLimitBlock(image));
+  EXPECT_EQ(image, expected) << "only the band limits differ from the defaults";
+
+  const Result info = Run({"info", "radio.dat"});
+  ASSERT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("Model type:    1 (Type2: Model Two)\n"), std::string::npos) << info.out;
+
+  EXPECT_EQ(ReadAll(programDir / "Program.ini"), ini) << "Program.ini is never rewritten";
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(programDir)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Program.ini", "radioprog-cli"})) << "no backups";
+}
+
+TEST_F(CliTest, ShortMissingAndLongFiles) {
+  const std::string shortData(kImageSize - 1, '\x11');
+  WriteAll(File("short.dat"), shortData);
+  for (const char* command : {"info", "channels"}) {
+    const Result r = Run({command, "short.dat"});
+    EXPECT_EQ(r.status, 3) << command;
+    EXPECT_EQ(r.out, "") << command;
+    EXPECT_NE(r.err.find("too short"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(ReadAll(File("short.dat")), shortData);
+  WriteAll(File("empty.dat"), "");
+  EXPECT_EQ(Run({"info", "empty.dat"}).status, 3);
+  const Result missing = Run({"channels", "missing.dat"});
+  EXPECT_EQ(missing.status, 3);
+  EXPECT_NE(missing.err.find("missing.dat"), std::string::npos);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"empty.dat", "short.dat"}))
+      << "nothing written on failure";
+
+  const RadioImage image = DefaultNewImage();
+  WriteAll(File("long.dat"), std::string(image.begin(), image.end()) + "extra");
+  const Result info = Run({"info", "long.dat"});
+  EXPECT_EQ(info.status, 0);
+  EXPECT_NE(info.out.find("Size:          6149 bytes (only the first 6144 are used)\n"),
+            std::string::npos)
+      << info.out;
+}
+
+TEST_F(CliTest, NewWritesNothingWhenItCannot) {
+  const Result noDir = Run({"new", "-o", "no/such/folder/radio.dat"});
+  EXPECT_EQ(noDir.status, 3);
+  EXPECT_NE(noDir.err.find("radio.dat"), std::string::npos);
+  fs::create_directory(File("folder.dat"));
+  EXPECT_EQ(Run({"new", "-o", "folder.dat"}).status, 3);
+  EXPECT_TRUE(fs::is_directory(File("folder.dat")));
+  EXPECT_EQ(Run({"new", "-o", "folder.dat", "--force"}).status, 3);
+
+  WriteAll(File("keep.dat"), "precious");
+  const Result exists = Run({"new", "-o", "keep.dat"});
+  EXPECT_EQ(exists.status, 3);
+  EXPECT_NE(exists.err.find("--force"), std::string::npos);
+  EXPECT_EQ(ReadAll(File("keep.dat")), "precious");
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"folder.dat", "keep.dat"}));
+
+  EXPECT_EQ(Run({"new", "-o", "keep.dat", "--force"}).status, 0);
+  EXPECT_EQ(fs::file_size(File("keep.dat")), kImageSize);
+}
+
+TEST_F(CliTest, UsageMistakesExitWithTheUsageStatus) {
+  EXPECT_EQ(Run({"new"}).status, 2);
+  EXPECT_EQ(Run({"new", "-o"}).status, 2);
+  EXPECT_EQ(Run({"info"}).status, 2);
+  EXPECT_EQ(Run({"info", "a.dat", "b.dat"}).status, 2);
+  EXPECT_EQ(Run({"channels", "a.dat", "--bogus"}).status, 2);
+  EXPECT_EQ(Run({"channels", "a.dat", "--lang", "fr"}).status, 2);
+  EXPECT_EQ(Run({"frobnicate"}).status, 2);
+  const Result help = Run({"channels", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("channels FILE.dat"), std::string::npos);
+  EXPECT_EQ(FileNames(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace radio
