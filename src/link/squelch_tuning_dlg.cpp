@@ -180,12 +180,16 @@ CloneOutcome CSquelchTuningDlg::RunTransaction(const Transaction& transaction) {
 
 void CSquelchTuningDlg::SetBusy(bool busy) {
   busy_ = busy;
+  // Disabling moves the focus away; the pressed button gets it back after.
+  if (busy) focusBefore_ = focusWidget();
   for (QComboBox* list : lists_) list->setEnabled(!busy);
   for (QPushButton* b : {write_, read_, ok_, cancel_}) b->setEnabled(!busy);
-  if (busy)
+  if (busy) {
     setCursor(Qt::BusyCursor);
-  else
+  } else {
     unsetCursor();
+    if (focusBefore_) focusBefore_->setFocus();
+  }
 }
 
 void CSquelchTuningDlg::accept() {

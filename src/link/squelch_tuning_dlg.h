@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <string>
@@ -69,6 +70,7 @@ class CSquelchTuningDlg : public QDialog {
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
   bool busy_ = false;
+  QPointer<QWidget> focusBefore_;
 };
 
 }  // namespace radio

@@ -121,6 +121,7 @@ TEST_F(CliTest, NewThenInfoThenChannels) {
                                  "Model type:    1",
                                  "Used channels: 0 of 128, Fr empty",
                                  "Password:      not set",
+                                 "Squelch:       V wide -23, V narrow -25, U wide -30, U narrow -34",
                              }));
 
   const Result used = Run({"channels", "radio.dat"});
@@ -146,6 +147,8 @@ TEST_F(CliTest, ChannelsAndInfoShowTheChannelsOfAFile) {
                       "High",      "Wide",      "No",    "QT/DQT"};
   EncodeChannelTable(table, BandLimits{13400000, 17600000, 40000000, 48000000}, image);
   image[0x17D2] = '1';  // a power-on password
+  image[0x17EF] = 0x77;  // squelch 55: no list item
+  image[0x17F0] = 0x00;  // invalid: shown as the default
   std::string error;
   ASSERT_TRUE(SaveDatFile(File("ch.dat"), image, error)) << error;
 
@@ -164,11 +167,13 @@ TEST_F(CliTest, ChannelsAndInfoShowTheChannelsOfAFile) {
   const Result info = Run({"info", "ch.dat"});
   ASSERT_EQ(info.status, 0) << info.err;
   const auto lines = Lines(info.out);
-  ASSERT_EQ(lines.size(), 7u);
+  ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[2], "Band 1:        134-176 MHz");
   EXPECT_EQ(lines[3], "Band 2:        400-480 MHz");
   EXPECT_EQ(lines[5], "Used channels: 2 of 128, Fr used");
   EXPECT_EQ(lines[6], "Password:      set");
+  EXPECT_EQ(lines[7],
+            "Squelch:       V wide -23, V narrow none (stored 55), U wide -30, U narrow -34");
 }
 
 TEST_F(CliTest, StoredBandLimitsAndModelNamesComeFromBesideTheProgram) {
