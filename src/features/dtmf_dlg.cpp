@@ -13,6 +13,7 @@ namespace radio {
 
 CDtmfDlg::CDtmfDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("DTMF"));
+  setMinimumSize(380, 320);
   tabs_ = new QTabWidget(this);
   SetControlId(tabs_, 1036);
   tabs_->setStyleSheet("QTabBar::tab { min-width: 60px; }");

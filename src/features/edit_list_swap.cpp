@@ -15,8 +15,7 @@ CEditListSwap::CEditListSwap(QLineEdit* edit, QComboBox* list)
 }
 
 void CEditListSwap::Open() {
-  list_->setGeometry(edit_->geometry().left(), edit_->geometry().top(), edit_->width(),
-                     list_->sizeHint().height());
+  list_->setGeometry(edit_->geometry());
   list_->setMaxVisibleItems(9);
   int index = 0;
   for (int i = 0; i < list_->count(); ++i)

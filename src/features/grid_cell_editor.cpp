@@ -1,6 +1,7 @@
 #include "features/grid_cell_editor.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -20,6 +21,7 @@ CGridCellEditor::CGridCellEditor(QTableWidget* grid, int firstEditableColumn, in
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setTabKeyNavigation(false);
+  grid_->verticalHeader()->setDefaultSectionSize(edit_->sizeHint().height());
   connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
     Commit();  // leaving a cell
     if (row < 0) return;

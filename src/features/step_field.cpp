@@ -27,6 +27,7 @@ CUpDown::CUpDown(QWidget* parent) : QWidget(parent) {
 
 CStepField::CStepField(QLineEdit* edit, CUpDown* upDown, StepRule step, SnapRule snap)
     : QObject(edit), edit_(edit), upDown_(upDown), step_(std::move(step)), snap_(std::move(snap)) {
+  edit_->setMinimumWidth(70);
   connect(upDown, &CUpDown::stepped, this,
           [this](int s) { edit_->setText(step_(edit_->text(), s)); });
   edit_->installEventFilter(this);

@@ -13,6 +13,7 @@ namespace radio {
 
 CTwoToneDlg::CTwoToneDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("2-Tone"));
+  setMinimumSize(680, 340);
   tabs_ = new QTabWidget(this);
   SetControlId(tabs_, 1074);
   auto* layout = new QVBoxLayout(this);
