@@ -15,7 +15,6 @@ namespace radio::print {
 namespace {
 
 constexpr std::array<int, kSectionCount> kFixedPageCounts = {1, 1, 1, 2, 0};
-constexpr int kFirstChannelSequencePage = 6;
 
 // Builds one page's items in column units (x) and detail lines (y).
 class PageWriter {

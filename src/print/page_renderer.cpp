@@ -61,12 +61,15 @@ void PageRenderer::Draw(QPainter& painter, const Page& page) const {
   painter.restore();
 }
 
-bool RenderDocument(QPagedPaintDevice& device, const PrintPlan& plan, const PrintSource& source) {
+bool RenderDocument(QPagedPaintDevice& device, const PrintPlan& plan, const PrintSource& source,
+                    int first, int last) {
+  first = std::max(first, 1);
+  last = last <= 0 ? plan.totalPages : std::min(last, plan.totalPages);
   const PageRenderer renderer(device);
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  for (int p = 1; p <= plan.totalPages; ++p) {
-    if (p > 1) device.newPage();
+  for (int p = first; p <= last; ++p) {
+    if (p > first) device.newPage();
     renderer.Draw(painter, BuildPage(plan, p, source, renderer.Metrics()));
   }
   return painter.end();

@@ -31,10 +31,11 @@ class PageRenderer {
   PageMetrics metrics_;
 };
 
-// Draws every page of `plan` on `device`, one sheet each, with metrics
-// measured on that device.
-// False when the painter cannot start on the device.
-bool RenderDocument(QPagedPaintDevice& device, const PrintPlan& plan, const PrintSource& source);
+// Draws pages `first` to `last` of `plan` (0: to the end) on `device`, one
+// sheet each, with metrics measured on that device. False when the painter
+// cannot start on the device.
+bool RenderDocument(QPagedPaintDevice& device, const PrintPlan& plan, const PrintSource& source,
+                    int first = 1, int last = 0);
 
 // The pages as a PDF file on A4; false with a message in `error`.
 bool WritePdf(const QString& path, const PrintPlan& plan, const PrintSource& source,

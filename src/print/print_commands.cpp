@@ -1,0 +1,73 @@
+#include "print/print_commands.h"
+
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QWidget>
+
+#include "print/page_renderer.h"
+#include "print/print_list_dlg.h"
+#include "shell/app_context.h"
+#include "shell/message_box.h"
+
+namespace radio {
+
+PrintCommands::PrintCommands(QWidget* parent, DataSource source)
+    : QObject(parent),
+      parent_(parent),
+      source_(std::move(source)),
+      list_(new CPrintListDlg(parent)),
+      printer_(QPrinter::HighResolution) {}
+
+std::optional<PrintCommands::Job> PrintCommands::Prepare() {
+  const auto choice = list_->Choose();
+  if (!choice) return std::nullopt;
+  Job job{source_(), {}};
+  job.plan = print::PlanPrint(*choice, job.data.channels);
+  if (job.plan.totalPages == 0) {
+    ShowMessage(parent_, App().Tr("Nothing to print", "没有可打印的内容"));
+    return std::nullopt;
+  }
+  return job;
+}
+
+void PrintCommands::Print() {
+  const auto job = Prepare();
+  if (!job) return;
+  QPrintDialog dialog(&printer_, parent_);
+  dialog.setMinMax(1, job->plan.totalPages);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const bool range = printer_.printRange() == QPrinter::PageRange;
+  if (!print::RenderDocument(printer_, job->plan, job->Source(), range ? printer_.fromPage() : 1,
+                             range ? printer_.toPage() : 0))
+    ShowMessage(parent_, App().Tr("Printing failed", "打印失败"), QMessageBox::Warning);
+}
+
+void PrintCommands::PrintPreview() {
+  const auto job = Prepare();
+  if (!job) return;
+  QPrintPreviewDialog preview(&printer_, parent_);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&job](QPrinter* printer) {
+    print::RenderDocument(*printer, job->plan, job->Source());
+  });
+  preview.exec();
+}
+
+void PrintCommands::PrintSetup() {
+  QPageSetupDialog dialog(&printer_, parent_);
+  dialog.exec();
+}
+
+void PrintCommands::ExportPdf() {
+  const auto job = Prepare();
+  if (!job) return;
+  const QString path = QFileDialog::getSaveFileName(parent_, tr("Export PDF"), QString(),
+                                                    tr("PDF files (*.pdf)"));
+  if (path.isEmpty()) return;
+  std::string error;
+  if (!print::WritePdf(path, job->plan, job->Source(), error))
+    ShowMessage(parent_, QString::fromStdString(error), QMessageBox::Warning);
+}
+
+}  // namespace radio
