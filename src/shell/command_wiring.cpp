@@ -9,6 +9,8 @@
 #include "features/two_tone_dlg.h"
 #include "link/radio_commands.h"
 #include "link/squelch_tuning_dlg.h"
+#include "print/print_commands.h"
+#include "shell/app_context.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 
@@ -24,6 +26,20 @@ RadioCommands* RadioCommandsOf(CMainFrame& frame, CProgramView& view) {
   QObject::connect(commands, &RadioCommands::runningChanged, &frame,
                    [&frame](bool running) { frame.SetRadioBusy(running); });
   return commands;
+}
+
+// What the print commands print: the feature settings from the image, the
+// channels as the grid shows them (an edit in progress taken over first).
+PrintData ActivePrintData(CMainFrame& frame) {
+  PrintData data;
+  if (CProgramView* view = frame.ActiveView()) {
+    view->CommitCellEdit();
+    data.image = view->Document().Image();
+    data.channels = view->Table();
+  }
+  data.lang = App().language;
+  data.owner = App().LanguageText("Copyrights Owner").toStdString();
+  return data;
 }
 
 void WireRadioCommand(CMainFrame& frame, int id, void (RadioCommands::*handler)()) {
@@ -48,6 +64,11 @@ void WireCommands(CMainFrame& frame) {
   WireRadioCommand(frame, cmd::kRead, &RadioCommands::OnRead);
   WireRadioCommand(frame, cmd::kWrite, &RadioCommands::OnWrite);
   WireRadioCommand(frame, cmd::kComSetup, &RadioCommands::OnComSetup);
+  // Printing, with one printer set-up for the whole run.
+  auto* printing = new PrintCommands(&frame, [&frame] { return ActivePrintData(frame); });
+  frame.SetCommandHandler(cmd::kFilePrint, [printing] { printing->Print(); });
+  frame.SetCommandHandler(cmd::kFilePrintPreview, [printing] { printing->PrintPreview(); });
+  frame.SetCommandHandler(cmd::kFilePrintSetup, [printing] { printing->PrintSetup(); });
 }
 
 }  // namespace radio
