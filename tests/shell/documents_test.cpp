@@ -256,14 +256,29 @@ TEST_F(DocumentsTest, UnchangedDocumentsCloseWithoutAQuestion) {
   EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(DocumentsTest, DialogCommandsStayDisabledUntilWiredAndNeedADocument) {
+TEST_F(DocumentsTest, WiredCommandsNeedADocumentAndUnbuiltOnesStayDisabled) {
+  // Start-up wires every dialog, transfer and print command.
   for (int id : {cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf, cmd::kMsk,
                  cmd::kTwoTone, cmd::kKeyAssignment, cmd::kSquelchTuning, cmd::kRead, cmd::kWrite,
-                 cmd::kComSetup, cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kFilePrintSetup,
-                 cmd::kLanguage, cmd::kAppAbout}) {
+                 cmd::kComSetup, cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kFilePrintSetup}) {
+    EXPECT_TRUE(frame_->IsCommandEnabled(id)) << id;
+    EXPECT_TRUE(frame_->Action(id)->isEnabled()) << id;
+  }
+  for (int id : {cmd::kLanguage, cmd::kAppAbout}) {
     EXPECT_FALSE(frame_->IsCommandEnabled(id)) << id;
     EXPECT_FALSE(frame_->Action(id)->isEnabled()) << id;
   }
+  // A transfer with the radio blocks what would change or replace a document.
+  frame_->SetRadioBusy(true);
+  for (int id : {cmd::kOptionalFeatures, cmd::kRead, cmd::kWrite, cmd::kFileOpen, cmd::kFileNew,
+                 cmd::kFileSave, cmd::kComSetup})
+    EXPECT_FALSE(frame_->Action(id)->isEnabled()) << id;
+  EXPECT_TRUE(frame_->Action(cmd::kFilePrint)->isEnabled());
+  frame_->OnCommand(cmd::kFileNew);
+  EXPECT_EQ(frame_->DocumentFrames().size(), 1);
+  frame_->SetRadioBusy(false);
+  EXPECT_TRUE(frame_->Action(cmd::kOptionalFeatures)->isEnabled());
+
   int runs = 0;
   frame_->SetCommandHandler(cmd::kOptionalFeatures, [&] { ++runs; });
   frame_->SetCommandHandler(cmd::kAppAbout, [&] { runs += 10; });
