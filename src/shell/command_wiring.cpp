@@ -1,5 +1,8 @@
 #include "shell/command_wiring.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include "channels/product_info_dlg.h"
 #include "channels/program_view.h"
 #include "features/dtmf_dlg.h"
@@ -42,6 +45,22 @@ PrintData ActivePrintData(CMainFrame& frame) {
   return data;
 }
 
+// File > "Export PDF…" (document menu only), placed after Print Preview.
+void AddExportPdfEntry(CMainFrame& frame, PrintCommands& printing) {
+  QMenu* file = frame.MenusDocument().value(0);
+  if (!file) return;
+  auto* exportPdf = new QAction(QObject::tr("Export PDF…"), file);
+  exportPdf->setData(cmd::kFileExportPdf);
+  QObject::connect(exportPdf, &QAction::triggered, &printing, [&frame, &printing] {
+    if (frame.ActiveView()) printing.ExportPdf();
+  });
+  QAction* before = nullptr;
+  const QList<QAction*> entries = file->actions();
+  for (int i = 0; i + 1 < entries.size(); ++i)
+    if (entries[i]->data().toInt() == cmd::kFilePrintPreview) before = entries[i + 1];
+  file->insertAction(before, exportPdf);
+}
+
 void WireRadioCommand(CMainFrame& frame, int id, void (RadioCommands::*handler)()) {
   frame.SetCommandHandler(id, [&frame, handler] {
     if (CProgramView* view = frame.ActiveView()) (RadioCommandsOf(frame, *view)->*handler)();
@@ -69,6 +88,7 @@ void WireCommands(CMainFrame& frame) {
   frame.SetCommandHandler(cmd::kFilePrint, [printing] { printing->Print(); });
   frame.SetCommandHandler(cmd::kFilePrintPreview, [printing] { printing->PrintPreview(); });
   frame.SetCommandHandler(cmd::kFilePrintSetup, [printing] { printing->PrintSetup(); });
+  AddExportPdfEntry(frame, *printing);
 }
 
 }  // namespace radio

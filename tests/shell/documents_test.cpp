@@ -1,6 +1,9 @@
 // New, Open, Save and Close: which window is shown, hidden or replaced,
 // what is asked, and that a file that cannot be loaded changes nothing.
+#include <algorithm>
+#include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -268,6 +271,14 @@ TEST_F(DocumentsTest, WiredCommandsNeedADocumentAndUnbuiltOnesStayDisabled) {
     EXPECT_FALSE(frame_->IsCommandEnabled(id)) << id;
     EXPECT_FALSE(frame_->Action(id)->isEnabled()) << id;
   }
+  // File > "Export PDF…" stands after Print Preview in the document menu.
+  const QList<QAction*> file = frame_->MenusDocument().value(0)->actions();
+  const auto preview = std::find_if(file.begin(), file.end(), [](QAction* a) {
+    return a->data().toInt() == cmd::kFilePrintPreview;
+  });
+  ASSERT_NE(preview, file.end());
+  ASSERT_NE(preview + 1, file.end());
+  EXPECT_EQ((*(preview + 1))->text(), QString::fromUtf8("Export PDF…"));
   // A transfer with the radio blocks what would change or replace a document.
   frame_->SetRadioBusy(true);
   for (int id : {cmd::kOptionalFeatures, cmd::kRead, cmd::kWrite, cmd::kFileOpen, cmd::kFileNew,

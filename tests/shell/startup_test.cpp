@@ -175,7 +175,7 @@ TEST_F(StartupTest, MenusFollowWhetherADocumentWindowIsShown) {
             (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
   EXPECT_EQ(Texts(frame->MenusDocument()[0]),
             (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...",
-                         "Print Preview", "Print Setup...", "-", "E&xit"}));
+                         "Print Preview", "Export PDF…", "Print Setup...", "-", "E&xit"}));
 }
 
 TEST_F(StartupTest, ToolbarAndStatusBarCarryTheirCommandsAndIndicators) {
