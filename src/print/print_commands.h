@@ -26,7 +26,7 @@ class CPrintListDlg;
 // the language and the owner line of the footer.
 struct PrintData {
   RadioImage image{};
-  ChannelTable channels{};
+  ChannelTable channels;  // strings: default-initialised to empty
   Language lang = Language::English;
   std::string owner;
 };
