@@ -11,7 +11,7 @@ std::optional<std::string> ParsedArgs::Value(const std::string& option) const {
   return it->second;
 }
 
-bool ParseArgs(const Args& args, const ArgSpec& spec, ParsedArgs& out, std::string& error) {
+bool ParseArgs(const Args& args, const ArgSpec& argSpec, ParsedArgs& out, std::string& error) {
   const auto listed = [](const std::vector<std::string>& list, const std::string& name) {
     return std::find(list.begin(), list.end(), name) != list.end();
   };
@@ -26,12 +26,12 @@ bool ParseArgs(const Args& args, const ArgSpec& spec, ParsedArgs& out, std::stri
       optionsEnded = true;
     } else if (arg == "--help" || arg == "-h") {
       out.help = true;
-    } else if (listed(spec.flags, arg)) {
+    } else if (listed(argSpec.flags, arg)) {
       out.flags.insert(arg);
     } else if (const auto eq = arg.find('=');
-               eq != std::string::npos && listed(spec.valueOptions, arg.substr(0, eq))) {
+               eq != std::string::npos && listed(argSpec.valueOptions, arg.substr(0, eq))) {
       out.values[arg.substr(0, eq)] = arg.substr(eq + 1);
-    } else if (listed(spec.valueOptions, arg)) {
+    } else if (listed(argSpec.valueOptions, arg)) {
       if (i + 1 >= args.size()) {
         error = "option " + arg + " needs a value";
         return false;
@@ -43,21 +43,21 @@ bool ParseArgs(const Args& args, const ArgSpec& spec, ParsedArgs& out, std::stri
     }
   }
   if (out.help) return true;
-  if (out.positional.size() < spec.minPositional) {
+  if (out.positional.size() < argSpec.minPositional) {
     error = "missing argument";
     return false;
   }
-  if (out.positional.size() > spec.maxPositional) {
-    error = "unexpected argument \"" + out.positional[spec.maxPositional] + "\"";
+  if (out.positional.size() > argSpec.maxPositional) {
+    error = "unexpected argument \"" + out.positional[argSpec.maxPositional] + "\"";
     return false;
   }
   return true;
 }
 
-std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& spec, const char* usage,
+std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& argSpec, const char* usage,
                                     ParsedArgs& out) {
   std::string error;
-  if (!ParseArgs(args, spec, out, error)) {
+  if (!ParseArgs(args, argSpec, out, error)) {
     std::fprintf(stderr, "radioprog-cli: %s\nusage: radioprog-cli %s\n", error.c_str(), usage);
     return kExitUsage;
   }

@@ -32,12 +32,12 @@ struct ParsedArgs {
 
 // False with a message in `error` on an unknown option, an option without
 // its value, or too few or too many positional arguments.
-bool ParseArgs(const Args& args, const ArgSpec& spec, ParsedArgs& out, std::string& error);
+bool ParseArgs(const Args& args, const ArgSpec& argSpec, ParsedArgs& out, std::string& error);
 
 // Parses for a subcommand. On "--help" prints `usage` to stdout and gives
 // exit status 0; on a mistake reports it with `usage` on stderr and gives
 // kExitUsage; otherwise gives nothing and the subcommand goes on.
-std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& spec, const char* usage,
+std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& argSpec, const char* usage,
                                     ParsedArgs& out);
 
 // "radioprog-cli: <message>" on stderr; returns `status`.
