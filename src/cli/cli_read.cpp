@@ -6,7 +6,7 @@
 
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
-#include "image/bytes.h"
+#include "features/optional_features.h"
 #include "image/dat_file.h"
 #include "link/qt_serial_link.h"
 #include "shell/app_context.h"
@@ -17,8 +17,6 @@ namespace {
 constexpr const char kUsage[] =
     "read --port PORT -o FILE.dat [--password DIGITS] [--retries N] [--in FILE.dat]";
 
-constexpr std::size_t kPasswordOffset = 0x17D2;  // the document's power-on password
-constexpr std::size_t kPasswordSize = 6;
 
 }  // namespace
 
@@ -38,18 +36,8 @@ static int RunRead(const Args& args) {
   // The read compares the radio's password with the document's, so it
   // starts from a document: the one given, or a new one.
   RadioImage image{};
-  std::string error;
-  if (!o.input.empty()) {
-    if (!LoadDatFile(o.input, image, error)) {
-      std::fprintf(stderr, "radioprog-cli read: %s\n", error.c_str());
-      return kExitFile;
-    }
-  } else {
-    BandLimitBytes band = kDefaultBandLimitBytes;
-    image = MakeNewImage(band);
-  }
-  if (o.password)
-    WriteTextField(std::span(image).subspan(kPasswordOffset, kPasswordSize), *o.password);
+  if (!LoadStartImage(o, "read", image)) return kExitFile;
+  if (o.password) WritePowerOnPassword(image, *o.password);
 
   CancelOnInterrupt();
   const std::string& port = o.ports.front();
@@ -65,6 +53,7 @@ static int RunRead(const Args& args) {
     std::fprintf(stderr, "%s: %s, nothing saved\n", port.c_str(), OutcomeText(result.outcome));
     return ExitStatusOf(result.outcome);
   }
+  std::string error;
   if (!SaveDatFile(o.output, image, error)) {
     std::fprintf(stderr, "radioprog-cli read: %s\n", error.c_str());
     return kExitFile;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/program_ini.h"
+#include "image/dat_file.h"
 #include "link/port_names.h"
 #include "shell/app_context.h"
 
@@ -94,6 +95,18 @@ const char* OutcomeText(CloneOutcome outcome) {
     case CloneOutcome::PasswordError: return "password differs";
   }
   return "";
+}
+
+bool LoadStartImage(const LinkOptions& options, const char* command, RadioImage& image) {
+  if (options.input.empty()) {
+    BandLimitBytes band = kDefaultBandLimitBytes;
+    image = MakeNewImage(band);
+    return true;
+  }
+  std::string error;
+  if (LoadDatFile(options.input, image, error)) return true;
+  std::fprintf(stderr, "radioprog-cli %s: %s\n", command, error.c_str());
+  return false;
 }
 
 }  // namespace radio::cli

@@ -9,6 +9,7 @@
 
 #include "cli/cli_command.h"
 #include "image/language.h"
+#include "image/radio_image.h"
 #include "link/clone_engine.h"
 
 namespace radio::cli {
@@ -32,6 +33,10 @@ void LoadProgramSettings();
 
 // A port argument as the engine opens it: COMn as typed, or a device path.
 bool ValidPortArgument(const std::string& port);
+
+// The document a read starts from: the --in file, or a new image. Prints
+// the fault and returns false when the file cannot be loaded.
+bool LoadStartImage(const LinkOptions& options, const char* command, RadioImage& image);
 
 int ExitStatusOf(CloneOutcome outcome);
 const char* OutcomeText(CloneOutcome outcome);

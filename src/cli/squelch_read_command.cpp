@@ -34,16 +34,7 @@ static int RunSquelchReadCommand(const Args& args) {
   LoadProgramSettings();
 
   RadioImage image{};
-  std::string error;
-  if (!o.input.empty()) {
-    if (!LoadDatFile(o.input, image, error)) {
-      std::fprintf(stderr, "radioprog-cli squelch-read: %s\n", error.c_str());
-      return kExitFile;
-    }
-  } else {
-    BandLimitBytes band = kDefaultBandLimitBytes;
-    image = MakeNewImage(band);
-  }
+  if (!LoadStartImage(o, "squelch-read", image)) return kExitFile;
 
   const std::string& port = o.ports.front();
   const Language lang = App().language;
@@ -61,6 +52,7 @@ static int RunSquelchReadCommand(const Args& args) {
     std::fprintf(stderr, "%s: %s, nothing saved\n", port.c_str(), OutcomeText(outcome));
     return ExitStatusOf(outcome);
   }
+  std::string error;
   if (!SaveDatFile(o.output, image, error)) {
     std::fprintf(stderr, "radioprog-cli squelch-read: %s\n", error.c_str());
     return kExitFile;
