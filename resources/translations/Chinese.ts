@@ -18,6 +18,10 @@
         <source>Programming software for dual-band FM handheld radios.</source>
         <translation>双频段调频手持对讲机写频软件。</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>radio::CDtmfDecodePage</name>
@@ -132,6 +136,14 @@
     <message>
         <source>The new language takes effect the next time the program starts.</source>
         <translation>新语言将在下次启动程序时生效。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

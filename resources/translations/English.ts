@@ -18,6 +18,10 @@
         <source>Programming software for dual-band FM handheld radios.</source>
         <translation>Programming software for dual-band FM handheld radios.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>radio::CDtmfDecodePage</name>
@@ -132,6 +136,14 @@
     <message>
         <source>The new language takes effect the next time the program starts.</source>
         <translation>The new language takes effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "shell/app_context.h"
@@ -40,6 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   auto* fixed = new QLabel(tr("Programming software for dual-band FM handheld radios."), this);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   auto* grid = new QGridLayout;

@@ -25,6 +25,9 @@ CLanguageDlg::CLanguageDlg(QWidget* parent) : QDialog(parent) {
   SetControlId(english_, 1076);
   SetControlId(chinese_, 1077);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  // Our own texts: Qt's catalog of standard buttons may not be installed.
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
   SetControlId(buttons->button(QDialogButtonBox::Ok), 1);
   SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
