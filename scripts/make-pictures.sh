@@ -4,6 +4,8 @@
 #   title.ico        the window icon: a handheld radio on a blue tile
 #   background.bmp   the quiet tile behind the document windows
 #   default_background.png  the built-in picture used when background.bmp is missing
+#   title.png        the built-in icon the About box shows when title.ico is missing
+#   startup.bmp      the splash picture shown while the program starts
 set -euo pipefail
 cd "$(dirname "$0")/../resources/pictures"
 
@@ -24,6 +26,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 for s in 16 32 48; do radio_icon "$s" "$tmp/icon$s.png"; done
 convert "$tmp/icon16.png" "$tmp/icon32.png" "$tmp/icon48.png" title.ico
+cp "$tmp/icon32.png" title.png
 
 # A quiet tile: pale grey-blue with a faint diagonal weave, 64 x 64.
 convert -size 64x64 xc:'#dde4ec' \
@@ -33,3 +36,14 @@ convert -size 64x64 xc:'#dde4ec' \
 # The built-in default: a plain warm grey tile with a faint grid, 32 x 32.
 convert -size 32x32 xc:'#e6e3dc' -stroke '#dcd8cf' -draw 'line 0,31 31,31' -draw 'line 31,0 31,31' \
   default_background.png
+
+# The splash: a deep blue card, 400 x 240, with the radio drawn large, two
+# arcs of radio waves and the program's name.
+radio_icon 160 "$tmp/radio160.png"
+convert -size 400x240 gradient:'#2b6ca3'-'#123453' \
+  -fill none -stroke '#9cc3e4' -strokewidth 4 \
+  -draw 'arc 110,48 146,84 290,350' -draw 'arc 96,34 160,98 290,350' \
+  "$tmp/radio160.png" -geometry +30+50 -composite \
+  -stroke none -font DejaVu-Sans-Bold -fill white -pointsize 26 -annotate +210+130 'radioprog' \
+  -font DejaVu-Sans -fill '#cfe0ef' -pointsize 14 -annotate +212+156 'VHF / UHF' \
+  -type TrueColor BMP3:startup.bmp

@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Export PDF…</source>
+        <translation>导出 PDF…</translation>
+    </message>
+    <message>
+        <source>The program could not be started again. Please start it yourself to use the new language.</source>
+        <translation>无法重新启动程序。请手动启动程序以使用新语言。</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CAboutDlg</name>
+    <message>
+        <source>Programming software for dual-band FM handheld radios.</source>
+        <translation>双频段调频手持对讲机写频软件。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CDtmfDecodePage</name>
+    <message>
+        <source>ID Code</source>
+        <translation>ID 码</translation>
+    </message>
+    <message>
+        <source>Group Code</source>
+        <translation>组码</translation>
+    </message>
+    <message>
+        <source>Stun</source>
+        <translation>遥毙</translation>
+    </message>
+    <message>
+        <source>Stun Activation</source>
+        <translation>遥毙激活</translation>
+    </message>
+    <message>
+        <source>Stun Code</source>
+        <translation>遥毙码</translation>
+    </message>
+    <message>
+        <source>Stun Type</source>
+        <translation>遥毙类型</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CDtmfDlg</name>
+    <message>
+        <source>DTMF</source>
+        <translation>DTMF</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CDtmfEncodePage</name>
+    <message>
+        <source>DTMF Speed(digit/s)</source>
+        <translation>DTMF 速率(位/秒)</translation>
+    </message>
+    <message>
+        <source>First Digit Delay Time(ms)</source>
+        <translation>首位延迟时间(毫秒)</translation>
+    </message>
+    <message>
+        <source>First Digit Time(ms)</source>
+        <translation>首位持续时间(毫秒)</translation>
+    </message>
+    <message>
+        <source>* and # Digit Time(ms)</source>
+        <translation>* 和 # 持续时间(毫秒)</translation>
+    </message>
+    <message>
+        <source>SideTone</source>
+        <translation>侧音</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CKeyAssignDlg</name>
+    <message>
+        <source>Option Singalling Call</source>
+        <translation>选呼信令呼叫</translation>
+    </message>
+    <message>
+        <source>Emergency Call</source>
+        <translation>紧急呼叫</translation>
+    </message>
+    <message>
+        <source>Send 1750Hz Singal</source>
+        <translation>发射1750Hz信号</translation>
+    </message>
+    <message>
+        <source>Squelch Off Momentary</source>
+        <translation>瞬时静噪关闭</translation>
+    </message>
+    <message>
+        <source>Key Assignment</source>
+        <translation>按键定义</translation>
+    </message>
+    <message>
+        <source>Side Key</source>
+        <translation>侧键</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CLanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>The language could not be saved to Program.ini. Please check that the program directory can be written to.</source>
+        <translation>无法将语言保存到 Program.ini。请检查程序目录是否可写。</translation>
+    </message>
+    <message>
+        <source>The new language takes effect the next time the program starts.</source>
+        <translation>新语言将在下次启动程序时生效。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>radio::CMainFrame</name>
     <message>
         <source>&amp;File</source>
@@ -209,10 +354,354 @@
     </message>
 </context>
 <context>
+    <name>radio::CMskDlg</name>
+    <message>
+        <source>MSK</source>
+        <translation>MSK</translation>
+    </message>
+    <message>
+        <source>ID Code</source>
+        <translation>ID 码</translation>
+    </message>
+    <message>
+        <source>Call List</source>
+        <translation>呼叫列表</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>radio::CNavigationBar</name>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>radio::COptionalFeaturesDlg</name>
+    <message>
+        <source>Back Light</source>
+        <translation>背光</translation>
+    </message>
+    <message>
+        <source>Back Light Color</source>
+        <translation>背光颜色</translation>
+    </message>
+    <message>
+        <source>Power-on Style</source>
+        <translation>开机显示</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>键盘锁</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>声控灵敏度</translation>
+    </message>
+    <message>
+        <source>Display Mode</source>
+        <translation>显示模式</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>省电</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>按键音</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <translation>尾音消除</translation>
+    </message>
+    <message>
+        <source>Scan Mode</source>
+        <translation>扫描模式</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Step (k)</source>
+        <translation>步进 (k)</translation>
+    </message>
+    <message>
+        <source>TOT (s)</source>
+        <translation>发射限时 (秒)</translation>
+    </message>
+    <message>
+        <source>TOT Pre-Alert (s)</source>
+        <translation>发射限时预警 (秒)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>秒表</translation>
+    </message>
+    <message>
+        <source>Short Press Orange Key</source>
+        <translation>短按橙色键</translation>
+    </message>
+    <message>
+        <source>STR Set</source>
+        <translation>STR 设置</translation>
+    </message>
+    <message>
+        <source>Allow Reset</source>
+        <translation>允许复位</translation>
+    </message>
+    <message>
+        <source>MSK Type</source>
+        <translation>MSK 类型</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>键盘锁定</translation>
+    </message>
+    <message>
+        <source>Repeater Msk Invert</source>
+        <translation>中继 MSK 反相</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CPortSettingDlg</name>
+    <message>
+        <source>Port Setting</source>
+        <translation>端口设置</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CPrintListDlg</name>
+    <message>
+        <source>PrintList</source>
+        <translation>打印列表</translation>
+    </message>
+    <message>
+        <source>DTMF</source>
+        <translation>DTMF</translation>
+    </message>
+    <message>
+        <source>MSK</source>
+        <translation>MSK</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>2-Tone</source>
+        <translation>两音</translation>
+    </message>
+    <message>
+        <source>Channel Info</source>
+        <translation>信道信息</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CProcessDlg</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Progress：</source>
+        <translation>进度：</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>进程</translation>
+    </message>
+    <message>
+        <source>Not start yet</source>
+        <translation>尚未开始</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CProductInfoDlg</name>
+    <message>
+        <source>Product Information</source>
+        <translation>产品信息</translation>
+    </message>
+    <message>
+        <source>Model Info</source>
+        <translation>机型信息</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>机型</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>频段范围</translation>
+    </message>
+    <message>
+        <source>——</source>
+        <translation>——</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CProgramView</name>
+    <message>
+        <source>Error Data Format, please input again.</source>
+        <translation>数据格式错误，请重新输入。</translation>
+    </message>
+    <message>
+        <source>Error data Value, please input according the step value(6.25K/5k).</source>
+        <translation>数据值错误，请按步进值(6.25K/5K)输入。</translation>
+    </message>
+    <message>
+        <source>Out of range, please input again.</source>
+        <translation>超出范围，请重新输入。</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>注意</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CSquelchTuningDlg</name>
+    <message>
+        <source>Squelch Tuning</source>
+        <translation>静噪调整</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CTwoToneDecodePage</name>
+    <message>
+        <source>A Tone(HZ)</source>
+        <translation>A 音频(Hz)</translation>
+    </message>
+    <message>
+        <source>B Tone(HZ)</source>
+        <translation>B 音频(Hz)</translation>
+    </message>
+    <message>
+        <source>The first delay time(s)</source>
+        <translation>第一延迟时间(秒)</translation>
+    </message>
+    <message>
+        <source>The second delay time(s)</source>
+        <translation>第二延迟时间(秒)</translation>
+    </message>
+    <message>
+        <source>Interval time(s)</source>
+        <translation>间隔时间(秒)</translation>
+    </message>
+    <message>
+        <source>Long tone delay time(s)</source>
+        <translation>长音延迟时间(秒)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CTwoToneDlg</name>
+    <message>
+        <source>2-Tone</source>
+        <translation>两音</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CTwoToneEncodePage</name>
+    <message>
+        <source>The first delay time(s)</source>
+        <translation>第一延迟时间(秒)</translation>
+    </message>
+    <message>
+        <source>The second delay time(s)</source>
+        <translation>第二延迟时间(秒)</translation>
+    </message>
+    <message>
+        <source>Long tone delay time(s)</source>
+        <translation>长音延迟时间(秒)</translation>
+    </message>
+    <message>
+        <source>Tone interval time(ms)</source>
+        <translation>音频间隔时间(毫秒)</translation>
+    </message>
+    <message>
+        <source>Tx rise delay time(ms)</source>
+        <translation>发射上升延迟时间(毫秒)</translation>
+    </message>
+    <message>
+        <source>Short beep tone</source>
+        <translation>短提示音</translation>
+    </message>
+</context>
+<context>
+    <name>radio::PrintCommands</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>导出 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
     </message>
 </context>
 </TS>

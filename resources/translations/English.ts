@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Export PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>The program could not be started again. Please start it yourself to use the new language.</source>
+        <translation>The program could not be started again. Please start it yourself to use the new language.</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CAboutDlg</name>
+    <message>
+        <source>Programming software for dual-band FM handheld radios.</source>
+        <translation>Programming software for dual-band FM handheld radios.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CDtmfDecodePage</name>
+    <message>
+        <source>ID Code</source>
+        <translation>ID Code</translation>
+    </message>
+    <message>
+        <source>Group Code</source>
+        <translation>Group Code</translation>
+    </message>
+    <message>
+        <source>Stun</source>
+        <translation>Stun</translation>
+    </message>
+    <message>
+        <source>Stun Activation</source>
+        <translation>Stun Activation</translation>
+    </message>
+    <message>
+        <source>Stun Code</source>
+        <translation>Stun Code</translation>
+    </message>
+    <message>
+        <source>Stun Type</source>
+        <translation>Stun Type</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CDtmfDlg</name>
+    <message>
+        <source>DTMF</source>
+        <translation>DTMF</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CDtmfEncodePage</name>
+    <message>
+        <source>DTMF Speed(digit/s)</source>
+        <translation>DTMF Speed(digit/s)</translation>
+    </message>
+    <message>
+        <source>First Digit Delay Time(ms)</source>
+        <translation>First Digit Delay Time(ms)</translation>
+    </message>
+    <message>
+        <source>First Digit Time(ms)</source>
+        <translation>First Digit Time(ms)</translation>
+    </message>
+    <message>
+        <source>* and # Digit Time(ms)</source>
+        <translation>* and # Digit Time(ms)</translation>
+    </message>
+    <message>
+        <source>SideTone</source>
+        <translation>SideTone</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CKeyAssignDlg</name>
+    <message>
+        <source>Option Singalling Call</source>
+        <translation>Option Singalling Call</translation>
+    </message>
+    <message>
+        <source>Emergency Call</source>
+        <translation>Emergency Call</translation>
+    </message>
+    <message>
+        <source>Send 1750Hz Singal</source>
+        <translation>Send 1750Hz Singal</translation>
+    </message>
+    <message>
+        <source>Squelch Off Momentary</source>
+        <translation>Squelch Off Momentary</translation>
+    </message>
+    <message>
+        <source>Key Assignment</source>
+        <translation>Key Assignment</translation>
+    </message>
+    <message>
+        <source>Side Key</source>
+        <translation>Side Key</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CLanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>The language could not be saved to Program.ini. Please check that the program directory can be written to.</source>
+        <translation>The language could not be saved to Program.ini. Please check that the program directory can be written to.</translation>
+    </message>
+    <message>
+        <source>The new language takes effect the next time the program starts.</source>
+        <translation>The new language takes effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>radio::CMainFrame</name>
     <message>
         <source>&amp;File</source>
@@ -209,10 +354,354 @@
     </message>
 </context>
 <context>
+    <name>radio::CMskDlg</name>
+    <message>
+        <source>MSK</source>
+        <translation>MSK</translation>
+    </message>
+    <message>
+        <source>ID Code</source>
+        <translation>ID Code</translation>
+    </message>
+    <message>
+        <source>Call List</source>
+        <translation>Call List</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>radio::CNavigationBar</name>
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>radio::COptionalFeaturesDlg</name>
+    <message>
+        <source>Back Light</source>
+        <translation>Back Light</translation>
+    </message>
+    <message>
+        <source>Back Light Color</source>
+        <translation>Back Light Color</translation>
+    </message>
+    <message>
+        <source>Power-on Style</source>
+        <translation>Power-on Style</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>Key Lock</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>Priority Channel</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>Vox Gain Level</translation>
+    </message>
+    <message>
+        <source>Display Mode</source>
+        <translation>Display Mode</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Battery Saver</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Beep</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <translation>Tail</translation>
+    </message>
+    <message>
+        <source>Scan Mode</source>
+        <translation>Scan Mode</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Squelch Level</translation>
+    </message>
+    <message>
+        <source>Step (k)</source>
+        <translation>Step (k)</translation>
+    </message>
+    <message>
+        <source>TOT (s)</source>
+        <translation>TOT (s)</translation>
+    </message>
+    <message>
+        <source>TOT Pre-Alert (s)</source>
+        <translation>TOT Pre-Alert (s)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Stopwatch</source>
+        <translation>Stopwatch</translation>
+    </message>
+    <message>
+        <source>Short Press Orange Key</source>
+        <translation>Short Press Orange Key</translation>
+    </message>
+    <message>
+        <source>STR Set</source>
+        <translation>STR Set</translation>
+    </message>
+    <message>
+        <source>Allow Reset</source>
+        <translation>Allow Reset</translation>
+    </message>
+    <message>
+        <source>MSK Type</source>
+        <translation>MSK Type</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>Optional Features</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Keypad Lock</source>
+        <translation>Keypad Lock</translation>
+    </message>
+    <message>
+        <source>Repeater Msk Invert</source>
+        <translation>Repeater Msk Invert</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CPortSettingDlg</name>
+    <message>
+        <source>Port Setting</source>
+        <translation>Port Setting</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CPrintListDlg</name>
+    <message>
+        <source>PrintList</source>
+        <translation>PrintList</translation>
+    </message>
+    <message>
+        <source>DTMF</source>
+        <translation>DTMF</translation>
+    </message>
+    <message>
+        <source>MSK</source>
+        <translation>MSK</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>2-Tone</source>
+        <translation>2-Tone</translation>
+    </message>
+    <message>
+        <source>Channel Info</source>
+        <translation>Channel Info</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CProcessDlg</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Progress：</source>
+        <translation>Progress：</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>Not start yet</source>
+        <translation>Not start yet</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CProductInfoDlg</name>
+    <message>
+        <source>Product Information</source>
+        <translation>Product Information</translation>
+    </message>
+    <message>
+        <source>Model Info</source>
+        <translation>Model Info</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>——</source>
+        <translation>——</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CProgramView</name>
+    <message>
+        <source>Error Data Format, please input again.</source>
+        <translation>Error Data Format, please input again.</translation>
+    </message>
+    <message>
+        <source>Error data Value, please input according the step value(6.25K/5k).</source>
+        <translation>Error data Value, please input according the step value(6.25K/5k).</translation>
+    </message>
+    <message>
+        <source>Out of range, please input again.</source>
+        <translation>Out of range, please input again.</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Caution</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CSquelchTuningDlg</name>
+    <message>
+        <source>Squelch Tuning</source>
+        <translation>Squelch Tuning</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CTwoToneDecodePage</name>
+    <message>
+        <source>A Tone(HZ)</source>
+        <translation>A Tone(HZ)</translation>
+    </message>
+    <message>
+        <source>B Tone(HZ)</source>
+        <translation>B Tone(HZ)</translation>
+    </message>
+    <message>
+        <source>The first delay time(s)</source>
+        <translation>The first delay time(s)</translation>
+    </message>
+    <message>
+        <source>The second delay time(s)</source>
+        <translation>The second delay time(s)</translation>
+    </message>
+    <message>
+        <source>Interval time(s)</source>
+        <translation>Interval time(s)</translation>
+    </message>
+    <message>
+        <source>Long tone delay time(s)</source>
+        <translation>Long tone delay time(s)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CTwoToneDlg</name>
+    <message>
+        <source>2-Tone</source>
+        <translation>2-Tone</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CTwoToneEncodePage</name>
+    <message>
+        <source>The first delay time(s)</source>
+        <translation>The first delay time(s)</translation>
+    </message>
+    <message>
+        <source>The second delay time(s)</source>
+        <translation>The second delay time(s)</translation>
+    </message>
+    <message>
+        <source>Long tone delay time(s)</source>
+        <translation>Long tone delay time(s)</translation>
+    </message>
+    <message>
+        <source>Tone interval time(ms)</source>
+        <translation>Tone interval time(ms)</translation>
+    </message>
+    <message>
+        <source>Tx rise delay time(ms)</source>
+        <translation>Tx rise delay time(ms)</translation>
+    </message>
+    <message>
+        <source>Short beep tone</source>
+        <translation>Short beep tone</translation>
+    </message>
+</context>
+<context>
+    <name>radio::PrintCommands</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -13,8 +13,10 @@
 #include "link/radio_commands.h"
 #include "link/squelch_tuning_dlg.h"
 #include "print/print_commands.h"
+#include "shell/about_dlg.h"
 #include "shell/app_context.h"
 #include "shell/command_ids.h"
+#include "shell/language_dlg.h"
 #include "shell/main_frame.h"
 
 namespace radio {
@@ -89,6 +91,15 @@ void WireCommands(CMainFrame& frame) {
   frame.SetCommandHandler(cmd::kFilePrintPreview, [printing] { printing->PrintPreview(); });
   frame.SetCommandHandler(cmd::kFilePrintSetup, [printing] { printing->PrintSetup(); });
   AddExportPdfEntry(frame, *printing);
+  // Setup > Language and Help > About.
+  frame.SetCommandHandler(cmd::kLanguage, [&frame] {
+    CLanguageDlg dialog(&frame);
+    dialog.Run(frame);
+  });
+  frame.SetCommandHandler(cmd::kAppAbout, [&frame] {
+    CAboutDlg dialog(&frame);
+    dialog.exec();
+  });
 }
 
 }  // namespace radio

@@ -4,18 +4,46 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include "shell/app_context.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
+#include "shell/restart.h"
 #include "shell/settings_store.h"
+#include "shell/splash_wnd.h"
 
 namespace radio {
+namespace {
+
+constexpr int kSplashWaitMs = 1000;
+
+// Waits with the event loop running, so that the splash paints and a key
+// or mouse press can remove it early.
+void WaitWithEvents(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+CProgramApp::SplashWait& SplashWaitFn() {
+  static CProgramApp::SplashWait wait;
+  return wait;
+}
+
+}  // namespace
 
 CProgramApp::CProgramApp() = default;
+
+CProgramApp::SplashWait CProgramApp::SetSplashWait(SplashWait wait) {
+  SplashWait before = std::move(SplashWaitFn());
+  SplashWaitFn() = std::move(wait);
+  return before;
+}
 
 CProgramApp::~CProgramApp() {
   frame_.reset();
@@ -124,6 +152,11 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
   const QIcon icon(dir + "title.ico");
   if (!icon.isNull() && !icon.availableSizes().isEmpty()) frame_->setWindowIcon(icon);
 
+  if (CSplashWnd::ShowSplashScreen(dir, splashAllowed_)) {
+    if (SplashWaitFn()) SplashWaitFn()(kSplashWaitMs);
+    else WaitWithEvents(kSplashWaitMs);
+  }
+
   app.appTitle = app.LanguageText("Company");
 
   frame_->ApplyStartupMenuRules(ParseDecimal(app.SetupText("ShowLang")) != 0);
@@ -142,6 +175,10 @@ void CProgramApp::ExitInstance() {
   SettingsStore store(App().appName);
   store.WriteField(App().band.bytes);
   store.Sync();
+  App().ini.Save(false);
+  // Last of all, when the Language dialog asked for it: the new instance
+  // finds every file of this run written.
+  RestartIfRequested();
 }
 
 }  // namespace radio

@@ -2,11 +2,13 @@
 // Program.ini, fixes the language for the run, restores the band-limit
 // bytes from the settings store, loads the language catalog, builds the main
 // window with one document (or the file named on the command line) and
-// adapts the menus. Exit writes the band-limit bytes back.
+// adapts the menus. Exit writes the band-limit bytes and Program.ini back,
+// then starts the program again when a language switch asked for it.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QTranslator;
@@ -30,6 +32,11 @@ class CProgramApp {
 
   // Exit in order: the catalog is released, then "Field" is written back.
   void ExitInstance();
+
+  // How start-up waits after showing the splash (tests pass a quick one;
+  // an empty function restores the real wait). Returns the one before.
+  using SplashWait = std::function<void(int ms)>;
+  static SplashWait SetSplashWait(SplashWait wait);
 
   CMainFrame* MainFrame() const { return frame_.get(); }
   // False when the command line forbids the splash screen (--no-splash, or

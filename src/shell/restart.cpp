@@ -1,0 +1,46 @@
+#include "shell/restart.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QProcess>
+
+#include "shell/app_context.h"
+#include "shell/message_box.h"
+
+namespace radio {
+namespace {
+
+bool requested = false;
+
+bool StartSameProgram() {
+  return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, App().programDir);
+}
+
+RestartLauncher& Launcher() {
+  static RestartLauncher launcher;
+  return launcher;
+}
+
+}  // namespace
+
+void RequestRestart() { requested = true; }
+void CancelRestart() { requested = false; }
+bool RestartRequested() { return requested; }
+
+RestartLauncher SetRestartLauncher(RestartLauncher launcher) {
+  RestartLauncher before = std::move(Launcher());
+  Launcher() = std::move(launcher);
+  return before;
+}
+
+void RestartIfRequested() {
+  if (!requested) return;
+  requested = false;
+  const bool started = Launcher() ? Launcher()() : StartSameProgram();
+  if (!started)
+    ShowMessage(nullptr, QObject::tr("The program could not be started again. Please start it "
+                                     "yourself to use the new language."),
+                QMessageBox::Warning);
+}
+
+}  // namespace radio
