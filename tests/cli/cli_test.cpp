@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 
 #include "image/channel_codec.h"
+#include "support/run_program.h"
 #include "image/dat_file.h"
 #include "shell/settings_store.h"
 
@@ -19,12 +20,7 @@ namespace radio {
 namespace {
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadAll;
 
 void WriteAll(const fs::path& path, const std::string& data) {
   std::ofstream(path, std::ios::binary) << data;
@@ -46,10 +42,7 @@ std::vector<std::string> Fields(const std::string& line) {
   return fields;
 }
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
+using Result = test::ProgramResult;
 
 class CliTest : public ::testing::Test {
  protected:
@@ -71,15 +64,7 @@ class CliTest : public ::testing::Test {
   }
 
   Result Run(const std::vector<std::string>& args) const {
-    std::string command = "cd '" + (dir_ / "files").string() + "' && '" + program_.string() + "'";
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " >'" + (dir_ / "out").string() + "' 2>'" + (dir_ / "err").string() + "'";
-    Result r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ReadAll(dir_ / "out");
-    r.err = ReadAll(dir_ / "err");
-    return r;
+    return test::RunProgram(program_, dir_ / "files", args, dir_);
   }
 
   fs::path File(const std::string& name) const { return dir_ / "files" / name; }

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 
 #include "image/channel_codec.h"
+#include "support/run_program.h"
 #include "image/dat_file.h"
 #include "interchange/channel_csv_export.h"
 
@@ -17,17 +18,9 @@ namespace radio {
 namespace {
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadAll;
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
+using Result = test::ProgramResult;
 
 class CsvCliTest : public ::testing::Test {
  protected:
@@ -55,16 +48,7 @@ class CsvCliTest : public ::testing::Test {
   }
 
   Result Run(const std::vector<std::string>& args) const {
-    const fs::path program = fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli";
-    std::string command = "cd '" + (dir_ / "files").string() + "' && '" + program.string() + "'";
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " >'" + (dir_ / "out").string() + "' 2>'" + (dir_ / "err").string() + "'";
-    Result r;
-    const int raw = std::system(command.c_str());
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ReadAll(dir_ / "out");
-    r.err = ReadAll(dir_ / "err");
-    return r;
+    return test::RunProgram(fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli", dir_ / "files", args, dir_);
   }
   fs::path File(const std::string& name) const { return dir_ / "files" / name; }
   void Write(const std::string& name, const std::string& text) const {
