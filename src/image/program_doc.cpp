@@ -1,18 +1,55 @@
 #include "image/program_doc.h"
 
+#include <QUndoStack>
 #include <string>
 
 #include "image/dat_file.h"
 
 namespace radio {
+namespace {
 
-CProgramDoc::CProgramDoc(QObject* parent) : QObject(parent) { image_.fill(0xFF); }
+// One change of the image, kept as the whole image before and after: 6 KB
+// each, and no editor has to know how to reverse what it did.
+class ImageStep : public QUndoCommand {
+ public:
+  ImageStep(CProgramDoc& doc, const QString& text, const RadioImage& before)
+      : QUndoCommand(text), doc_(doc), before_(before), after_(doc.Image()) {}
+
+  void undo() override { Apply(before_); }
+  void redo() override {
+    if (pushed_) Apply(after_);
+    pushed_ = true;  // the first redo is the push: the image already holds it
+  }
+
+ private:
+  void Apply(const RadioImage& image) {
+    doc_.Image() = image;
+    doc_.ImageChanged(false);
+  }
+
+  CProgramDoc& doc_;
+  RadioImage before_;
+  RadioImage after_;
+  bool pushed_ = false;
+};
+
+}  // namespace
+
+CProgramDoc::CProgramDoc(QObject* parent)
+    : QObject(parent), undo_(std::make_unique<QUndoStack>()) {
+  image_.fill(0xFF);
+  connect(undo_.get(), &QUndoStack::cleanChanged, this,
+          [this](bool clean) { SetModifiedFlag(!clean); });
+}
+
+CProgramDoc::~CProgramDoc() = default;
 
 bool CProgramDoc::OnNewDocument(BandLimitBytes& processBandBytes, Language lang,
                                 const QString& appName) {
   image_ = MakeNewImage(processBandBytes);
   title_ = QString::fromUtf8(Tr(lang, "Channel Information", "信道信息"));
   pathName_ = appName;
+  undo_->clear();
   SetModifiedFlag(false);
   return true;
 }
@@ -24,6 +61,7 @@ bool CProgramDoc::OnOpenDocument(const QString& path, QString& error) {
     return false;
   }
   pathName_ = path;
+  undo_->clear();
   SetModifiedFlag(false);
   return true;
 }
@@ -36,6 +74,7 @@ bool CProgramDoc::OnSaveDocument(const QString& path, QString& error) {
     return false;
   }
   pathName_ = path;
+  undo_->setClean();
   SetModifiedFlag(false);
   return true;
 }
@@ -53,6 +92,14 @@ void CProgramDoc::CommitViews() {
 void CProgramDoc::ImageChanged(bool modified) {
   if (modified) SetModifiedFlag(true);
   emit imageChanged();
+}
+
+bool CProgramDoc::RecordChange(const QString& text, const RadioImage& before) {
+  if (before == image_) return false;
+  undo_->push(new ImageStep(*this, text, before));
+  SetModifiedFlag(true);
+  emit imageChanged();
+  return true;
 }
 
 }  // namespace radio

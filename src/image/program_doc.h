@@ -1,14 +1,18 @@
 // CProgramDoc: one open document. It owns its radio image for its whole
-// life and nothing else of substance; editors read and write the image in
-// place and say so through ImageChanged / SetModifiedFlag.
+// life and the undo history of that image; editors read and write the image
+// in place and say so through RecordChange (one undoable step) or
+// ImageChanged / SetModifiedFlag.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "image/language.h"
 #include "image/radio_image.h"
+
+class QUndoStack;
 
 namespace radio {
 
@@ -16,6 +20,7 @@ class CProgramDoc : public QObject {
   Q_OBJECT
  public:
   explicit CProgramDoc(QObject* parent = nullptr);
+  ~CProgramDoc() override;
 
   // The defaults of a new image. The process-wide band-limit bytes are
   // normalised (the copy itself changes) and copied in. The title becomes
@@ -49,6 +54,16 @@ class CProgramDoc : public QObject {
   // refresh; `modified` says whether any byte changed.
   void ImageChanged(bool modified);
 
+  // Records what changed in the image since `before` as one undoable step
+  // named `text` ("Read from radio"): undo puts `before` back, redo the
+  // image as it is now. Views refresh. No step, and false, when no byte
+  // changed. Views must be committed before `before` is taken.
+  bool RecordChange(const QString& text, const RadioImage& before);
+
+  // The image's undo history. The modified flag follows its clean state:
+  // undoing back to what was last saved or loaded is "not modified".
+  QUndoStack& UndoStack() { return *undo_; }
+
  signals:
   void modifiedChanged(bool modified);
   void imageChanged();
@@ -59,6 +74,7 @@ class CProgramDoc : public QObject {
   QString title_;
   bool modified_ = false;
   std::function<void()> commitHook_;
+  std::unique_ptr<QUndoStack> undo_;
 };
 
 }  // namespace radio
