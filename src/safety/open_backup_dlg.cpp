@@ -29,18 +29,20 @@ COpenBackupDlg::COpenBackupDlg(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   folder_ = new QLabel(this);
   folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  folder_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   layout->addWidget(folder_);
   list_ = new QTreeWidget(this);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setHeaderLabels({tr("Date and time"), tr("Model"), tr("Bands (MHz)"), tr("Size")});
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  layout->addWidget(list_);
+  layout->addWidget(list_, 1);
   empty_ = new QLabel(tr("No backups yet. A copy of every complete read from a radio is kept "
                          "here."),
                       this);
   empty_->setWordWrap(true);
-  layout->addWidget(empty_);
+  empty_->setAlignment(Qt::AlignCenter);
+  layout->addWidget(empty_, 1);
   auto* buttons = new QDialogButtonBox(this);
   open_ = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);
   buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
