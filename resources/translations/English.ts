@@ -352,6 +352,14 @@
         <source>Display program information, version number and copyright</source>
         <translation>Display program information, version number and copyright</translation>
     </message>
+    <message>
+        <source>Open Backup…</source>
+        <translation>Open Backup…</translation>
+    </message>
+    <message>
+        <source>Open a copy kept of an earlier read from the radio</source>
+        <translation>Open a copy kept of an earlier read from the radio</translation>
+    </message>
 </context>
 <context>
     <name>radio::CMskDlg</name>
@@ -381,6 +389,45 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>radio::COpenBackupDlg</name>
+    <message>
+        <source>Open Backup</source>
+        <translation>Open Backup</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Bands (MHz)</source>
+        <translation>Bands (MHz)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>No backups yet. A copy of every complete read from a radio is kept here.</source>
+        <translation>No backups yet. A copy of every complete read from a radio is kept here.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Backups in %1</source>
+        <translation>Backups in %1</translation>
     </message>
 </context>
 <context>
