@@ -1,6 +1,4 @@
 // radioprog-cli read: reads a radio into a .dat file.
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -43,7 +41,7 @@ static int RunRead(const Args& args) {
   const std::string& port = o.ports.front();
   CloneResult result;
   {
-    ProgressBoard board({port}, kReadProgressSteps, isatty(STDERR_FILENO) != 0);
+    ProgressBoard board({port}, kReadProgressSteps, StderrIsTerminal());
     CliCloneUi ui(board, 0, o.retries, App().language);
     QtSerialLink link;
     SystemClock clock;
