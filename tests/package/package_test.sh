@@ -3,16 +3,17 @@
 # the installed tree is complete and works from where it is installed:
 # the programs start through their links in usr/bin, the desktop program finds
 # its catalogs and pictures, and the desktop files pass their validators.
-#   package_test.sh BUILD_DIR VERSION
+#   package_test.sh BUILD_DIR VERSION [CPACK]
 set -euo pipefail
 build=$1
 version=$2
+cpack=${3:-cpack}
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/out" >"$stage/cpack.log" 2>&1 ||
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$stage/out" >"$stage/cpack.log" 2>&1 ||
   { cat "$stage/cpack.log" >&2; fail "cpack"; }
 debs=("$stage"/out/radioprog_*.deb)
 [ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, got: ${debs[*]}"
