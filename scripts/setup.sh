@@ -9,6 +9,7 @@ packages=(
   qt6-tools-dev-tools qt6-l10n-tools libqt6svg6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   socat xvfb xauth imagemagick poppler-utils fonts-wqy-microhei fonts-liberation
+  dpkg-dev file desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

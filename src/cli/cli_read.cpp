@@ -1,8 +1,6 @@
 // radioprog-cli read: reads a radio into a .dat file. Like the desktop
 // program it keeps a copy of every complete read in the per-user backup
 // folder, unless --no-backup is given.
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -73,7 +71,7 @@ static int RunRead(const Args& given) {
   const std::string& port = o.ports.front();
   CloneResult result;
   {
-    ProgressBoard board({port}, kReadProgressSteps, isatty(STDERR_FILENO) != 0);
+    ProgressBoard board({port}, kReadProgressSteps, StderrIsTerminal());
     CliCloneUi ui(board, 0, o.retries, App().language);
     QtSerialLink link;
     SystemClock clock;

@@ -1,7 +1,5 @@
 // radioprog-cli write: writes a .dat file into one radio, or into several
 // radios at once (one per --port), each on a thread of its own.
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
@@ -53,7 +51,7 @@ static int RunWrite(const Args& args) {
   const Language lang = App().language;
   std::vector<CloneResult> results(o.ports.size());
   {
-    ProgressBoard board(o.ports, kWriteProgressSteps, isatty(STDERR_FILENO) != 0);
+    ProgressBoard board(o.ports, kWriteProgressSteps, StderrIsTerminal());
     std::vector<std::unique_ptr<QThread>> threads;
     for (std::size_t i = 0; i < o.ports.size(); ++i) {
       // Each radio gets its own copy of the image: the info phase refreshes

@@ -3,6 +3,12 @@
 #include <csignal>
 #include <cstdio>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace radio::cli {
 namespace {
 
@@ -11,6 +17,14 @@ constexpr int kBarWidth = 32;
 void OnInterrupt(int) { CancelRequested().store(true); }
 
 }  // namespace
+
+bool StderrIsTerminal() {
+#ifdef _WIN32
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(fileno(stderr)) != 0;
+#endif
+}
 
 ProgressBoard::ProgressBoard(std::vector<std::string> labels, int steps, bool terminal)
     : steps_(steps), terminal_(terminal) {

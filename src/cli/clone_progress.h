@@ -13,6 +13,9 @@
 
 namespace radio::cli {
 
+// Whether standard error is a terminal, where the progress rows redraw in place.
+bool StderrIsTerminal();
+
 class ProgressBoard {
  public:
   // One row per radio, labelled with its port; `steps` is the full count.

@@ -1,7 +1,5 @@
 // radioprog-cli squelch-read: reads the radio's four squelch tuning values
 // into a document (the one given, or a new one) and saves it.
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -40,7 +38,7 @@ static int RunSquelchReadCommand(const Args& args) {
   const Language lang = App().language;
   CloneOutcome outcome;
   {
-    ProgressBoard board({port}, 1, isatty(STDERR_FILENO) != 0);
+    ProgressBoard board({port}, 1, StderrIsTerminal());
     CliCloneUi ui(board, 0, o.retries, lang);
     ui.SetStatus(WaitingForRadioText(lang));
     QtSerialLink link;

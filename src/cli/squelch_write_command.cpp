@@ -1,7 +1,5 @@
 // radioprog-cli squelch-write: sends a document's four squelch tuning values
 // to the radio, as the Squelch Tuning dialog's Write would send them.
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -48,7 +46,7 @@ static int RunSquelchWriteCommand(const Args& args) {
   const Language lang = App().language;
   CloneOutcome outcome;
   {
-    ProgressBoard board({port}, 1, isatty(STDERR_FILENO) != 0);
+    ProgressBoard board({port}, 1, StderrIsTerminal());
     CliCloneUi ui(board, 0, o.retries, lang);
     ui.SetStatus(WaitingForRadioText(lang));
     QtSerialLink link;

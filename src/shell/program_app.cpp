@@ -15,6 +15,7 @@
 #include "shell/app_context.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
+#include "shell/program_ini_location.h"
 #include "shell/restart.h"
 #include "shell/settings_store.h"
 #include "shell/splash_wnd.h"
@@ -99,8 +100,10 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
   if (!dir.isEmpty() && !dir.endsWith('/')) dir += '/';
 
   // Program.ini: saved on close, names without regard to case, no backups.
-  // A missing file yields the defaults.
-  app.ini.LoadPath((dir + "Program.ini").toStdString(), true, true, false);
+  // A missing file yields the defaults. An installed, read-only program
+  // directory gives a per-user copy.
+  const QString iniPath = ProgramIniPath(dir, UserProgramIniDir(), ProgramIniWritable(dir));
+  app.ini.LoadPath(iniPath.toStdString(), true, true, false);
 
   // The language is fixed for the whole run; only exactly "Chinese" is.
   app.languageName = app.SetupText("Language");

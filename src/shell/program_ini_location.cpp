@@ -1,0 +1,74 @@
+#include "shell/program_ini_location.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include "shell/ini_file.h"
+
+namespace radio {
+namespace {
+
+constexpr char kIniName[] = "Program.ini";
+
+// Copies `from` over `to` through a temporary file, so that a failed copy
+// leaves the user's old file whole.
+bool CopyWhole(const QString& from, const QString& to) {
+  QFile in(from);
+  if (!in.open(QIODevice::ReadOnly)) return false;
+  const QByteArray data = in.readAll();
+  if (in.error() != QFileDevice::NoError) return false;
+  QSaveFile out(to);
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  if (out.write(data) != data.size()) {
+    out.cancelWriting();
+    return false;
+  }
+  return out.commit();
+}
+
+std::string LanguageIn(const QString& path) {
+  CIniFile ini;
+  if (!ini.LoadPath(path.toStdString(), false, true, false)) return {};
+  return ini.Get("Setup", "Language", "");
+}
+
+}  // namespace
+
+bool ProgramIniWritable(const QString& programDir) {
+  const QFileInfo file(programDir + kIniName);
+  if (file.exists()) return file.isWritable();
+  return QFileInfo(programDir).isWritable();
+}
+
+QString UserProgramIniDir() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/radioprog";
+}
+
+QString ProgramIniPath(const QString& programDir, const QString& userDir, bool programIniWritable) {
+  const QString installed = programDir + kIniName;
+  if (programIniWritable || userDir.isEmpty()) return installed;
+
+  const QString copy = QDir(userDir).filePath(kIniName);
+  const QFileInfo installedInfo(installed);
+  const QFileInfo copyInfo(copy);
+  if (!installedInfo.exists()) return copy;  // nothing to copy: the user's file, or a new one
+  if (copyInfo.exists() && copyInfo.lastModified() >= installedInfo.lastModified()) return copy;
+
+  // First run, or the installed file was updated: take the new file and keep
+  // only the user's own choice in it.
+  const std::string language = copyInfo.exists() ? LanguageIn(copy) : std::string();
+  if (!QDir().mkpath(userDir) || !CopyWhole(installed, copy)) return installed;
+  if (!language.empty()) {
+    CIniFile ini;
+    if (ini.LoadPath(copy.toStdString(), false, true, false)) {
+      ini.Set("Setup", "Language", language);
+      ini.Save(false);
+    }
+  }
+  return copy;
+}
+
+}  // namespace radio
