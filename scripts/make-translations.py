@@ -32,6 +32,8 @@ OWNED = {
         "Read the data from the radio": "从对讲机读取数据",
         "Write the data to the radio": "把数据写入对讲机",
         "Display program information, version number and copyright": "显示程序信息、版本号和版权",
+        "Compare With…": "比较…",
+        "Compare the active document with a file, a backup or the radio": "将当前文件与文件、备份或对讲机比较",
     },
     "radio::CNavigationBar": {"Close": "关闭"},
 }

@@ -352,6 +352,14 @@
         <source>Display program information, version number and copyright</source>
         <translation>Display program information, version number and copyright</translation>
     </message>
+    <message>
+        <source>Compare With…</source>
+        <translation>Compare With…</translation>
+    </message>
+    <message>
+        <source>Compare the active document with a file, a backup or the radio</source>
+        <translation>Compare the active document with a file, a backup or the radio</translation>
+    </message>
 </context>
 <context>
     <name>radio::CMskDlg</name>
@@ -702,6 +710,57 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CCompareDlg</name>
+    <message>
+        <source>Compare With</source>
+        <translation>Compare With</translation>
+    </message>
+    <message>
+        <source>Choose what to compare this document with.</source>
+        <translation>Choose what to compare this document with.</translation>
+    </message>
+    <message>
+        <source>File…</source>
+        <translation>File…</translation>
+    </message>
+    <message>
+        <source>Backup…</source>
+        <translation>Backup…</translation>
+    </message>
+    <message>
+        <source>Radio…</source>
+        <translation>Radio…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation>the radio</translation>
+    </message>
+    <message>
+        <source>Double-click to show this channel in the grid</source>
+        <translation>Double-click to show this channel in the grid</translation>
+    </message>
+    <message>
+        <source>No differences: %1 and this document hold the same image.</source>
+        <translation>No differences: %1 and this document hold the same image.</translation>
+    </message>
+    <message>
+        <source>%1 differences from %2 to this document:</source>
+        <translation>%1 differences from %2 to this document:</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Compare With File</translation>
+    </message>
+    <message>
+        <source>Compare With Backup</source>
+        <translation>Compare With Backup</translation>
     </message>
 </context>
 </TS>

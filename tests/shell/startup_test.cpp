@@ -174,8 +174,9 @@ TEST_F(StartupTest, MenusFollowWhetherADocumentWindowIsShown) {
   EXPECT_EQ(Texts(frame->MenusNoDocument()[0]),
             (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
   EXPECT_EQ(Texts(frame->MenusDocument()[0]),
-            (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...",
-                         "Print Preview", "Export PDF…", "Print Setup...", "-", "E&xit"}));
+            (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "Compare With…", "-",
+                         "&Print...", "Print Preview", "Export PDF…", "Print Setup...", "-",
+                         "E&xit"}));
 }
 
 TEST_F(StartupTest, ToolbarAndStatusBarCarryTheirCommandsAndIndicators) {
