@@ -751,8 +751,8 @@
         <translation>没有差异：%1 与本文件的数据相同。</translation>
     </message>
     <message>
-        <source>%1 differences from %2 to this document:</source>
-        <translation>从 %2 到本文件共有 %1 处差异：</translation>
+        <source>Differences from %1 to this document: %2</source>
+        <translation>从 %1 到本文件的差异：%2 处</translation>
     </message>
     <message>
         <source>Compare With File</source>

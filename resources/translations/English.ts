@@ -751,8 +751,8 @@
         <translation>No differences: %1 and this document hold the same image.</translation>
     </message>
     <message>
-        <source>%1 differences from %2 to this document:</source>
-        <translation>%1 differences from %2 to this document:</translation>
+        <source>Differences from %1 to this document: %2</source>
+        <translation>Differences from %1 to this document: %2</translation>
     </message>
     <message>
         <source>Compare With File</source>

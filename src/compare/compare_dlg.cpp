@@ -79,11 +79,11 @@ void CCompareDlg::CompareWith(const RadioImage& other, const QString& otherName)
     if (d.channel > 0) item->setToolTip(tr("Double-click to show this channel in the grid"));
   }
   if (differences.empty())
-    heading_->setText(tr("No differences: %1 and this document hold the same image.").arg(otherName));
+    heading_->setText(
+        tr("No differences: %1 and this document hold the same image.").arg(otherName));
   else
-    heading_->setText(tr("%1 differences from %2 to this document:")
-                          .arg(differences.size())
-                          .arg(otherName));
+    heading_->setText(tr("Differences from %1 to this document: %2")
+                          .arg(otherName, QString::number(differences.size())));
 }
 
 void CCompareDlg::CompareWithFileIn(const QString& caption, const QString& folder) {

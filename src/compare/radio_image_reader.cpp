@@ -24,9 +24,13 @@ RadioImageReader::RadioImageReader(QWidget* owner, SerialLink* link, Clock* cloc
 }
 
 // The runner goes first: it waits for a run still going to give up.
-RadioImageReader::~RadioImageReader() { runner_.reset(); }
+RadioImageReader::~RadioImageReader() {
+  runner_.reset();
+}
 
-bool RadioImageReader::IsRunning() const { return runner_->IsRunning(); }
+bool RadioImageReader::IsRunning() const {
+  return runner_->IsRunning();
+}
 
 void RadioImageReader::Read(const RadioImage& start) {
   if (IsRunning()) return;

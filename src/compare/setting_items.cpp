@@ -213,9 +213,8 @@ void AddMsk(Builder& b) {
         [](const Decoded& d) { return FieldText(d.msk.idCode); });
   for (int j = 1; j <= kMskCallListSize; ++j) {
     const auto entry = static_cast<std::size_t>(j - 1);
-    b.Add(std::string(MskCallListHeading(b.Lang(), 1)) + " " + std::to_string(j),
-          MskFieldOffset(j), kMskIdLength,
-          [entry](const Decoded& d) { return FieldText(d.msk.callList[entry]); });
+    b.Add(std::string(MskCallListHeading(b.Lang(), 1)) + " " + std::to_string(j), MskFieldOffset(j),
+          kMskIdLength, [entry](const Decoded& d) { return FieldText(d.msk.callList[entry]); });
   }
 }
 
@@ -224,9 +223,8 @@ void AddKeyAssignment(Builder& b) {
   static const char* const kSideKeyLabels[kSideKeyChoices] = {
       "Option Singalling Call", "Emergency Call", "Send 1750Hz Singal", "Squelch Off Momentary"};
   b.Place("Key Assignment");
-  b.Add("Side Key", {{kSideKeyOffset, 1, 0x03}}, [](const Decoded& d) {
-    return std::string(kSideKeyLabels[LoadSideKeyPosition(d.image)]);
-  });
+  b.Add("Side Key", {{kSideKeyOffset, 1, 0x03}},
+        [](const Decoded& d) { return std::string(kSideKeyLabels[LoadSideKeyPosition(d.image)]); });
 }
 
 void AddSquelchTuning(Builder& b) {

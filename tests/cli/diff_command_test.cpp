@@ -27,8 +27,8 @@ class DiffCommandTest : public ::testing::Test {
     fs::remove_all(dir_, ec);
   }
   test::ProgramResult Run(const std::vector<std::string>& args) const {
-    return test::RunProgram(fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli", dir_ / "files",
-                            args, dir_);
+    return test::RunProgram(fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli", dir_ / "files", args,
+                            dir_);
   }
   void Save(const std::string& name, const RadioImage& image) const {
     std::string error;
@@ -47,8 +47,8 @@ TEST_F(DiffCommandTest, EqualAndDifferentImages) {
 
   RadioImage b = a;
   test::SetChannel(b, 2, "145.525", "144.9", "None", "100.0", "RPT");
-  b[0x1261] = 7;       // squelch level
-  b[0x0C40] = 0x00;    // untransferred area
+  b[0x1261] = 7;     // squelch level
+  b[0x0C40] = 0x00;  // untransferred area
   Save("b.dat", b);
   const auto differ = Run({"diff", "a.dat", "b.dat"});
   EXPECT_EQ(differ.status, 1) << differ.err;

@@ -76,7 +76,8 @@ TEST_F(CompareDlgTest, ComparesTheCommittedGridWithAFileAndJumpsToAChannel) {
   EXPECT_EQ(lines.front(), QString::fromUtf8("Channel 12 Rx Frequency: 145.50000 → 145.52500"));
   EXPECT_TRUE(dialog->Heading()->text().contains(QDir::toNativeSeparators(file)));
   // Committing set the grid-commit bit, which the file does not have.
-  EXPECT_TRUE(lines.contains(QString::fromUtf8("Byte 0x12AB: 0x01 → 0x09"))) << lines.join("\n").toStdString();
+  EXPECT_TRUE(lines.contains(QString::fromUtf8("Byte 0x12AB: 0x01 → 0x09")))
+      << lines.join("\n").toStdString();
 
   // Double-clicking the channel line makes its cell current, editor closed.
   Grid()->SetRowCol(3, 2);
@@ -99,13 +100,14 @@ TEST_F(CompareDlgTest, EqualImagesShowTheNoDifferencesState) {
   view->CommitToImage();
   dialog->CompareWith(doc.Image(), "copy.dat");
   EXPECT_EQ(dialog->List()->count(), 0);
-  EXPECT_TRUE(dialog->Heading()->text().startsWith("No differences")) << dialog->Heading()->text().toStdString();
+  EXPECT_TRUE(dialog->Heading()->text().startsWith("No differences"))
+      << dialog->Heading()->text().toStdString();
   // A later comparison replaces the list and the heading.
   RadioImage other = doc.Image();
   other[0x0C40] = 0x00;
   dialog->CompareWith(other, "other.dat");
   EXPECT_EQ(Lines(), QStringList{QString::fromUtf8("Byte 0x0C40: 0x00 → 0xFF")});
-  EXPECT_TRUE(dialog->Heading()->text().startsWith("1 differences")) << dialog->Heading()->text().toStdString();
+  EXPECT_EQ(dialog->Heading()->text(), "Differences from other.dat to this document: 1");
 }
 
 TEST_F(CompareDlgTest, AShortOrMissingFileIsReportedAndTheListKept) {
@@ -120,7 +122,8 @@ TEST_F(CompareDlgTest, AShortOrMissingFileIsReportedAndTheListKept) {
     dialog->SetFilePrompt([&](const QString&, const QString&) { return name; });
     dialog->CompareWithFile();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.contains(QFileInfo(name).fileName())) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(QFileInfo(name).fileName()))
+        << messages[0].text.toStdString();
     EXPECT_EQ(dialog->Heading()->text(), heading);
   }
   // Cancelling the file dialog does nothing at all.

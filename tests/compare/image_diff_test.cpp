@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,8 +47,7 @@ TEST(ImageDiff, ChangedChannelCellsAreNamedByTheGridColumns) {
   // A channel filled in shows every cell, the empty side as "(empty)"; the
   // W/N title appears without the grid's padding; the Fr row is named so.
   RadioImage c = a;
-  SetChannel(c, 129, "146.0", "146.6", "None", "D023N", "REPEAT", "Low", "Narrow", "No",
-             "Carrier");
+  SetChannel(c, 129, "146.0", "146.6", "None", "D023N", "REPEAT", "Low", "Narrow", "No", "Carrier");
   EXPECT_EQ(Lines(a, c), (std::vector<std::string>{
                              "Channel Fr Rx Frequency: (empty) → 146.00000",
                              "Channel Fr Tx Frequency: (empty) → 146.60000",
@@ -171,11 +171,11 @@ TEST(ImageDiff, ChineseNamesColumnsDialogsAndValues) {
   RadioImage c = a;
   SetChannel(c, 7, "145.5", "145.5");
   EXPECT_EQ(Lines(a, b, Language::Chinese), (std::vector<std::string>{
-                                                 "信道 3 功率: 高 → 低",
-                                                 "可选功能 / Back Light: 自动 → 打开",
-                                                 "DTMF / 解码 / Group Code: A → 关",
-                                                 "字节 0x0C40: 0xFF → 0x00",
-                                             }));
+                                                "信道 3 功率: 高 → 低",
+                                                "可选功能 / Back Light: 自动 → 打开",
+                                                "DTMF / 解码 / Group Code: A → 关",
+                                                "字节 0x0C40: 0xFF → 0x00",
+                                            }));
   EXPECT_EQ(Lines(a, c, Language::Chinese).front(), "信道 7 接收频率: (空) → 145.50000");
   // The same images in English.
   EXPECT_EQ(Lines(a, b).front(), "Channel 3 Power: High → Low");
@@ -185,7 +185,9 @@ TEST(ImageDiff, TextFieldsShowOtherBytesEscaped) {
   RadioImage a = BlankImage();
   RadioImage b = a;
   SetChannel(a, 2, "145.5", "145.5", "None", "None", "AB");
-  SetChannel(b, 2, "145.5", "145.5", "None", "None", "\xC4\xE3" "A");
+  SetChannel(b, 2, "145.5", "145.5", "None", "None",
+             "\xC4\xE3"
+             "A");
   b[0x1320] = 0x07;  // DTMF ID code
   EXPECT_EQ(Lines(a, b), (std::vector<std::string>{
                              "Channel 2 Chnnel Name: AB → \\xC4\\xE3A",
@@ -206,6 +208,27 @@ TEST(ImageDiff, NoSingleByteChangeGoesUnreported) {
       }
 }
 
+// Any 6144 bytes decode: random images against each other and against
+// themselves, in both languages.
+TEST(ImageDiff, AnyBytesCompareWithoutTrouble) {
+  std::mt19937 random(12345);
+  for (int round = 0; round < 100; ++round) {
+    RadioImage a, b;
+    for (auto& byte : a) byte = static_cast<std::uint8_t>(random());
+    b = a;
+    for (int n = 0; n < round; ++n) b[random() % kImageSize] = static_cast<std::uint8_t>(random());
+    for (Language lang : {Language::English, Language::Chinese}) {
+      EXPECT_TRUE(DiffImages(a, a, lang).empty());
+      const auto diffs = DiffImages(a, b, lang);
+      EXPECT_EQ(diffs.empty(), a == b) << round;
+      for (const ImageDifference& d : diffs) {
+        EXPECT_NE(d.before, d.after) << DifferenceText(d, lang);
+        EXPECT_LT(d.offset, kImageSize);
+      }
+    }
+  }
+}
+
 TEST(ImageDiff, MappedItemsClaimEachBitOnceAndLeaveTheUnusedAreasRaw) {
   std::array<std::uint8_t, kImageSize> claimed{};
   for (const SettingItem& item : SettingItems(Language::English))
@@ -222,13 +245,13 @@ TEST(ImageDiff, MappedItemsClaimEachBitOnceAndLeaveTheUnusedAreasRaw) {
     EXPECT_TRUE(names.insert(item.place + "/" + item.label).second) << item.label;
 
   const auto bits = MappedBits();
-  EXPECT_EQ(bits[0x0C40], 0);                 // untransferred area
-  EXPECT_EQ(bits[0x17B9], 0);                 // band-type byte
-  EXPECT_EQ(bits[0x1680], 0);                 // 2-Tone radio copy
-  EXPECT_EQ(bits[12], 0);                     // optional signal of channel 1
-  EXPECT_EQ(bits[13], 0xFE);                  // flags byte: all but bit 0
-  EXPECT_EQ(bits[0x1265], 0xFF);              // every bit has a dialog field
-  EXPECT_EQ(bits[0x12AB], 0x13);              // MSK type, repeater invert, allow reset
+  EXPECT_EQ(bits[0x0C40], 0);     // untransferred area
+  EXPECT_EQ(bits[0x17B9], 0);     // band-type byte
+  EXPECT_EQ(bits[0x1680], 0);     // 2-Tone radio copy
+  EXPECT_EQ(bits[12], 0);         // optional signal of channel 1
+  EXPECT_EQ(bits[13], 0xFE);      // flags byte: all but bit 0
+  EXPECT_EQ(bits[0x1265], 0xFF);  // every bit has a dialog field
+  EXPECT_EQ(bits[0x12AB], 0x13);  // MSK type, repeater invert, allow reset
   EXPECT_EQ(bits[0x12A8], 0xF1);
 }
 
