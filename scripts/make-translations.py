@@ -34,6 +34,8 @@ OWNED = {
         "Display program information, version number and copyright": "显示程序信息、版本号和版权",
         "Open Backup…": "打开备份…",
         "Open a copy kept of an earlier read from the radio": "打开以前从对讲机读取时保留的副本",
+        "Compare With…": "比较…",
+        "Compare the active document with a file, a backup or the radio": "将当前文件与文件、备份或对讲机比较",
     },
     "radio::CNavigationBar": {"Close": "关闭"},
 }

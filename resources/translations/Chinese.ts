@@ -359,6 +359,12 @@
     <message>
         <source>Open a copy kept of an earlier read from the radio</source>
         <translation>打开以前从对讲机读取时保留的副本</translation>
+        <source>Compare With…</source>
+        <translation>比较…</translation>
+    </message>
+    <message>
+        <source>Compare the active document with a file, a backup or the radio</source>
+        <translation>将当前文件与文件、备份或对讲机比较</translation>
     </message>
 </context>
 <context>
@@ -749,6 +755,57 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CCompareDlg</name>
+    <message>
+        <source>Compare With</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Choose what to compare this document with.</source>
+        <translation>请选择与本文件比较的对象。</translation>
+    </message>
+    <message>
+        <source>File…</source>
+        <translation>文件…</translation>
+    </message>
+    <message>
+        <source>Backup…</source>
+        <translation>备份…</translation>
+    </message>
+    <message>
+        <source>Radio…</source>
+        <translation>对讲机…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>Double-click to show this channel in the grid</source>
+        <translation>双击在表格中显示该信道</translation>
+    </message>
+    <message>
+        <source>No differences: %1 and this document hold the same image.</source>
+        <translation>没有差异：%1 与本文件的数据相同。</translation>
+    </message>
+    <message>
+        <source>Differences from %1 to this document: %2</source>
+        <translation>从 %1 到本文件的差异：%2 处</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>Compare With Backup</source>
+        <translation>与备份比较</translation>
     </message>
 </context>
 </TS>

@@ -359,6 +359,12 @@
     <message>
         <source>Open a copy kept of an earlier read from the radio</source>
         <translation>Open a copy kept of an earlier read from the radio</translation>
+        <source>Compare With…</source>
+        <translation>Compare With…</translation>
+    </message>
+    <message>
+        <source>Compare the active document with a file, a backup or the radio</source>
+        <translation>Compare the active document with a file, a backup or the radio</translation>
     </message>
 </context>
 <context>
@@ -749,6 +755,57 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CCompareDlg</name>
+    <message>
+        <source>Compare With</source>
+        <translation>Compare With</translation>
+    </message>
+    <message>
+        <source>Choose what to compare this document with.</source>
+        <translation>Choose what to compare this document with.</translation>
+    </message>
+    <message>
+        <source>File…</source>
+        <translation>File…</translation>
+    </message>
+    <message>
+        <source>Backup…</source>
+        <translation>Backup…</translation>
+    </message>
+    <message>
+        <source>Radio…</source>
+        <translation>Radio…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation>the radio</translation>
+    </message>
+    <message>
+        <source>Double-click to show this channel in the grid</source>
+        <translation>Double-click to show this channel in the grid</translation>
+    </message>
+    <message>
+        <source>No differences: %1 and this document hold the same image.</source>
+        <translation>No differences: %1 and this document hold the same image.</translation>
+    </message>
+    <message>
+        <source>Differences from %1 to this document: %2</source>
+        <translation>Differences from %1 to this document: %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Compare With File</translation>
+    </message>
+    <message>
+        <source>Compare With Backup</source>
+        <translation>Compare With Backup</translation>
     </message>
 </context>
 </TS>

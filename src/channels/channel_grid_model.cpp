@@ -9,13 +9,6 @@
 namespace radio {
 namespace {
 
-const char* const kHeadersEnglish[ChannelGridModel::kCols] = {
-    "CH",          "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
-    "Chnnel Name", "Power",        " W/N ",        "Scan Add",   "Busy Lock"};
-const char* const kHeadersChinese[ChannelGridModel::kCols] = {
-    "信道",     "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
-    "信道名字", "功率",     "宽/窄",    "扫描添加",   "繁忙锁定"};
-
 // Text colour of the fixed cells: red 0, green 50, blue 240.
 const QColor kFixedTextColour(0, 50, 240);
 
@@ -38,8 +31,7 @@ int ChannelGridModel::columnCount(const QModelIndex& parent) const {
 QString ChannelGridModel::TextMatrix(int row, int col) const {
   if (row < 0 || row >= kRows || col < 0 || col >= kCols) return {};
   if (row == 0)
-    return QString::fromUtf8(lang_ == Language::Chinese ? kHeadersChinese[col]
-                                                        : kHeadersEnglish[col]);
+    return QString::fromUtf8(ChannelColumnTitle(col, lang_));
   if (col == 0) return QString::fromStdString(ChannelRowLabel(row - 1));
   const std::string& cell =
       table_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];

@@ -2,6 +2,8 @@
 
 #include "link/port_settings.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -233,6 +235,17 @@ const ChannelTable& CProgramView::Table() const {
 
 QString CProgramView::CellText(int gridRow, int gridCol) const {
   return model_->TextMatrix(gridRow, gridCol);
+}
+
+bool CProgramView::SelectChannel(int gridRow, int gridCol) {
+  if (gridRow < 1 || gridRow > kChannelRecords) return false;
+  if (gridCol < 1 || gridCol > kChannelFieldCount) gridCol = std::max(grid_->Col(), 1);
+  grid_->SetRowCol(gridRow, gridCol);
+  if (grid_->Row() != gridRow || grid_->Col() != gridCol) return false;
+  HideEditors();  // entering the cell opened its editor; the user only looks
+  grid_->scrollTo(grid_->currentIndex());
+  grid_->setFocus();
+  return true;
 }
 
 bool CProgramView::SetCell(int gridRow, int gridCol, const QString& text) {

@@ -50,6 +50,12 @@ class CProgramView : public QWidget {
   // The same in the table's own form (a name as the radio's bytes).
   bool SetCellValue(int gridRow, int gridCol, const std::string& value);
 
+  // Makes a channel's cell current and scrolls it into view, without
+  // opening its editor: grid row 1-129, column 1-9 (0 keeps the current
+  // column). A cell edit in progress is completed first, as leaving the
+  // cell does; false when that edit was refused or the row does not exist.
+  bool SelectChannel(int gridRow, int gridCol = 0);
+
   FlexGrid* Grid() const { return grid_; }
   // The in-place editor with a control id (1126-1134), and the open one.
   QWidget* Editor(int controlId) const;

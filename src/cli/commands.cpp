@@ -14,6 +14,7 @@ extern const CliCommand kImportCsvCommand;
 extern const CliCommand kSquelchReadCommand;
 extern const CliCommand kSquelchWriteCommand;
 extern const CliCommand kPrintCommand;
+extern const CliCommand kDiffCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
@@ -29,6 +30,7 @@ std::span<const CliCommand> AllCommands() {
       kSquelchReadCommand,
       kSquelchWriteCommand,
       kPrintCommand,
+      kDiffCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }

@@ -236,6 +236,17 @@ std::string ChannelRowLabel(int index) {
   return index == kFrRecord ? "Fr" : Plain(index + 1);
 }
 
+const char* ChannelColumnTitle(int column, Language lang) {
+  static const char* const kEnglish[kChannelFieldCount + 1] = {
+      "CH",          "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
+      "Chnnel Name", "Power",        " W/N ",        "Scan Add",   "Busy Lock"};
+  static const char* const kChinese[kChannelFieldCount + 1] = {
+      "信道",     "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
+      "信道名字", "功率",     "宽/窄",    "扫描添加",   "繁忙锁定"};
+  if (column < 0 || column > kChannelFieldCount) return "";
+  return (lang == Language::Chinese ? kChinese : kEnglish)[column];
+}
+
 ChannelRow DecodeChannelRecord(const std::uint8_t* r, Language lang) {
   ChannelRow row;
   const std::int64_t rx = DecodeFrequency(r + kRxOffset);

@@ -87,6 +87,9 @@ bool IsEmptyChannelRecord(const std::uint8_t* record);
 bool IsBlankRow(const ChannelRow& row);
 // The grid's row label of record `index`: "1" ... "128", "Fr".
 std::string ChannelRowLabel(int index);
+// The header text of grid column `column` (0 the row labels, 1-9 the nine
+// texts in ChannelField order + 1), as the grid shows it; "" outside 0-9.
+const char* ChannelColumnTitle(int column, Language lang);
 
 ChannelRow DecodeChannelRecord(const std::uint8_t* record, Language lang);
 // Stores the nine texts; bytes 12, 14, 15 and bit 0 of byte 13 are kept.

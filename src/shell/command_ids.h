@@ -41,6 +41,7 @@ constexpr int kComSetup = 32777;
 constexpr int kLanguage = 32799;
 constexpr int kFileExportPdf = 32802;  // File > "Export PDF…"
 constexpr int kFileOpenBackup = 32830;  // File > "Open Backup…"
+constexpr int kFileCompareWith = 32831;  // File > "Compare With…"
 
 // Help contexts of the windows themselves (framework help id minus 0x10000):
 // the main window without a document (menu 128) and with one (menu 129).

@@ -5,6 +5,7 @@
 
 #include "channels/product_info_dlg.h"
 #include "channels/program_view.h"
+#include "compare/compare_dlg.h"
 #include "features/dtmf_dlg.h"
 #include "features/key_assign_dlg.h"
 #include "features/msk_dlg.h"
@@ -64,6 +65,24 @@ void AddExportPdfEntry(CMainFrame& frame, PrintCommands& printing) {
   file->insertAction(before, exportPdf);
 }
 
+// File > "Compare With…": one comparison window per channel view, shown
+// again when asked again; a channel line leads back to the view's grid.
+void ShowCompareDialog(CMainFrame& frame) {
+  CProgramView* view = frame.ActiveView();
+  if (!view) return;
+  auto* dialog = view->findChild<CCompareDlg*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!dialog) {
+    dialog = new CCompareDlg(view->Document(), view);
+    QObject::connect(dialog, &CCompareDlg::channelActivated, view,
+                     [view](int row, int column) { view->SelectChannel(row, column); });
+    QObject::connect(dialog, &CCompareDlg::radioRunningChanged, &frame,
+                     [&frame](bool running) { frame.SetRadioBusy(running); });
+  }
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
+
 void WireRadioCommand(CMainFrame& frame, int id, void (RadioCommands::*handler)()) {
   frame.SetCommandHandler(id, [&frame, handler] {
     if (CProgramView* view = frame.ActiveView()) (RadioCommandsOf(frame, *view)->*handler)();
@@ -94,6 +113,8 @@ void WireCommands(CMainFrame& frame) {
   AddExportPdfEntry(frame, *printing);
   // File > Open Backup: the copies kept of earlier reads.
   frame.SetCommandHandler(cmd::kFileOpenBackup, [&frame] { OnOpenBackup(frame); });
+  // Comparing the document with a file, a backup or the radio.
+  frame.SetCommandHandler(cmd::kFileCompareWith, [&frame] { ShowCompareDialog(frame); });
   // Setup > Language and Help > About.
   frame.SetCommandHandler(cmd::kLanguage, [&frame] {
     CLanguageDlg dialog(&frame);

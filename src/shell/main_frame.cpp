@@ -36,6 +36,7 @@ constexpr int kDocumentCommands[] = {
     cmd::kFilePrintPreview,   cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
     cmd::kMsk,                cmd::kTwoTone,        cmd::kKeyAssignment, cmd::kSquelchTuning,
     cmd::kRead,               cmd::kWrite,
+    cmd::kFileCompareWith,
 };
 
 // Commands whose work comes from elsewhere: disabled until a handler is set.
@@ -44,7 +45,7 @@ constexpr int kWiredCommands[] = {
     cmd::kTwoTone,            cmd::kKeyAssignment,    cmd::kSquelchTuning, cmd::kRead,
     cmd::kWrite,              cmd::kComSetup,         cmd::kLanguage,  cmd::kFilePrint,
     cmd::kFilePrintPreview,   cmd::kFilePrintSetup,   cmd::kAppAbout,
-    cmd::kFileOpenBackup,
+    cmd::kFileOpenBackup,   cmd::kFileCompareWith,
 };
 
 // Commands that would change or replace a document's image, or the port,
@@ -54,7 +55,7 @@ constexpr int kBlockedWhileRadioBusy[] = {
     cmd::kFileSaveAs,       cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
     cmd::kMsk,              cmd::kTwoTone,      cmd::kKeyAssignment,   cmd::kSquelchTuning,
     cmd::kRead,             cmd::kWrite,        cmd::kComSetup,        cmd::kLanguage,
-    cmd::kFileOpenBackup,
+    cmd::kFileOpenBackup,   cmd::kFileCompareWith,
 };
 
 template <class Range>
@@ -124,6 +125,8 @@ void CMainFrame::BuildActions() {
   MakeAction(cmd::kFilePrintSetup, tr("P&rint Setup..."))
       ->setStatusTip(tr("Change the printer and printing options"));
   MakeAction(cmd::kAppExit, tr("E&xit"))->setStatusTip(tr("Quit the application"));
+  MakeAction(cmd::kFileCompareWith, tr("Compare With…"))
+      ->setStatusTip(tr("Compare the active document with a file, a backup or the radio"));
   MakeAction(cmd::kProductInformation, tr("Product Information"));
   MakeAction(cmd::kChannelInformation, tr("Channel Information"));
   MakeAction(cmd::kOptionalFeatures, tr("Optional Features"));
@@ -193,8 +196,10 @@ void CMainFrame::BuildMenus() {
   connect(printSetup, &QAction::triggered, this, [this] { OnCommand(cmd::kFilePrintSetup); });
   connect(actions_[cmd::kFilePrintSetup], &QAction::enabledChanged, printSetup, &QAction::setEnabled);
   printSetup->setEnabled(false);
-  QMenu* file129 = menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, cmd::kFileClose, cmd::kFileSave,
-                                      cmd::kFileSaveAs, 0, cmd::kFilePrint, cmd::kFilePrintPreview});
+  QMenu* file129 = menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup,
+                                      cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs,
+                                      cmd::kFileCompareWith, 0, cmd::kFilePrint,
+                                      cmd::kFilePrintPreview});
   file129->addAction(printSetup);
   file129->addSeparator();
   file129->addAction(actions_[cmd::kAppExit]);

@@ -175,7 +175,8 @@ TEST_F(StartupTest, MenusFollowWhetherADocumentWindowIsShown) {
             (QStringList{"&New", "&Open...", "Open Backup…", "-", "P&rint Setup...", "-",
                          "E&xit"}));
   EXPECT_EQ(Texts(frame->MenusDocument()[0]),
-            (QStringList{"&New", "&Open...", "Open Backup…", "&Close", "&Save", "Save &As...", "-",
+            (QStringList{"&New", "&Open...", "Open Backup…", "&Close", "&Save", "Save &As...",
+                         "Compare With…", "-",
                          "&Print...", "Print Preview", "Export PDF…", "Print Setup...", "-",
                          "E&xit"}));
 }
