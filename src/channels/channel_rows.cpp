@@ -12,8 +12,11 @@ std::uint8_t* RecordAt(RadioImage& image, int index) {
   return image.data() + static_cast<std::size_t>(index) * kChannelRecordSize;
 }
 
+// A place holds a channel while either frequency is there: a record with
+// only one of them does not show as a channel, but its bytes are still
+// someone's work and must not be pushed out.
 bool InUse(const ChannelRecord& record) {
-  return !IsEmptyChannelRecord(record.data());
+  return DecodeFrequency(record.data()) != 0 || DecodeFrequency(record.data() + 4) != 0;
 }
 
 // The sort key of an empty channel is past every used one.

@@ -28,8 +28,8 @@ void WriteChannelRecord(RadioImage& image, int index, const ChannelRecord& recor
 std::vector<int> NormaliseChannelSelection(std::vector<int> indices);
 
 // Inserts `count` empty channels at `at`; the channels from `at` on move
-// down. False, and nothing changes, when a channel that would be pushed
-// past 128 is in use.
+// down. False, and nothing changes, when a place that would be pushed
+// past 128 is in use (holds a receive or a transmit frequency).
 bool InsertEmptyChannels(RadioImage& image, int at, int count);
 // Removes the selected channels; the following ones move up and the last
 // places become empty.
@@ -42,7 +42,7 @@ bool MoveChannels(RadioImage& image, const std::vector<int>& indices, int delta)
 
 enum class ChannelSortKey { kReceiveFrequency, kName };
 // Reorders the selected channels among their own places; equal keys keep
-// their order and empty channels go last.
+// their order and places without a frequency go last.
 void SortChannels(RadioImage& image, const std::vector<int>& indices, ChannelSortKey key);
 
 // Writes `records` into the channels `targets` (same length).

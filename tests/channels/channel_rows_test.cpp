@@ -76,6 +76,13 @@ TEST_F(ChannelRowsTest, InsertMovesFollowingChannelsDownAndIsRefusedWhen128IsInU
   EXPECT_FALSE(InsertEmptyChannels(image, 127, 1));
   EXPECT_FALSE(InsertEmptyChannels(image, 128, 1));  // FR is no channel place
   EXPECT_EQ(image, full);
+  // Half a channel (a receive frequency without transmit) counts as in use too.
+  ChannelRecord half = EmptyChannelRecord();
+  EncodeFrequency(14500000, half.data());
+  WriteChannelRecord(image, 127, half);
+  const RadioImage halfFull = image;
+  EXPECT_FALSE(InsertEmptyChannels(image, 0, 1));
+  EXPECT_EQ(image, halfFull);
 }
 
 TEST_F(ChannelRowsTest, DeleteMovesFollowingChannelsUpAndEmptiesTheLastPlaces) {
