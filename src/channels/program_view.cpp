@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <QUndoStack>
 #include <QWheelEvent>
 
 #include "channels/channel_grid_model.h"
@@ -487,6 +488,18 @@ bool CProgramView::HandleGridKey(QKeyEvent* event) {
 bool CProgramView::HandleEditorKey(QWidget* editor, QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
     ShowHelpContext(HelpContext());
+    return true;
+  }
+  // The text editors keep Undo / Redo from the menu's keys: the same rule
+  // as the menu, typing dropped first.
+  const bool redo = event->matches(QKeySequence::Redo);
+  if (redo || event->matches(QKeySequence::Undo)) {
+    if (!DropPendingEdit() || redo) {
+      if (redo)
+        doc_.UndoStack().redo();
+      else
+        doc_.UndoStack().undo();
+    }
     return true;
   }
   if (editor == frequencyEdit_) {

@@ -130,6 +130,18 @@ TEST_F(GridUndoTest, PendingEditIsDroppedByUndoInsteadOfBecomingAStep) {
   EXPECT_EQ(view->OpenEditor(), nullptr);
   EXPECT_EQ(view->CellText(1, 5), "");
   EXPECT_EQ(Stack().count(), 1);
+
+  // Ctrl+Z in the frequency editor: typed text goes first, then the step.
+  ClickCell(1, 1);
+  FrequencyEdit()->selectAll();
+  QTest::keyClicks(view->OpenEditor(), "9");
+  QTest::keyClick(view->OpenEditor(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(view->OpenEditor(), nullptr);
+  EXPECT_EQ(view->CellText(1, 1), "145.50000");
+  ClickCell(1, 1);
+  QTest::keyClick(view->OpenEditor(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(view->CellText(1, 1), "");
+  EXPECT_EQ(Stack().index(), 0);
 }
 
 TEST_F(GridUndoTest, RowHeadersSelectWholeChannels) {
