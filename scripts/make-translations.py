@@ -36,6 +36,12 @@ OWNED = {
         "Open a copy kept of an earlier read from the radio": "打开以前从对讲机读取时保留的副本",
         "Compare With…": "比较…",
         "Compare the active document with a file, a backup or the radio": "将当前文件与文件、备份或对讲机比较",
+        "&Undo": "撤销(&U)", "&Redo": "重做(&R)", "&Undo %1": "撤销(&U) %1", "&Redo %1": "重做(&R) %1",
+        "Cu&t Channels": "剪切信道(&T)", "&Copy Channels": "复制信道(&C)", "&Paste Channels": "粘贴信道(&P)",
+        "&Insert Empty Channel": "插入空信道(&I)", "&Delete Channels": "删除信道(&D)",
+        "C&lear Channels": "清除信道(&L)", "Move Channels U&p": "信道上移(&P)",
+        "Move Channels D&own": "信道下移(&O)", "Sort by Rx &Frequency": "按接收频率排序(&F)",
+        "Sort by &Name": "按名字排序(&N)",
     },
     "radio::CNavigationBar": {"Close": "关闭"},
 }

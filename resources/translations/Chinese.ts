@@ -366,6 +366,62 @@
         <source>Compare the active document with a file, a backup or the radio</source>
         <translation>将当前文件与文件、备份或对讲机比较</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销(&amp;U) %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做(&amp;R) %1</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t Channels</source>
+        <translation>剪切信道(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Channels</source>
+        <translation>复制信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Channels</source>
+        <translation>粘贴信道(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Empty Channel</source>
+        <translation>插入空信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channels</source>
+        <translation>删除信道(&amp;D)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Channels</source>
+        <translation>清除信道(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Move Channels U&amp;p</source>
+        <translation>信道上移(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Move Channels D&amp;own</source>
+        <translation>信道下移(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Sort by Rx &amp;Frequency</source>
+        <translation>按接收频率排序(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Name</source>
+        <translation>按名字排序(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>radio::CMskDlg</name>
@@ -661,6 +717,110 @@
         <source>Caution</source>
         <translation>注意</translation>
     </message>
+    <message>
+        <source>Edit channel %1 %2</source>
+        <translation>编辑信道 %1 %2</translation>
+    </message>
+    <message>
+        <source>Cut Channels</source>
+        <translation>剪切信道</translation>
+    </message>
+    <message>
+        <source>Copy Channels</source>
+        <translation>复制信道</translation>
+    </message>
+    <message>
+        <source>Paste Channels</source>
+        <translation>粘贴信道</translation>
+    </message>
+    <message>
+        <source>Insert Empty Channel</source>
+        <translation>插入空信道</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>Clear Channels</source>
+        <translation>清除信道</translation>
+    </message>
+    <message>
+        <source>Move Channels Up</source>
+        <translation>信道上移</translation>
+    </message>
+    <message>
+        <source>Move Channels Down</source>
+        <translation>信道下移</translation>
+    </message>
+    <message>
+        <source>Sort by Rx Frequency</source>
+        <translation>按接收频率排序</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>按名字排序</translation>
+    </message>
+    <message>
+        <source>Cut channels</source>
+        <translation>剪切信道</translation>
+    </message>
+    <message>
+        <source>Insert empty channel</source>
+        <translation>插入空信道</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>Clear channels</source>
+        <translation>清除信道</translation>
+    </message>
+    <message>
+        <source>Move channels up</source>
+        <translation>信道上移</translation>
+    </message>
+    <message>
+        <source>Move channels down</source>
+        <translation>信道下移</translation>
+    </message>
+    <message>
+        <source>Sort channels by name</source>
+        <translation>按名字排序信道</translation>
+    </message>
+    <message>
+        <source>Sort channels by receive frequency</source>
+        <translation>按接收频率排序信道</translation>
+    </message>
+    <message>
+        <source>Paste channels</source>
+        <translation>粘贴信道</translation>
+    </message>
+    <message>
+        <source>Channel 128 is in use: inserting would lose it. Delete or move it first.</source>
+        <translation>信道128已使用，插入会丢失它。请先删除或移动它。</translation>
+    </message>
+    <message>
+        <source>Line %1: the receive frequency "%2" cannot be stored.</source>
+        <translation>第%1行：接收频率“%2”无法存储。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>剪贴板中没有信道。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels but %2 are selected. Paste %3 channels from channel %4 on?</source>
+        <translation>剪贴板中有%1个信道，但选中了%2个。是否从信道%4起粘贴%3个信道？</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 channels fit before channel 128. Paste them?</source>
+        <translation>信道128之前只能放下%2个信道中的%1个。是否粘贴？</translation>
+    </message>
+    <message>
+        <source>Some rows were skipped: %1</source>
+        <translation>部分行已跳过：%1</translation>
+    </message>
 </context>
 <context>
     <name>radio::CSquelchTuningDlg</name>
@@ -806,6 +966,13 @@
     <message>
         <source>Compare With Backup</source>
         <translation>与备份比较</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CProgramDoc</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
     </message>
 </context>
 </TS>

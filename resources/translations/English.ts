@@ -366,6 +366,62 @@
         <source>Compare the active document with a file, a backup or the radio</source>
         <translation>Compare the active document with a file, a backup or the radio</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t Channels</source>
+        <translation>Cu&amp;t Channels</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Channels</source>
+        <translation>&amp;Copy Channels</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Channels</source>
+        <translation>&amp;Paste Channels</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Empty Channel</source>
+        <translation>&amp;Insert Empty Channel</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channels</source>
+        <translation>&amp;Delete Channels</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Channels</source>
+        <translation>C&amp;lear Channels</translation>
+    </message>
+    <message>
+        <source>Move Channels U&amp;p</source>
+        <translation>Move Channels U&amp;p</translation>
+    </message>
+    <message>
+        <source>Move Channels D&amp;own</source>
+        <translation>Move Channels D&amp;own</translation>
+    </message>
+    <message>
+        <source>Sort by Rx &amp;Frequency</source>
+        <translation>Sort by Rx &amp;Frequency</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Name</source>
+        <translation>Sort by &amp;Name</translation>
+    </message>
 </context>
 <context>
     <name>radio::CMskDlg</name>
@@ -661,6 +717,110 @@
         <source>Caution</source>
         <translation>Caution</translation>
     </message>
+    <message>
+        <source>Edit channel %1 %2</source>
+        <translation>Edit channel %1 %2</translation>
+    </message>
+    <message>
+        <source>Cut Channels</source>
+        <translation>Cut Channels</translation>
+    </message>
+    <message>
+        <source>Copy Channels</source>
+        <translation>Copy Channels</translation>
+    </message>
+    <message>
+        <source>Paste Channels</source>
+        <translation>Paste Channels</translation>
+    </message>
+    <message>
+        <source>Insert Empty Channel</source>
+        <translation>Insert Empty Channel</translation>
+    </message>
+    <message>
+        <source>Delete Channels</source>
+        <translation>Delete Channels</translation>
+    </message>
+    <message>
+        <source>Clear Channels</source>
+        <translation>Clear Channels</translation>
+    </message>
+    <message>
+        <source>Move Channels Up</source>
+        <translation>Move Channels Up</translation>
+    </message>
+    <message>
+        <source>Move Channels Down</source>
+        <translation>Move Channels Down</translation>
+    </message>
+    <message>
+        <source>Sort by Rx Frequency</source>
+        <translation>Sort by Rx Frequency</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation>Sort by Name</translation>
+    </message>
+    <message>
+        <source>Cut channels</source>
+        <translation>Cut channels</translation>
+    </message>
+    <message>
+        <source>Insert empty channel</source>
+        <translation>Insert empty channel</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>Delete channels</translation>
+    </message>
+    <message>
+        <source>Clear channels</source>
+        <translation>Clear channels</translation>
+    </message>
+    <message>
+        <source>Move channels up</source>
+        <translation>Move channels up</translation>
+    </message>
+    <message>
+        <source>Move channels down</source>
+        <translation>Move channels down</translation>
+    </message>
+    <message>
+        <source>Sort channels by name</source>
+        <translation>Sort channels by name</translation>
+    </message>
+    <message>
+        <source>Sort channels by receive frequency</source>
+        <translation>Sort channels by receive frequency</translation>
+    </message>
+    <message>
+        <source>Paste channels</source>
+        <translation>Paste channels</translation>
+    </message>
+    <message>
+        <source>Channel 128 is in use: inserting would lose it. Delete or move it first.</source>
+        <translation>Channel 128 is in use: inserting would lose it. Delete or move it first.</translation>
+    </message>
+    <message>
+        <source>Line %1: the receive frequency "%2" cannot be stored.</source>
+        <translation>Line %1: the receive frequency "%2" cannot be stored.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>The clipboard holds no channels.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 channels but %2 are selected. Paste %3 channels from channel %4 on?</source>
+        <translation>The clipboard holds %1 channels but %2 are selected. Paste %3 channels from channel %4 on?</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 channels fit before channel 128. Paste them?</source>
+        <translation>Only %1 of the %2 channels fit before channel 128. Paste them?</translation>
+    </message>
+    <message>
+        <source>Some rows were skipped: %1</source>
+        <translation>Some rows were skipped: %1</translation>
+    </message>
 </context>
 <context>
     <name>radio::CSquelchTuningDlg</name>
@@ -806,6 +966,13 @@
     <message>
         <source>Compare With Backup</source>
         <translation>Compare With Backup</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CProgramDoc</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
     </message>
 </context>
 </TS>

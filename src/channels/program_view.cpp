@@ -11,11 +11,13 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <QUndoStack>
 #include <QWheelEvent>
 
 #include "channels/channel_grid_model.h"
@@ -101,6 +103,13 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
   connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { PlaceEditor(); });
   grid_->installEventFilter(this);
   grid_->viewport()->installEventFilter(this);
+  grid_->verticalHeader()->viewport()->installEventFilter(this);
+  grid_->verticalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(grid_->verticalHeader(), &QWidget::customContextMenuRequested, this,
+          &CProgramView::ShowRowMenu);
+  connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { emit rowSelectionChanged(); });
+  connect(&doc_, &CProgramDoc::imageChanged, this, &CProgramView::OnImageChanged);
 
   if (QScreen* screen = QGuiApplication::primaryScreen())
     connect(screen, &QScreen::geometryChanged, this,
@@ -220,6 +229,12 @@ void CProgramView::FillFromImage() {
   model_->TableReset();
 }
 
+void CProgramView::RecordRunResult(const QString& text, const RadioImage& before, bool refillGrid) {
+  storing_ = !refillGrid;
+  doc_.RecordChange(text, before);
+  storing_ = false;
+}
+
 bool CProgramView::CommitCellEdit() {
   return CommitEditor(CommitTrigger::kLeaveCell);
 }
@@ -250,14 +265,54 @@ bool CProgramView::SelectChannel(int gridRow, int gridCol) {
 
 bool CProgramView::SetCell(int gridRow, int gridCol, const QString& text) {
   if (!model_->SetTextMatrix(gridRow, gridCol, text)) return false;
-  doc_.SetModifiedFlag(true);
+  StoreRows(EditStepText(gridRow, gridCol), {gridRow - 1});
   return true;
 }
 
 bool CProgramView::SetCellValue(int gridRow, int gridCol, const std::string& value) {
   if (!model_->SetCellValue(gridRow, gridCol, value)) return false;
-  doc_.SetModifiedFlag(true);
+  StoreRows(EditStepText(gridRow, gridCol), {gridRow - 1});
   return true;
+}
+
+QString CProgramView::EditStepText(int gridRow, int gridCol) const {
+  return tr("Edit channel %1 %2")
+      .arg(model_->TextMatrix(gridRow, 0), model_->TextMatrix(0, gridCol).trimmed());
+}
+
+bool CProgramView::StoreRows(const QString& text, const std::vector<int>& rows) {
+  RadioImage& image = doc_.Image();
+  const RadioImage before = image;
+  // Only the edited records are encoded: the bytes of every other channel,
+  // and the rest of the image, stay exactly as they were.
+  for (int r : rows)
+    EncodeChannelRecord(model_->Table()[static_cast<std::size_t>(r)],
+                        image.data() + static_cast<std::size_t>(r) * kChannelRecordSize);
+  storing_ = true;
+  const bool recorded = doc_.RecordChange(text, before);
+  storing_ = false;
+  // Read back what was stored, so that the grid shows the image.
+  for (int r : rows) {
+    auto& row = model_->Table()[static_cast<std::size_t>(r)];
+    row = DecodeChannelRecord(image.data() + static_cast<std::size_t>(r) * kChannelRecordSize,
+                              App().language);
+  }
+  model_->TableReset();
+  return recorded;
+}
+
+void CProgramView::OnImageChanged() {
+  if (storing_) return;
+  // Undo, redo, a dialog or a read changed the image: show it. The current
+  // cell, the row selection and the scroll position stay.
+  FillFromImage();
+}
+
+bool CProgramView::DropPendingEdit() {
+  if (!openEditor_) return false;
+  const bool typed = EditorText() != editOpened_;
+  HideEditors();
+  return typed;
 }
 
 // --- Grid events ---
@@ -311,6 +366,7 @@ void CProgramView::ShowEditor() {
     list->setCurrentIndex(PrefixMatchIndex(texts, text.toStdString()));
   }
   openEditor_ = editor;
+  if (!reopening) editOpened_ = EditorText();
   PlaceEditor();
   editor->show();
   editor->raise();
@@ -354,8 +410,10 @@ bool CProgramView::CommitEditor(CommitTrigger trigger) {
                                                  value, App().band.limits, App().language, trigger);
   if (out.message != CellMessage::kNone) ShowCellMessage(out.message);
   // Only the cells that change are written: an untouched name keeps its bytes.
+  bool changed = false;
   for (int field = 0; field < kChannelFieldCount; ++field)
-    SetCellValue(row, field + 1, out.row[static_cast<std::size_t>(field)]);
+    changed |= model_->SetCellValue(row, field + 1, out.row[static_cast<std::size_t>(field)]);
+  if (changed) StoreRows(EditStepText(row, editCol_), {row - 1});
   if (out.editorStays) {
     if (out.clearEditor) frequencyEdit_->clear();
     if (openEditor_) openEditor_->setFocus();
@@ -396,6 +454,18 @@ int CProgramView::HelpContext() const {
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_->verticalHeader()->viewport()) {
+    if (event->type() != QEvent::MouseButtonPress) return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const int section = grid_->verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+    if (section < 0) return false;
+    if (mouse->button() == Qt::RightButton && SelectedChannels().size() > 1 &&
+        grid_->selectionModel()->isRowSelected(section, {}))
+      return false;  // the context menu acts on the whole selection
+    OnRowHeaderPressed(section + 1, mouse->button() == Qt::LeftButton ? mouse->modifiers()
+                                                                       : Qt::NoModifier);
+    return false;
+  }
   if (watched == grid_->viewport()) {
     if (event->type() == QEvent::Wheel) {
       // One notch of the wheel pages the grid; other deltas scroll as usual.
@@ -416,6 +486,7 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CProgramView::HandleGridKey(QKeyEvent* event) {
+  if (HandleRowKey(event)) return true;
   if (event->key() == Qt::Key_F1) {
     ShowHelpContext(HelpContext());
     return true;
@@ -430,6 +501,18 @@ bool CProgramView::HandleGridKey(QKeyEvent* event) {
 bool CProgramView::HandleEditorKey(QWidget* editor, QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
     ShowHelpContext(HelpContext());
+    return true;
+  }
+  // The text editors keep Undo / Redo from the menu's keys: the same rule
+  // as the menu, typing dropped first.
+  const bool redo = event->matches(QKeySequence::Redo);
+  if (redo || event->matches(QKeySequence::Undo)) {
+    if (!DropPendingEdit() || redo) {
+      if (redo)
+        doc_.UndoStack().redo();
+      else
+        doc_.UndoStack().undo();
+    }
     return true;
   }
   if (editor == frequencyEdit_) {

@@ -1,12 +1,16 @@
-// CProgramView: the channel grid of one document. Its cell texts are the
-// working copy of the channel table; the image is brought up to date from
-// them only at commit points (save, clone run, Write). Cells are edited in
-// place: an editor for the current column is laid over the cell, and
-// leaving the cell validates and commits its text.
+// CProgramView: the channel grid of one document. The grid shows the
+// image's channel table: every committed cell edit and every row operation
+// writes the changed records into the image at once as one undoable step,
+// and any other change of the image (undo, redo, dialogs, a read) refills
+// the grid. Save, clone run and Write still commit the whole table. Cells
+// are edited in place: an editor for the current column is laid over the
+// cell, and leaving the cell validates and commits its text.
 #pragma once
 
 #include <QWidget>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "channels/cell_commit.h"
 #include "image/channel_codec.h"
@@ -35,6 +39,10 @@ class CProgramView : public QWidget {
   // Image -> grid (DecodeChannelTable), also after a read from the radio.
   // An open editor is closed without a commit: its text is out of date.
   void FillFromImage();
+  // After a clone run put its image into the document: records the run as
+  // one step named `text`. Only a complete read refills the grid; after any
+  // other run it keeps showing what it showed.
+  void RecordRunResult(const QString& text, const RadioImage& before, bool refillGrid);
   // Takes over a value still in a cell editor (as leaving the cell does).
   // False when the value was refused and the editor stays open.
   bool CommitCellEdit();
@@ -44,8 +52,9 @@ class CProgramView : public QWidget {
   // The cell texts (row 0-128 = grid rows 1-129, column 0-8 = grid columns 1-9).
   const ChannelTable& Table() const;
   QString CellText(int gridRow, int gridCol) const;
-  // The one way a channel cell is written; a changed text marks the
-  // document modified. Returns whether the text changed.
+  // Writes one channel cell and stores its channel into the image as one
+  // undoable step ("Edit channel 12 Rx Frequency"). Returns whether the
+  // text changed.
   bool SetCell(int gridRow, int gridCol, const QString& text);
   // The same in the table's own form (a name as the radio's bytes).
   bool SetCellValue(int gridRow, int gridCol, const std::string& value);
@@ -55,6 +64,27 @@ class CProgramView : public QWidget {
   // column). A cell edit in progress is completed first, as leaving the
   // cell does; false when that edit was refused or the row does not exist.
   bool SelectChannel(int gridRow, int gridCol = 0);
+
+  // Before undo or redo: an open editor is closed. Returns true when it
+  // held a changed value, which is dropped: that typing is what the user
+  // takes back, and no step is undone.
+  bool DropPendingEdit();
+
+  // --- Whole channels (grid rows 1-128; the FR row is never part of it) ---
+  // The selected channels as record indices 0-127, ascending.
+  std::vector<int> SelectedChannels() const;
+  // Selects channels `first`..`last` (record indices) as whole rows.
+  void SelectChannels(int first, int last);
+  enum class RowCommand {
+    kCopy, kCut, kPaste, kInsert, kDelete, kMoveUp, kMoveDown, kClear, kSortFrequency, kSortName
+  };
+  // Whether the command can act now (a row selection; for paste, channels
+  // on the clipboard).
+  bool CanRunRowCommand(RowCommand command) const;
+  // Runs it on the selected channels; every change is one undoable step.
+  void RunRowCommand(RowCommand command);
+  // The grid's context menu entries, in menu order (null = separator).
+  static const std::vector<std::pair<RowCommand, const char*>>& RowCommandTexts();
 
   FlexGrid* Grid() const { return grid_; }
   // The in-place editor with a control id (1126-1134), and the open one.
@@ -69,6 +99,10 @@ class CProgramView : public QWidget {
   float AppliedScale() const { return appliedScale_; }
 
   QSize sizeHint() const override;
+
+ signals:
+  // The row selection changed: the frame updates its row commands.
+  void rowSelectionChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +120,19 @@ class CProgramView : public QWidget {
   void PlaceEditor();
   void HideEditors();
   bool CommitEditor(CommitTrigger trigger);
+  // Encodes the given table rows (record indices) into the image and
+  // records one step; the rows are then read back so grid and image agree.
+  bool StoreRows(const QString& text, const std::vector<int>& rows);
+  // Records the change the image went through since `before` and keeps
+  // the channels `select` selected.
+  void StoreImageChange(const QString& text, const RadioImage& before, const std::vector<int>& select);
+  QString EditStepText(int gridRow, int gridCol) const;
+  void OnImageChanged();
+  void OnRowHeaderPressed(int gridRow, Qt::KeyboardModifiers modifiers);
+  void ShowRowMenu(const QPoint& at);
+  void CopyChannels(const std::vector<int>& indices) const;
+  void PasteChannelsFromClipboard();
+  bool HandleRowKey(QKeyEvent* event);
   QString EditorText() const;
   void ShowCellMessage(CellMessage message);
   bool HandleGridKey(QKeyEvent* event);
@@ -105,7 +152,10 @@ class CProgramView : public QWidget {
   int editRow_ = 0;                     // the cell the open editor belongs to
   int editCol_ = 0;
   QString editShown_;                   // the cell's text when its editor opened
+  QString editOpened_;                  // the editor's own text when it opened
   std::array<int, 10> designWidths_{};  // column widths before scaling
+  bool storing_ = false;                // the image change is the grid's own
+  int rowAnchor_ = -1;                  // where a Shift-extended row selection starts
   float appliedScale_ = 1.0f;
 };
 

@@ -42,7 +42,9 @@ CProgramDoc::CProgramDoc(QObject* parent)
           [this](bool clean) { SetModifiedFlag(!clean); });
 }
 
-CProgramDoc::~CProgramDoc() = default;
+// Clearing the history on the way out must not reach anyone: the
+// document and its listeners are going away.
+CProgramDoc::~CProgramDoc() { undo_->blockSignals(true); }
 
 bool CProgramDoc::OnNewDocument(BandLimitBytes& processBandBytes, Language lang,
                                 const QString& appName) {
@@ -67,7 +69,12 @@ bool CProgramDoc::OnOpenDocument(const QString& path, QString& error) {
 }
 
 bool CProgramDoc::OnSaveDocument(const QString& path, QString& error) {
+  // The commit may still change bytes (the table's commit bit, texts
+  // rewritten in their stored form): that is a step of its own, so that
+  // undoing back to this save gives exactly what the file holds.
+  const RadioImage beforeCommit = image_;
   CommitViews();
+  RecordChange(tr("Save"), beforeCommit);
   std::string err;
   if (!SaveDatFile(path.toStdString(), image_, err)) {
     error = QString::fromStdString(err);

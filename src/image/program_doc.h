@@ -30,8 +30,9 @@ class CProgramDoc : public QObject {
   // Loads a .dat file. On failure `error` says why and the image is unchanged.
   bool OnOpenDocument(const QString& path, QString& error);
 
-  // Commits the views first (the grid is the working copy of the channel
-  // table), then writes the image atomically. Clears the modified flag.
+  // Commits the views first (the whole channel table, as at every save;
+  // a commit that changes bytes is recorded as the step "Save"), then
+  // writes the image atomically. Clears the modified flag.
   bool OnSaveDocument(const QString& path, QString& error);
 
   RadioImage& Image() { return image_; }
@@ -63,6 +64,7 @@ class CProgramDoc : public QObject {
   // The image's undo history. The modified flag follows its clean state:
   // undoing back to what was last saved or loaded is "not modified".
   QUndoStack& UndoStack() { return *undo_; }
+  const QUndoStack& UndoStack() const { return *undo_; }
 
  signals:
   void modifiedChanged(bool modified);

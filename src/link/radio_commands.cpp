@@ -58,6 +58,8 @@ void RadioCommands::OnComSetup() {
 void RadioCommands::OnStartRequested() {
   if (IsRunning()) return;
   // Clone-run start: the grid is the working copy, commit it (both modes).
+  // The run, commit included, becomes one undoable step.
+  imageBefore_ = view_.Document().Image();
   view_.CommitToImage();
   view_.setEnabled(false);  // the run hands its image back at the end
   runner_->Start(*link_, *clock_, mode_, view_.Document().Image(), App().currentPort.toStdString(),
@@ -71,10 +73,11 @@ void RadioCommands::OnRunFinished() {
   // from the radio differs from its file: it counts as modified, so closing
   // the program asks before the read is lost.
   CProgramDoc& doc = view_.Document();
-  const bool changed = doc.Image() != runner_->Image();
   doc.Image() = runner_->Image();
-  if (runner_->MustRebuildGrid()) view_.FillFromImage();
-  if (changed) doc.ImageChanged(true);
+  const QString step = runner_->Result().mode == CloneMode::Read
+                           ? App().Tr("Read from radio", "从对讲机读取")
+                           : App().Tr("Write to radio", "写入对讲机");
+  view_.RecordRunResult(step, imageBefore_, runner_->MustRebuildGrid());
   view_.setEnabled(true);
   emit runningChanged(false);
   // A complete read is also kept untouched in the backup folder.

@@ -62,6 +62,7 @@ class RadioCommands : public QObject {
   Clock* clock_;
   std::unique_ptr<CloneRunner> runner_;
   CloneMode mode_ = CloneMode::Read;
+  RadioImage imageBefore_{};  // the document's image when the run started
 };
 
 }  // namespace radio

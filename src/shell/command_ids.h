@@ -23,6 +23,20 @@ constexpr int kViewToolbar = 59392;
 constexpr int kViewStatusBar = 59393;
 constexpr int kViewControlBar = 32772;  // navigation bar, Ctrl+B
 
+// Edit: undo history and whole channels of the grid
+constexpr int kEditClear = 57632;
+constexpr int kEditCopy = 57634;
+constexpr int kEditCut = 57635;
+constexpr int kEditPaste = 57637;
+constexpr int kEditUndo = 57643;
+constexpr int kEditRedo = 57644;
+constexpr int kEditInsertChannel = 32810;
+constexpr int kEditDeleteChannels = 32811;
+constexpr int kEditMoveUp = 32812;
+constexpr int kEditMoveDown = 32813;
+constexpr int kEditSortFrequency = 32814;
+constexpr int kEditSortName = 32815;
+
 // Edit: the setting pages of the radio
 constexpr int kProductInformation = 32786;
 constexpr int kChannelInformation = 32787;

@@ -1,6 +1,8 @@
 #include "shell/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
@@ -15,6 +17,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "channels/program_view.h"
@@ -35,9 +38,30 @@ constexpr int kDocumentCommands[] = {
     cmd::kFileClose,          cmd::kFileSave,       cmd::kFileSaveAs, cmd::kFilePrint,
     cmd::kFilePrintPreview,   cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
     cmd::kMsk,                cmd::kTwoTone,        cmd::kKeyAssignment, cmd::kSquelchTuning,
-    cmd::kRead,               cmd::kWrite,
+    cmd::kRead,               cmd::kWrite,          cmd::kEditUndo,   cmd::kEditRedo,
     cmd::kFileCompareWith,
 };
+
+// Edit commands on whole channels of the active view, and what they run.
+using RowCommand = CProgramView::RowCommand;
+constexpr std::pair<int, RowCommand> kRowCommands[] = {
+    {cmd::kEditCut, RowCommand::kCut},
+    {cmd::kEditCopy, RowCommand::kCopy},
+    {cmd::kEditPaste, RowCommand::kPaste},
+    {cmd::kEditInsertChannel, RowCommand::kInsert},
+    {cmd::kEditDeleteChannels, RowCommand::kDelete},
+    {cmd::kEditClear, RowCommand::kClear},
+    {cmd::kEditMoveUp, RowCommand::kMoveUp},
+    {cmd::kEditMoveDown, RowCommand::kMoveDown},
+    {cmd::kEditSortFrequency, RowCommand::kSortFrequency},
+    {cmd::kEditSortName, RowCommand::kSortName},
+};
+
+const RowCommand* RowCommandOf(int id) {
+  for (const auto& [commandId, command] : kRowCommands)
+    if (commandId == id) return &command;
+  return nullptr;
+}
 
 // Commands whose work comes from elsewhere: disabled until a handler is set.
 constexpr int kWiredCommands[] = {
@@ -56,6 +80,7 @@ constexpr int kBlockedWhileRadioBusy[] = {
     cmd::kMsk,              cmd::kTwoTone,      cmd::kKeyAssignment,   cmd::kSquelchTuning,
     cmd::kRead,             cmd::kWrite,        cmd::kComSetup,        cmd::kLanguage,
     cmd::kFileOpenBackup,   cmd::kFileCompareWith,
+    cmd::kEditUndo,         cmd::kEditRedo,
 };
 
 template <class Range>
@@ -86,6 +111,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), docManager_(*this
     UpdateUi();
   });
   resize(1280, 800);
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateUi(); });
   UpdateUi();
 }
 
@@ -144,6 +170,25 @@ void CMainFrame::BuildActions() {
   MakeAction(cmd::kAppAbout, tr("&About ..."))
       ->setStatusTip(tr("Display program information, version number and copyright"));
   MakeAction(cmd::kHelp, tr("Help"), QKeySequence(Qt::Key_F1));
+  MakeAction(cmd::kEditUndo, tr("&Undo"), QKeySequence::Undo);
+  MakeAction(cmd::kEditRedo, tr("&Redo"), QKeySequence::Redo);
+  // The channel commands take their keys in the grid only (where a single
+  // cell keeps its own Ctrl+C and the editors their Delete); the menu
+  // just shows them.
+  const auto gridKeys = [this](int id, const QString& text, const QKeySequence& keys) {
+    QAction* action = MakeAction(id, text, keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+  };
+  gridKeys(cmd::kEditCut, tr("Cu&t Channels"), QKeySequence::Cut);
+  gridKeys(cmd::kEditCopy, tr("&Copy Channels"), QKeySequence::Copy);
+  gridKeys(cmd::kEditPaste, tr("&Paste Channels"), QKeySequence::Paste);
+  gridKeys(cmd::kEditInsertChannel, tr("&Insert Empty Channel"), QKeySequence(Qt::Key_Insert));
+  gridKeys(cmd::kEditDeleteChannels, tr("&Delete Channels"), QKeySequence(Qt::Key_Delete));
+  gridKeys(cmd::kEditClear, tr("C&lear Channels"), {});
+  gridKeys(cmd::kEditMoveUp, tr("Move Channels U&p"), QKeySequence(Qt::CTRL | Qt::Key_Up));
+  gridKeys(cmd::kEditMoveDown, tr("Move Channels D&own"), QKeySequence(Qt::CTRL | Qt::Key_Down));
+  gridKeys(cmd::kEditSortFrequency, tr("Sort by Rx &Frequency"), {});
+  gridKeys(cmd::kEditSortName, tr("Sort by &Name"), {});
   MakeAction(cmd::kHelpDefaultTopic, tr("Help Topics"));
 
   QAction* toolbar = MakeAction(cmd::kViewToolbar, tr("&Toolbar"));
@@ -161,6 +206,8 @@ void CMainFrame::BuildActions() {
   actions_[cmd::kFileNew]->setIcon(s->standardIcon(QStyle::SP_FileIcon));
   actions_[cmd::kFileOpen]->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
   actions_[cmd::kFileSave]->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+  actions_[cmd::kEditUndo]->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
+  actions_[cmd::kEditRedo]->setIcon(s->standardIcon(QStyle::SP_ArrowForward));
   actions_[cmd::kRead]->setIcon(s->standardIcon(QStyle::SP_ArrowDown));
   actions_[cmd::kWrite]->setIcon(s->standardIcon(QStyle::SP_ArrowUp));
   actions_[cmd::kFilePrint]->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -186,7 +233,11 @@ void CMainFrame::BuildMenus() {
       menu(tr("&Help"), {cmd::kAppAbout}),
   };
   // Menu 129: a document open.
-  editMenu_ = menu(tr("&Edit"), {cmd::kProductInformation, cmd::kChannelInformation, 0,
+  editMenu_ = menu(tr("&Edit"), {cmd::kEditUndo, cmd::kEditRedo, 0, cmd::kEditCut, cmd::kEditCopy,
+                                 cmd::kEditPaste, 0, cmd::kEditInsertChannel,
+                                 cmd::kEditDeleteChannels, cmd::kEditClear, cmd::kEditMoveUp,
+                                 cmd::kEditMoveDown, cmd::kEditSortFrequency, cmd::kEditSortName, 0,
+                                 cmd::kProductInformation, cmd::kChannelInformation, 0,
                                  cmd::kOptionalFeatures, 0, cmd::kDtmf, cmd::kKeyAssignment});
   setupMenu_ = menu(tr("Setup"), {cmd::kComSetup, cmd::kLanguage});
   // Menu 129 names Print Setup without its access key: a second entry for
@@ -218,7 +269,8 @@ void CMainFrame::BuildToolBar() {
   toolBar_ = new QToolBar(tr("Standard"), this);
   toolBar_->setObjectName("toolbar");
   toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
-  for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0, cmd::kRead, 0, cmd::kWrite, 0,
+  for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0, cmd::kEditUndo,
+                 cmd::kEditRedo, 0, cmd::kRead, 0, cmd::kWrite, 0,
                  cmd::kFilePrint, cmd::kAppAbout}) {
     if (id == 0)
       toolBar_->addSeparator();
@@ -262,11 +314,12 @@ void CMainFrame::BuildNavigationBar() {
 
 void CMainFrame::ApplyStartupMenuRules(bool showLanguage) {
   if (!showLanguage) setupMenu_->removeAction(actions_[cmd::kLanguage]);
+  // The separator that stands in front of DTMF goes with it.
+  const QList<QAction*> entries = editMenu_->actions();
+  const qsizetype dtmf = entries.indexOf(actions_[cmd::kDtmf]);
+  if (dtmf > 0 && entries[dtmf - 1]->isSeparator()) editMenu_->removeAction(entries[dtmf - 1]);
   editMenu_->removeAction(actions_[cmd::kKeyAssignment]);
   editMenu_->removeAction(actions_[cmd::kDtmf]);
-  // The separator that stood in front of them is now at position 4.
-  const QList<QAction*> entries = editMenu_->actions();
-  if (entries.size() > 4) editMenu_->removeAction(entries[4]);
 }
 
 // --- Commands ---------------------------------------------------------------
@@ -279,7 +332,33 @@ bool CMainFrame::IsCommandEnabled(int id) const {
   if (radioBusy_ && Contains(kBlockedWhileRadioBusy, id)) return false;
   if (Contains(kWiredCommands, id) && !handlers_.contains(id)) return false;
   if (NeedsDocument(id) && !ActiveDocument()) return false;
+  if (id == cmd::kEditUndo) return ActiveDocument() && ActiveDocument()->UndoStack().canUndo();
+  if (id == cmd::kEditRedo) return ActiveDocument() && ActiveDocument()->UndoStack().canRedo();
+  if (const RowCommand* command = RowCommandOf(id))
+    return !radioBusy_ && ActiveView() && ActiveView()->CanRunRowCommand(*command);
   return actions_.contains(id);
+}
+
+void CMainFrame::RunRecorded(int id, CProgramDoc& doc, const std::function<void()>& edit) {
+  // A value still in a grid cell is its own step, taken before the dialog's.
+  if (CProgramView* view = ActiveView(); view && &view->Document() == &doc) view->CommitCellEdit();
+  const RadioImage before = doc.Image();
+  edit();
+  QString text = actions_.contains(id) ? actions_[id]->text() : QString();
+  text.remove(QLatin1Char('&'));
+  doc.RecordChange(text, before);
+}
+
+void CMainFrame::UndoOrRedo(bool redo) {
+  CProgramDoc* doc = ActiveDocument();
+  if (!doc) return;
+  // An edit still open in a cell is what Undo takes back first: it is
+  // dropped, and no recorded step is undone with it.
+  if (CProgramView* view = ActiveView(); view && view->DropPendingEdit() && !redo) return;
+  if (redo)
+    doc->UndoStack().redo();
+  else
+    doc->UndoStack().undo();
 }
 
 void CMainFrame::SetRadioBusy(bool busy) {
@@ -314,7 +393,14 @@ void CMainFrame::OnCommand(int id) {
     }
     case cmd::kHelp: return OnHelp();
     case cmd::kHelpDefaultTopic: ShowHelpContext(0); return;
-    default: return RunWiredCommand(id);
+    case cmd::kEditUndo: return UndoOrRedo(false);
+    case cmd::kEditRedo: return UndoOrRedo(true);
+    default:
+      if (const RowCommand* command = RowCommandOf(id)) {
+        if (CProgramView* view = ActiveView()) view->RunRowCommand(*command);
+        return;
+      }
+      return RunWiredCommand(id);
   }
 }
 
@@ -352,6 +438,12 @@ void CMainFrame::UpdateUi() {
   }
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it)
     it.value()->setEnabled(IsCommandEnabled(it.key()));
+  // Undo and Redo name the step they take back or bring again.
+  const CProgramDoc* doc = ActiveDocument();
+  const QString undoText = doc ? doc->UndoStack().undoText() : QString();
+  const QString redoText = doc ? doc->UndoStack().redoText() : QString();
+  actions_[cmd::kEditUndo]->setText(undoText.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoText));
+  actions_[cmd::kEditRedo]->setText(redoText.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoText));
 }
 
 // --- Documents --------------------------------------------------------------
@@ -391,6 +483,8 @@ CChildFrame* CMainFrame::AddDocumentFrame(std::unique_ptr<CProgramDoc> doc, bool
   frame->View().OnInitialUpdate();
   connect(frame, &CChildFrame::hiddenByCloseRequest, this, [this](CChildFrame*) { UpdateUi(); });
   connect(&frame->Document(), &CProgramDoc::modifiedChanged, this, [this] { UpdateUi(); });
+  connect(&frame->Document().UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateUi(); });
+  connect(&frame->View(), &CProgramView::rowSelectionChanged, this, [this] { UpdateUi(); });
   frame->show();
   mdi_->setActiveSubWindow(frame);
   lastFrame_ = frame;

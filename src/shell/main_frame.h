@@ -53,12 +53,16 @@ class CMainFrame : public QMainWindow {
   bool RadioBusy() const { return radioBusy_; }
 
   // A dialog built afresh for each command: Dlg(QWidget*), int Run(CProgramDoc&).
+  // Whatever a run of the dialog changes in the image is one undoable step
+  // named after the command.
   template <class Dlg>
   void WireDialog(int id) {
-    SetCommandHandler(id, [this] {
+    SetCommandHandler(id, [this, id] {
       if (CProgramDoc* doc = ActiveDocument()) {
-        Dlg dialog(this);
-        dialog.Run(*doc);
+        RunRecorded(id, *doc, [this, doc] {
+          Dlg dialog(this);
+          dialog.Run(*doc);
+        });
       }
     });
   }
@@ -66,13 +70,16 @@ class CMainFrame : public QMainWindow {
   template <class Dlg>
   void WireLongLivedDialog(int id) {
     auto dialog = std::make_shared<Dlg*>(nullptr);
-    SetCommandHandler(id, [this, dialog] {
+    SetCommandHandler(id, [this, id, dialog] {
       CProgramDoc* doc = ActiveDocument();
       if (!doc) return;
       if (!*dialog) *dialog = new Dlg(this);  // owned by the frame
-      (*dialog)->Run(*doc);
+      RunRecorded(id, *doc, [dialog, doc] { (*dialog)->Run(*doc); });
     });
   }
+  // Runs `edit` (a modal dialog) on `doc` and records what it changed in
+  // the image as one step named after command `id`.
+  void RunRecorded(int id, CProgramDoc& doc, const std::function<void()>& edit);
 
   // --- Documents --------------------------------------------------------
   // The document window shown as active (hidden windows never are).
@@ -145,6 +152,7 @@ class CMainFrame : public QMainWindow {
   void ToggleNavigationBar();
   void OnFileClose();
   void OnHelp();
+  void UndoOrRedo(bool redo);
   bool AskToSaveChanges();
   QString AskFileName(bool save, const QString& suggested);
   CChildFrame* FrameOf(CProgramDoc* doc) const;

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <set>
 
 #include "channels/program_view.h"
@@ -298,6 +299,31 @@ TEST_F(RadioCommandsTest, CompleteReadFillsImageAndGrid) {
   EXPECT_EQ(commands_.Mode(), CloneMode::Write);
 }
 
+TEST_F(RadioCommandsTest, ReadIsOneStepThatUndoTakesBackByteForByte) {
+  // A channel typed before the read, then the read replaces everything.
+  ASSERT_TRUE(view_.SetCell(1, 1, "145.00000"));
+  const RadioImage edited = doc_.Image();
+  commands_.OnRead();
+  PressStart();
+  ASSERT_TRUE(WaitForEnd());
+  ASSERT_EQ(commands_.LastResult().outcome, CloneOutcome::Ok);
+  const RadioImage read = doc_.Image();
+  ASSERT_EQ(doc_.UndoStack().count(), 2);
+  EXPECT_EQ(doc_.UndoStack().undoText(), "Read from radio");
+  EXPECT_EQ(view_.CellText(1, 1), "350.00000");
+
+  doc_.UndoStack().undo();
+  EXPECT_EQ(doc_.Image(), edited);
+  EXPECT_EQ(view_.CellText(1, 1), "145.00000");  // the grid follows the image back
+  doc_.UndoStack().redo();
+  EXPECT_EQ(doc_.Image(), read);
+  EXPECT_EQ(view_.CellText(1, 1), "350.00000");
+  doc_.UndoStack().undo();
+  doc_.UndoStack().undo();
+  EXPECT_EQ(view_.CellText(1, 1), "");
+  EXPECT_FALSE(doc_.IsModified());  // back at the new document's state
+}
+
 TEST_F(RadioCommandsTest, BrokenReadKeepsItsChunksButNotTheGrid) {
   radio_.Faults().silentAfterChunks = 10;
   const QString gridBefore = view_.CellText(1, 1);
@@ -313,6 +339,10 @@ TEST_F(RadioCommandsTest, BrokenReadKeepsItsChunksButNotTheGrid) {
   EXPECT_EQ(view_.CellText(1, 1), gridBefore);
   EXPECT_FALSE(commands_.ProcessDialog().isVisible());
   EXPECT_FALSE(link_.IsOpen());
+  // The chunks that arrived are one step; undo puts the image back.
+  ASSERT_EQ(doc_.UndoStack().count(), 1);
+  doc_.UndoStack().undo();
+  EXPECT_NE(doc_.Image()[0], radio_.Memory()[0]);
 }
 
 TEST_F(RadioCommandsTest, WriteProgramsTheRadio) {

@@ -101,7 +101,7 @@ TEST_F(StartupTest, ChineseRunsInChineseThroughout) {
   EXPECT_EQ(frame->EditMenu()->title(), QString::fromUtf8("编辑(&E)"));  // from Chinese.qm
   QTreeWidgetItem* root = frame->NavigationBar()->RootItem();
   EXPECT_EQ(root->text(0), QString::fromUtf8("测试公司"));
-  ASSERT_EQ(root->childCount(), 3);
+  ASSERT_EQ(root->childCount(), 8);
   EXPECT_EQ(root->child(0)->text(0), QString::fromUtf8("机型设置"));
   EXPECT_EQ(root->child(1)->text(0), QString::fromUtf8("信道信息"));
   EXPECT_EQ(root->child(2)->text(0), QString::fromUtf8("可选功能"));
@@ -137,7 +137,11 @@ TEST_F(StartupTest, EditMenuLosesDtmfKeyAssignmentAndTheirSeparator) {
   CMainFrame* frame = Start();
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(Texts(frame->EditMenu()),
-            (QStringList{"Product Information", "Channel Information", "-", "Optional Features"}));
+            (QStringList{"&Undo", "&Redo", "-", "Cu&t Channels", "&Copy Channels",
+                         "&Paste Channels", "-", "&Insert Empty Channel", "&Delete Channels",
+                         "C&lear Channels", "Move Channels U&p", "Move Channels D&own",
+                         "Sort by Rx &Frequency", "Sort by &Name", "-", "Product Information",
+                         "Channel Information", "-", "Optional Features"}));
   EXPECT_FALSE(HasCommand(frame->EditMenu(), cmd::kDtmf));
   EXPECT_FALSE(HasCommand(frame->EditMenu(), cmd::kKeyAssignment));
 }
@@ -188,8 +192,9 @@ TEST_F(StartupTest, ToolbarAndStatusBarCarryTheirCommandsAndIndicators) {
   QList<int> ids;
   for (QAction* action : frame->ToolBar()->actions())
     ids << (action->isSeparator() ? 0 : action->data().toInt());
-  EXPECT_EQ(ids, (QList<int>{cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0, cmd::kRead, 0,
-                             cmd::kWrite, 0, cmd::kFilePrint, cmd::kAppAbout}));
+  EXPECT_EQ(ids, (QList<int>{cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0, cmd::kEditUndo,
+                             cmd::kEditRedo, 0, cmd::kRead, 0, cmd::kWrite, 0, cmd::kFilePrint,
+                             cmd::kAppAbout}));
   for (const char* indicator : {"CAP", "NUM", "SCRL"})
     EXPECT_NE(frame->statusBar()->findChild<QLabel*>(indicator), nullptr) << indicator;
   EXPECT_EQ(frame->Action(cmd::kRead)->shortcut(), QKeySequence("Ctrl+R"));
