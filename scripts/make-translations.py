@@ -32,6 +32,9 @@ OWNED = {
         "Read the data from the radio": "从对讲机读取数据",
         "Write the data to the radio": "把数据写入对讲机",
         "Display program information, version number and copyright": "显示程序信息、版本号和版权",
+        "Export Channels (CSV)…": "导出信道(CSV)…", "Import Channels (CSV)…": "导入信道(CSV)…",
+        "Write the channels to a CSV file": "把信道写入 CSV 文件",
+        "Take channels from a CSV file, after a preview": "预览后从 CSV 文件导入信道",
     },
     "radio::CNavigationBar": {"Close": "关闭"},
 }

@@ -42,7 +42,12 @@ CProgramDoc::CProgramDoc(QObject* parent)
           [this](bool clean) { SetModifiedFlag(!clean); });
 }
 
-CProgramDoc::~CProgramDoc() = default;
+CProgramDoc::~CProgramDoc() {
+  // A stack with steps past its clean state says "clean" once more as it is
+  // cleared on the way out; by then the document and its listeners (the
+  // main frame's menus) may be half gone.
+  undo_->disconnect(this);
+}
 
 bool CProgramDoc::OnNewDocument(BandLimitBytes& processBandBytes, Language lang,
                                 const QString& appName) {

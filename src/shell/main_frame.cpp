@@ -36,6 +36,7 @@ constexpr int kDocumentCommands[] = {
     cmd::kFilePrintPreview,   cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
     cmd::kMsk,                cmd::kTwoTone,        cmd::kKeyAssignment, cmd::kSquelchTuning,
     cmd::kRead,               cmd::kWrite,
+    cmd::kFileExportCsv,      cmd::kFileImportCsv,
 };
 
 // Commands whose work comes from elsewhere: disabled until a handler is set.
@@ -44,6 +45,7 @@ constexpr int kWiredCommands[] = {
     cmd::kTwoTone,            cmd::kKeyAssignment,    cmd::kSquelchTuning, cmd::kRead,
     cmd::kWrite,              cmd::kComSetup,         cmd::kLanguage,  cmd::kFilePrint,
     cmd::kFilePrintPreview,   cmd::kFilePrintSetup,   cmd::kAppAbout,
+    cmd::kFileExportCsv,      cmd::kFileImportCsv,
 };
 
 // Commands that would change or replace a document's image, or the port,
@@ -53,6 +55,7 @@ constexpr int kBlockedWhileRadioBusy[] = {
     cmd::kFileSaveAs,       cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
     cmd::kMsk,              cmd::kTwoTone,      cmd::kKeyAssignment,   cmd::kSquelchTuning,
     cmd::kRead,             cmd::kWrite,        cmd::kComSetup,        cmd::kLanguage,
+    cmd::kFileExportCsv,    cmd::kFileImportCsv,
 };
 
 template <class Range>
@@ -119,6 +122,10 @@ void CMainFrame::BuildActions() {
   MakeAction(cmd::kFilePrintPreview, tr("Print Preview"))->setStatusTip(tr("Display full pages"));
   MakeAction(cmd::kFilePrintSetup, tr("P&rint Setup..."))
       ->setStatusTip(tr("Change the printer and printing options"));
+  MakeAction(cmd::kFileExportCsv, tr("Export Channels (CSV)…"))
+      ->setStatusTip(tr("Write the channels to a CSV file"));
+  MakeAction(cmd::kFileImportCsv, tr("Import Channels (CSV)…"))
+      ->setStatusTip(tr("Take channels from a CSV file, after a preview"));
   MakeAction(cmd::kAppExit, tr("E&xit"))->setStatusTip(tr("Quit the application"));
   MakeAction(cmd::kProductInformation, tr("Product Information"));
   MakeAction(cmd::kChannelInformation, tr("Channel Information"));
@@ -190,7 +197,8 @@ void CMainFrame::BuildMenus() {
   connect(actions_[cmd::kFilePrintSetup], &QAction::enabledChanged, printSetup, &QAction::setEnabled);
   printSetup->setEnabled(false);
   QMenu* file129 = menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileClose, cmd::kFileSave,
-                                      cmd::kFileSaveAs, 0, cmd::kFilePrint, cmd::kFilePrintPreview});
+                                      cmd::kFileSaveAs, 0, cmd::kFileExportCsv,
+                                      cmd::kFileImportCsv, 0, cmd::kFilePrint, cmd::kFilePrintPreview});
   file129->addAction(printSetup);
   file129->addSeparator();
   file129->addAction(actions_[cmd::kAppExit]);
