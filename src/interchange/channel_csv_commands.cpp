@@ -112,7 +112,7 @@ bool ChannelCsvCommands::ImportFrom(CProgramView& view, const QString& path) {
     return false;
   }
 
-  CChannelImportDlg preview(parent_, plan, App().language);
+  CChannelImportDlg preview(parent_, plan);
   if (!preview.Run()) return false;
   ApplyChannelImport(plan, doc.Image());
   doc.RecordChange(tr("Import channels from CSV"), before);

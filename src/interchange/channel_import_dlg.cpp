@@ -9,7 +9,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "channels/name_text.h"
 
 namespace radio {
 namespace {
@@ -30,19 +29,22 @@ QTableWidgetItem* Item(const QString& text) {
   return item;
 }
 
-// The channel as a line: frequencies, tones, name and the other settings
-// in the grid's own words, then the optional signal the grid does not show.
-QString ChannelLine(const ChannelRow& texts, const ChannelCsvFields& fields, Language lang) {
-  return QCoreApplication::translate("radio::CChannelImportDlg",
-                                     "%1 / %2 MHz, tones %3 / %4, \"%5\", %6, %7, scan %8, "
-                                     "busy lock %9")
-             .arg(Text(texts[kRxFrequency]), Text(texts[kTxFrequency]), Text(texts[kDecodeTone]),
-                  Text(texts[kEncodeTone]), NameBytesToText(texts[kChannelName], lang),
-                  Text(texts[kPower]), Text(texts[kBandwidth]), Text(texts[kScanAdd]),
-                  Text(texts[kBusyLock])) +
-         QCoreApplication::translate("radio::CChannelImportDlg", ", signal %1 %2 / %3")
-             .arg(Text(fields[kCsvOptSignal]), Text(fields[kCsvOptEncode]),
-                  Text(fields[kCsvOptDecode]));
+// The channel as a line: frequencies, tones and the other settings in the
+// grid's own words, the name as the file writes it (GBK as characters, any
+// other byte escaped), then an optional signal, which the grid does not show.
+QString ChannelLine(const ChannelRow& texts, const ChannelCsvFields& fields) {
+  QString line = QCoreApplication::translate(
+                     "radio::CChannelImportDlg",
+                     "%1 / %2 MHz, tones %3 / %4, \"%5\", %6, %7, scan %8, busy lock %9")
+                     .arg(Text(texts[kRxFrequency]), Text(texts[kTxFrequency]),
+                          Text(texts[kDecodeTone]), Text(texts[kEncodeTone]), Text(fields[kCsvName]),
+                          Text(texts[kPower]), Text(texts[kBandwidth]), Text(texts[kScanAdd]),
+                          Text(texts[kBusyLock]));
+  const std::string& signal = fields[kCsvOptSignal];
+  if (!signal.empty() && signal != "None")
+    line += QCoreApplication::translate("radio::CChannelImportDlg", ", signal %1 %2 / %3")
+                .arg(Text(signal), Text(fields[kCsvOptEncode]), Text(fields[kCsvOptDecode]));
+  return line;
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ CChannelImportDlg::RunHook CChannelImportDlg::SetRunHook(RunHook hook) {
   return previous;
 }
 
-CChannelImportDlg::CChannelImportDlg(QWidget* parent, const ChannelImportPlan& plan, Language lang)
+CChannelImportDlg::CChannelImportDlg(QWidget* parent, const ChannelImportPlan& plan)
     : QDialog(parent),
       table_(new QTableWidget(static_cast<int>(plan.rows.size()), 5, this)),
       summary_(new QLabel(this)) {
@@ -64,7 +66,7 @@ CChannelImportDlg::CChannelImportDlg(QWidget* parent, const ChannelImportPlan& p
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setWordWrap(true);
   for (int i = 0; i < static_cast<int>(plan.rows.size()); ++i)
-    FillRow(i, plan.rows[static_cast<std::size_t>(i)], lang);
+    FillRow(i, plan.rows[static_cast<std::size_t>(i)]);
   table_->resizeColumnToContents(kLineColumn);
   table_->resizeColumnToContents(kChannelColumn);
   table_->setColumnWidth(kOldColumn, 330);
@@ -92,17 +94,17 @@ CChannelImportDlg::CChannelImportDlg(QWidget* parent, const ChannelImportPlan& p
   resize(1180, 520);
 }
 
-void CChannelImportDlg::FillRow(int tableRow, const ImportRow& row, Language lang) {
+void CChannelImportDlg::FillRow(int tableRow, const ImportRow& row) {
   const bool known = row.channel > 0;
   const QString empty = tr("(empty)");
   QString oldText, newText;
-  if (known) oldText = row.targetWasEmpty ? empty : ChannelLine(row.oldTexts, row.oldFields, lang);
+  if (known) oldText = row.targetWasEmpty ? empty : ChannelLine(row.oldTexts, row.oldFields);
   if (row.skipped)
     newText = tr("skipped: stays as it is");
   else if (!row.ChangesChannel())
     newText = tr("unchanged");
   else
-    newText = ChannelLine(row.newTexts, row.newFields, lang);
+    newText = ChannelLine(row.newTexts, row.newFields);
 
   QStringList problems;
   bool warning = false;

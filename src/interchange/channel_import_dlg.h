@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <functional>
 
-#include "image/language.h"
 #include "interchange/channel_csv_import.h"
 
 class QLabel;
@@ -21,7 +20,7 @@ class CChannelImportDlg : public QDialog {
  public:
   enum Column { kLineColumn = 0, kChannelColumn, kOldColumn, kNewColumn, kProblemsColumn };
 
-  CChannelImportDlg(QWidget* parent, const ChannelImportPlan& plan, Language lang);
+  CChannelImportDlg(QWidget* parent, const ChannelImportPlan& plan);
 
   // Runs modally; true when the user chose Import.
   bool Run();
@@ -36,7 +35,7 @@ class CChannelImportDlg : public QDialog {
   static RunHook SetRunHook(RunHook hook);
 
  private:
-  void FillRow(int tableRow, const ImportRow& row, Language lang);
+  void FillRow(int tableRow, const ImportRow& row);
 
   QTableWidget* table_;
   QLabel* summary_;

@@ -161,6 +161,10 @@ TEST_F(ChannelCsvGuiTest, ImportPreviewShowsEachRowsDecision) {
     EXPECT_EQ(cell(3, CChannelImportDlg::kChannelColumn), "1");
     EXPECT_TRUE(cell(0, CChannelImportDlg::kOldColumn).startsWith("146.52000 / 146.52000 MHz"));
     EXPECT_TRUE(cell(0, CChannelImportDlg::kNewColumn).startsWith("147.00000 / 147.00000 MHz"));
+    // Names as the file writes them: GBK as characters.
+    EXPECT_TRUE(cell(0, CChannelImportDlg::kNewColumn).contains("\"\u4E2D\u6587\""))
+        << cell(0, CChannelImportDlg::kNewColumn).toStdString();
+    EXPECT_TRUE(cell(4, CChannelImportDlg::kNewColumn).contains("\"\u554A\""));  // B0 A1
     EXPECT_TRUE(cell(0, CChannelImportDlg::kProblemsColumn).isEmpty());
     EXPECT_EQ(cell(1, CChannelImportDlg::kOldColumn), "(empty)");
     EXPECT_TRUE(cell(1, CChannelImportDlg::kProblemsColumn).startsWith("warning: Name:"));
