@@ -58,8 +58,9 @@ int RunImportCsv(const Args& args) {
 
   // Names may come as GBK characters (as the desktop program writes them)
   // or as "\xHH" escapes (as export-csv writes them).
-  const ChannelImportPlan plan = PlanChannelImport(
-      csv, image, DecodeBandLimits(ReadBandLimitBlock(image)), Language::English, &GbkNameCharset());
+  const ChannelImportPlan plan =
+      PlanChannelImport(csv, image, DecodeBandLimits(ReadBandLimitBlock(image)), Language::English,
+                        &GbkNameCharset());
   for (const ImportProblem& p : plan.AllProblems()) {
     const bool warning = p.severity == ImportSeverity::kWarning;
     std::fprintf(stderr, "%s: %s (%s)\n", csvPath.c_str(), p.Text().c_str(),

@@ -43,16 +43,17 @@ ChannelCsvCommands::ChannelCsvCommands(QWidget* parent) : QObject(parent), paren
 QString ChannelCsvCommands::AskFileName(bool save, const QString& suggested) {
   if (prompt_) return prompt_(save, suggested);
   const QString filter = tr("CSV files (*.csv);;All files (*)");
-  return save ? QFileDialog::getSaveFileName(parent_, tr("Export Channels (CSV)"), suggested, filter)
-              : QFileDialog::getOpenFileName(parent_, tr("Import Channels (CSV)"), suggested, filter);
+  return save
+             ? QFileDialog::getSaveFileName(parent_, tr("Export Channels (CSV)"), suggested, filter)
+             : QFileDialog::getOpenFileName(parent_, tr("Import Channels (CSV)"), suggested,
+                                            filter);
 }
 
 void ChannelCsvCommands::Export(CProgramView& view) {
   // The document's name with .csv, beside it.
   const QFileInfo doc(view.Document().PathName());
-  const QString suggested =
-      doc.path() == "." ? doc.completeBaseName() + ".csv"
-                        : doc.path() + '/' + doc.completeBaseName() + ".csv";
+  const QString suggested = doc.path() == "." ? doc.completeBaseName() + ".csv"
+                                              : doc.path() + '/' + doc.completeBaseName() + ".csv";
   const QString path = AskFileName(true, suggested);
   if (!path.isEmpty()) ExportTo(view, path);
 }
@@ -99,8 +100,9 @@ bool ChannelCsvCommands::ImportFrom(CProgramView& view, const QString& path) {
       PlanChannelImport(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                         before, LimitsOf(before), App().language, &GbkNameCharset());
   if (!plan.Readable()) {
-    ShowMessage(parent_, tr("No channel was imported: \"%1\" is not a channel list.\n\n%2")
-                             .arg(path, ProblemList(plan)),
+    ShowMessage(parent_,
+                tr("No channel was imported: \"%1\" is not a channel list.\n\n%2")
+                    .arg(path, ProblemList(plan)),
                 QMessageBox::Warning);
     return false;
   }

@@ -386,9 +386,8 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
   SetOptionalSignalEncode(row.newRecord.data(), encode);
   SetOptionalSignalDecode(row.newRecord.data(), decode);
   row.newTexts = DecodeChannelRecord(row.newRecord.data(), lang);
-  row.newFields =
-      ChannelRecordFields(row.newRecord.data(), row.channel - 1, row.oldFields[kCsvTStep], limits,
-                          names);
+  row.newFields = ChannelRecordFields(row.newRecord.data(), row.channel - 1,
+                                      row.oldFields[kCsvTStep], limits, names);
 }
 
 }  // namespace

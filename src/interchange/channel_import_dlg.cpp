@@ -9,7 +9,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-
 namespace radio {
 namespace {
 
@@ -33,13 +32,13 @@ QTableWidgetItem* Item(const QString& text) {
 // grid's own words, the name as the file writes it (GBK as characters, any
 // other byte escaped), then an optional signal, which the grid does not show.
 QString ChannelLine(const ChannelRow& texts, const ChannelCsvFields& fields) {
-  QString line = QCoreApplication::translate(
-                     "radio::CChannelImportDlg",
-                     "%1 / %2 MHz, tones %3 / %4, \"%5\", %6, %7, scan %8, busy lock %9")
-                     .arg(Text(texts[kRxFrequency]), Text(texts[kTxFrequency]),
-                          Text(texts[kDecodeTone]), Text(texts[kEncodeTone]), Text(fields[kCsvName]),
-                          Text(texts[kPower]), Text(texts[kBandwidth]), Text(texts[kScanAdd]),
-                          Text(texts[kBusyLock]));
+  QString line =
+      QCoreApplication::translate(
+          "radio::CChannelImportDlg",
+          "%1 / %2 MHz, tones %3 / %4, \"%5\", %6, %7, scan %8, busy lock %9")
+          .arg(Text(texts[kRxFrequency]), Text(texts[kTxFrequency]), Text(texts[kDecodeTone]),
+               Text(texts[kEncodeTone]), Text(fields[kCsvName]), Text(texts[kPower]),
+               Text(texts[kBandwidth]), Text(texts[kScanAdd]), Text(texts[kBusyLock]));
   const std::string& signal = fields[kCsvOptSignal];
   if (!signal.empty() && signal != "None")
     line += QCoreApplication::translate("radio::CChannelImportDlg", ", signal %1 %2 / %3")
@@ -61,7 +60,8 @@ CChannelImportDlg::CChannelImportDlg(QWidget* parent, const ChannelImportPlan& p
       summary_(new QLabel(this)) {
   setWindowTitle(tr("Import Channels (CSV)"));
   table_->setObjectName("importRows");
-  table_->setHorizontalHeaderLabels({tr("Line"), tr("Channel"), tr("Old"), tr("New"), tr("Problems")});
+  table_->setHorizontalHeaderLabels(
+      {tr("Line"), tr("Channel"), tr("Old"), tr("New"), tr("Problems")});
   table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setWordWrap(true);
@@ -110,7 +110,8 @@ void CChannelImportDlg::FillRow(int tableRow, const ImportRow& row) {
   bool warning = false;
   for (const ImportProblem& p : row.problems) {
     warning = warning || p.severity == ImportSeverity::kWarning;
-    const QString text = p.column.empty() ? Text(p.message) : Text(p.column) + ": " + Text(p.message);
+    const QString text =
+        p.column.empty() ? Text(p.message) : Text(p.column) + ": " + Text(p.message);
     problems << (p.severity == ImportSeverity::kWarning ? tr("warning: %1").arg(text) : text);
   }
 

@@ -26,7 +26,8 @@ bool GbkToText(std::string_view bytes, std::string& utf8) {
 bool TextToGbk(std::string_view utf8, std::string& bytes) {
   if (!HaveGbk()) return false;
   QStringDecoder decoder(QStringDecoder::Utf8);
-  const QString text = decoder.decode(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  const QString text =
+      decoder.decode(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
   if (decoder.hasError() || text.contains(QChar::ReplacementCharacter)) return false;
   bytes = TextToNameBytes(text, Language::Chinese);
   return NameBytesToText(bytes, Language::Chinese) == text;

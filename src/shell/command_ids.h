@@ -42,8 +42,8 @@ constexpr int kLanguage = 32799;
 constexpr int kFileExportPdf = 32802;  // File > "Export PDF…"
 
 // File: channels to and from CSV files
-constexpr int kFileExportCsv = 32810;  // "Export Channels (CSV)…"
-constexpr int kFileImportCsv = 32811;  // "Import Channels (CSV)…"
+constexpr int kFileExportCsv = 32840;  // "Export Channels (CSV)…"
+constexpr int kFileImportCsv = 32841;  // "Import Channels (CSV)…"
 
 // Help contexts of the windows themselves (framework help id minus 0x10000):
 // the main window without a document (menu 128) and with one (menu 129).

@@ -84,8 +84,12 @@ bool ToyToBytes(std::string_view utf8, std::string& bytes) {
 
 const NameCharset kToy{ToyToText, ToyToBytes};
 
+// "中" and "文" as UTF-8 and as the toy charset's bytes.
+const std::string kZhong = "\xE4\xB8\xAD", kWen = "\xE6\x96\x87";
+const std::string kZhongBytes = "\xD6\xD0", kWenBytes = "\xCE\xC4";
+
 TEST(ChannelNameText, WithACharsetWholeCharactersAreWrittenAsCharacters) {
-  EXPECT_EQ(NameToCsvText("\xD6\xD0" "A" "\xCE\xC4", &kToy), "\xE4\xB8\xAD" "A" "\xE6\x96\x87");
+  EXPECT_EQ(NameToCsvText(kZhongBytes + "A" + kWenBytes, &kToy), kZhong + "A" + kWen);
   EXPECT_EQ(NameToCsvText("CH 1", &kToy), "CH 1");
   // Anything that would not read back the same keeps the escape form: a byte
   // that is no character, a control byte, a backslash.
@@ -105,14 +109,17 @@ TEST(ChannelNameText, ACharsetThatDoesNotReadBackIsNotTrusted) {
 
 TEST(ChannelNameText, WithACharsetCharactersAndEscapesMixOnImport) {
   std::string bytes;
-  EXPECT_EQ(CsvTextToName("\xE4\xB8\xAD\\xCE\\xC4" "A", bytes, &kToy), NameTextResult::kOk);
-  EXPECT_EQ(bytes, "\xD6\xD0\xCE\xC4" "A");
-  EXPECT_EQ(CsvTextToName("\xC3\xBC", bytes, &kToy), NameTextResult::kUnshowable);  // no bytes for it
-  EXPECT_EQ(CsvTextToName("A\xC3\xBF", bytes, &kToy), NameTextResult::kUnshowable);  // 0xFF ends a name
+  EXPECT_EQ(CsvTextToName(kZhong + "\\xCE\\xC4A", bytes, &kToy), NameTextResult::kOk);
+  EXPECT_EQ(bytes, kZhongBytes + kWenBytes + "A");
+  EXPECT_EQ(CsvTextToName("\xC3\xBC", bytes, &kToy),
+            NameTextResult::kUnshowable);  // no bytes for it
+  EXPECT_EQ(CsvTextToName("A\xC3\xBF", bytes, &kToy),
+            NameTextResult::kUnshowable);  // 0xFF ends a name
   EXPECT_EQ(CsvTextToName("A\tB", bytes, &kToy), NameTextResult::kUnshowable);
   // Five two-byte characters: four fit in eight bytes.
-  EXPECT_EQ(CsvTextToName("\xE4\xB8\xAD\xE6\x96\x87\xE4\xB8\xAD\xE6\x96\x87\xE4\xB8\xAD", bytes, &kToy),
-            NameTextResult::kCut);
+  EXPECT_EQ(
+      CsvTextToName("\xE4\xB8\xAD\xE6\x96\x87\xE4\xB8\xAD\xE6\x96\x87\xE4\xB8\xAD", bytes, &kToy),
+      NameTextResult::kCut);
   EXPECT_EQ(bytes, "\xD6\xD0\xCE\xC4\xD6\xD0\xCE\xC4");
 }
 

@@ -43,7 +43,8 @@ class ChannelCsvGuiTest : public ShellTest {
     RadioImage& image = Doc().Image();
     WriteBandLimitBlock(image, kBands);
     Channel(1, {"146.52000", "146.52000", "None", "None", "CALL", "High", "Wide", "Yes", "Off"});
-    Channel(3, {"145.50000", "145.00000", "D023N", "88.5", "RPT", "Low", "Narrow", "No", "Carrier"});
+    Channel(3,
+            {"145.50000", "145.00000", "D023N", "88.5", "RPT", "Low", "Narrow", "No", "Carrier"});
     view_->FillFromImage();
     Doc().CommitViews();
     Doc().UndoStack().clear();
@@ -123,7 +124,8 @@ TEST_F(ChannelCsvGuiTest, ExportWritesWhatTheCoreWritesWithGbkNamesAsCharacters)
   const std::string written = ReadAll(nextFile_.toStdString());
   EXPECT_EQ(written, ExportChannelsCsv(Doc().Image(), Limits(), &GbkNameCharset()));
   EXPECT_NE(written.find("\r\n1,EDITED,146.520000,"), std::string::npos) << written;
-  EXPECT_NE(written.find("\r\n5,\xE4\xB8\xAD\xE6\x96\x87,440.000000,"), std::string::npos) << written;
+  EXPECT_NE(written.find("\r\n5,\xE4\xB8\xAD\xE6\x96\x87,440.000000,"), std::string::npos)
+      << written;
   EXPECT_NE(written.find("\r\n6,A\\xD6,440.100000,"), std::string::npos) << written;
   EXPECT_TRUE(messages_.empty());
 
@@ -146,17 +148,18 @@ TEST_F(ChannelCsvGuiTest, ExportThatCannotWriteSaysSo) {
 const char kMixedFile[] =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode,Power\n"
     "1,\xE4\xB8\xAD\xE6\x96\x87,147.000000,,0.000000,,88.5,FM,High\n"  // good, GBK name
-    "2,TOOLONGNAME,146.540000,+,0.600000,Tone,100.0,NFM,Low\n"        // good, name cut
-    "3,BAD,999.000000,,0.000000,,,FM,High\n"                          // outside the bands
-    "1,DUP,146.600000,,0.000000,,,FM,High\n"                          // channel 1 again
-    "5,\\xB0\\xA1,440.000000,,0.000000,,,FM,High\n";                  // escaped GBK name
+    "2,TOOLONGNAME,146.540000,+,0.600000,Tone,100.0,NFM,Low\n"         // good, name cut
+    "3,BAD,999.000000,,0.000000,,,FM,High\n"                           // outside the bands
+    "1,DUP,146.600000,,0.000000,,,FM,High\n"                           // channel 1 again
+    "5,\\xB0\\xA1,440.000000,,0.000000,,,FM,High\n";                   // escaped GBK name
 
 TEST_F(ChannelCsvGuiTest, ImportPreviewShowsEachRowsDecision) {
   inspect_ = [](CChannelImportDlg& dialog) {
     const QTableWidget* t = dialog.Table();
     ASSERT_EQ(t->rowCount(), 5);
     auto cell = [t](int row, int col) { return t->item(row, col)->text(); };
-    for (int r = 0; r < 5; ++r) EXPECT_EQ(cell(r, CChannelImportDlg::kLineColumn), QString::number(r + 2));
+    for (int r = 0; r < 5; ++r)
+      EXPECT_EQ(cell(r, CChannelImportDlg::kLineColumn), QString::number(r + 2));
     EXPECT_EQ(cell(0, CChannelImportDlg::kChannelColumn), "1");
     EXPECT_EQ(cell(3, CChannelImportDlg::kChannelColumn), "1");
     EXPECT_TRUE(cell(0, CChannelImportDlg::kOldColumn).startsWith("146.52000 / 146.52000 MHz"));
@@ -187,8 +190,8 @@ TEST_F(ChannelCsvGuiTest, ImportPreviewShowsEachRowsDecision) {
 
 TEST_F(ChannelCsvGuiTest, AcceptedImportChangesThePlannedChannelsAsOneUndoStep) {
   const RadioImage before = Doc().Image();
-  const ChannelImportPlan plan = PlanChannelImport(kMixedFile, before, Limits(), Language::English,
-                                                   &GbkNameCharset());
+  const ChannelImportPlan plan =
+      PlanChannelImport(kMixedFile, before, Limits(), Language::English, &GbkNameCharset());
   RadioImage expected = before;
   ApplyChannelImport(plan, expected);
   ASSERT_EQ(plan.ChangedChannels(), 3);
@@ -200,7 +203,8 @@ TEST_F(ChannelCsvGuiTest, AcceptedImportChangesThePlannedChannelsAsOneUndoStep) 
   for (int ch = 1; ch <= kFrRecord; ++ch) {
     const bool named = ch == 1 || ch == 2 || ch == 5;
     auto at = [ch](const RadioImage& i) { return i.data() + (ch - 1) * kChannelRecordSize; };
-    EXPECT_EQ(std::equal(at(before), at(before) + kChannelRecordSize, at(Doc().Image())), !named) << ch;
+    EXPECT_EQ(std::equal(at(before), at(before) + kChannelRecordSize, at(Doc().Image())), !named)
+        << ch;
   }
   EXPECT_TRUE(Doc().IsModified());
   // The grid shows the new channels.
@@ -239,7 +243,8 @@ TEST_F(ChannelCsvGuiTest, FilesThatImportNothingGiveAMessageAndChangeNothing) {
   } cases[] = {
       {WriteFile("binary.csv", binary), "is not a channel list"},
       {WriteFile("empty.csv", ""), "is not a channel list"},
-      {WriteFile("allbad.csv", "Location,Frequency\n0,146.5\n200,146.5\n3,999\n"), "3 rows skipped"},
+      {WriteFile("allbad.csv", "Location,Frequency\n0,146.5\n200,146.5\n3,999\n"),
+       "3 rows skipped"},
       {WriteFile("same.csv", "Location,Frequency,Name\n1,146.520000,CALL\n"), "no row"},
       {TempPath("missing.csv"), "cannot be opened"},
       {TempPath(""), "cannot be"},  // a folder
