@@ -21,10 +21,18 @@ struct Page {
   const char* chinese;
   int command;
 };
+// The first three pages are the classic tree. The program's own menus carry
+// no entry for the other setting dialogs (start-up even removes DTMF and Key
+// Assignment from Edit), so the tree is where they are reached.
 constexpr Page kPages[] = {
     {"Product Information", "机型设置", cmd::kProductInformation},
     {"Channel Information", "信道信息", cmd::kChannelInformation},
     {"Optional Features", "可选功能", cmd::kOptionalFeatures},
+    {"DTMF", "DTMF", cmd::kDtmf},
+    {"2-Tone", "两音", cmd::kTwoTone},
+    {"MSK", "MSK", cmd::kMsk},
+    {"Key Assignment", "按键设置", cmd::kKeyAssignment},
+    {"Squelch Tuning", "静噪调整", cmd::kSquelchTuning},
 };
 
 }  // namespace

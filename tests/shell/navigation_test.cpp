@@ -25,7 +25,8 @@ class NavigationTest : public ShellTest {
     bar_ = frame_->NavigationBar();
     tree_ = bar_->Tree();
     bar_->SetCursorPositionSource([this] { return pointer_; });
-    for (int id : {cmd::kProductInformation, cmd::kOptionalFeatures})
+    for (int id : {cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf, cmd::kTwoTone,
+                   cmd::kMsk, cmd::kKeyAssignment, cmd::kSquelchTuning})
       frame_->SetCommandHandler(id, [this, id] { opened_ << id; });
   }
   // Puts the pointer over `item` (nullptr: over no item) and selects `selected`.
@@ -51,6 +52,16 @@ TEST_F(NavigationTest, ChoosingAPageTwiceOpensItTwiceAndReselectsTheRoot) {
   Choose(Page(0), Page(0));
   EXPECT_EQ(opened_, (QList<int>{cmd::kOptionalFeatures, cmd::kOptionalFeatures,
                                  cmd::kProductInformation}));
+}
+
+TEST_F(NavigationTest, EverySettingDialogHasATreePage) {
+  const QStringList texts = {"DTMF", "2-Tone", "MSK", "Key Assignment", "Squelch Tuning"};
+  for (int i = 0; i < texts.size(); ++i) {
+    ASSERT_EQ(Page(3 + i)->text(0), texts[i]);
+    Choose(Page(3 + i), Page(3 + i));
+  }
+  EXPECT_EQ(opened_, (QList<int>{cmd::kDtmf, cmd::kTwoTone, cmd::kMsk, cmd::kKeyAssignment,
+                                 cmd::kSquelchTuning}));
 }
 
 TEST_F(NavigationTest, TheItemUnderThePointerDecidesNotTheSelection) {
