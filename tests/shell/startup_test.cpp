@@ -174,7 +174,8 @@ TEST_F(StartupTest, MenusFollowWhetherADocumentWindowIsShown) {
   EXPECT_EQ(Texts(frame->MenusNoDocument()[0]),
             (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
   EXPECT_EQ(Texts(frame->MenusDocument()[0]),
-            (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-", "&Print...",
+            (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-",
+                         "Export Channels (CSV)…", "Import Channels (CSV)…", "-", "&Print...",
                          "Print Preview", "Export PDF…", "Print Setup...", "-", "E&xit"}));
 }
 
