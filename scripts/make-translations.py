@@ -32,6 +32,8 @@ OWNED = {
         "Read the data from the radio": "从对讲机读取数据",
         "Write the data to the radio": "把数据写入对讲机",
         "Display program information, version number and copyright": "显示程序信息、版本号和版权",
+        "Open Backup…": "打开备份…",
+        "Open a copy kept of an earlier read from the radio": "打开以前从对讲机读取时保留的副本",
         "Export Channels (CSV)…": "导出信道(CSV)…", "Import Channels (CSV)…": "导入信道(CSV)…",
         "Write the channels to a CSV file": "把信道写入 CSV 文件",
         "Take channels from a CSV file, after a preview": "预览后从 CSV 文件导入信道",

@@ -353,6 +353,14 @@
         <translation>显示程序信息、版本号和版权</translation>
     </message>
     <message>
+        <source>Open Backup…</source>
+        <translation>打开备份…</translation>
+    </message>
+    <message>
+        <source>Open a copy kept of an earlier read from the radio</source>
+        <translation>打开以前从对讲机读取时保留的副本</translation>
+    </message>
+    <message>
         <source>Export Channels (CSV)…</source>
         <translation>导出信道(CSV)…</translation>
     </message>
@@ -397,6 +405,45 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>radio::COpenBackupDlg</name>
+    <message>
+        <source>Open Backup</source>
+        <translation>打开备份</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>机型</translation>
+    </message>
+    <message>
+        <source>Bands (MHz)</source>
+        <translation>频段 (MHz)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>No backups yet. A copy of every complete read from a radio is kept here.</source>
+        <translation>尚无备份。每次从对讲机完整读取的数据都会在此保留一份副本。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Backups in %1</source>
+        <translation>备份位置：%1</translation>
     </message>
 </context>
 <context>

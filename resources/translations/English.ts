@@ -353,6 +353,14 @@
         <translation>Display program information, version number and copyright</translation>
     </message>
     <message>
+        <source>Open Backup…</source>
+        <translation>Open Backup…</translation>
+    </message>
+    <message>
+        <source>Open a copy kept of an earlier read from the radio</source>
+        <translation>Open a copy kept of an earlier read from the radio</translation>
+    </message>
+    <message>
         <source>Export Channels (CSV)…</source>
         <translation>Export Channels (CSV)…</translation>
     </message>
@@ -397,6 +405,45 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>radio::COpenBackupDlg</name>
+    <message>
+        <source>Open Backup</source>
+        <translation>Open Backup</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Bands (MHz)</source>
+        <translation>Bands (MHz)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>No backups yet. A copy of every complete read from a radio is kept here.</source>
+        <translation>No backups yet. A copy of every complete read from a radio is kept here.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Backups in %1</source>
+        <translation>Backups in %1</translation>
     </message>
 </context>
 <context>

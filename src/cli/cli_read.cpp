@@ -1,7 +1,12 @@
-// radioprog-cli read: reads a radio into a .dat file.
+// radioprog-cli read: reads a radio into a .dat file. Like the desktop
+// program it keeps a copy of every complete read in the per-user backup
+// folder, unless --no-backup is given.
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/clone_progress.h"
@@ -9,18 +14,41 @@
 #include "features/optional_features.h"
 #include "image/dat_file.h"
 #include "link/qt_serial_link.h"
+#include "safety/backup_store.h"
+#include "safety/user_data_folder.h"
 #include "shell/app_context.h"
+#include "shell/settings_store.h"
 
 namespace radio::cli {
 namespace {
 
 constexpr const char kUsage[] =
-    "read --port PORT -o FILE.dat [--password DIGITS] [--retries N] [--in FILE.dat]";
+    "read --port PORT -o FILE.dat [--password DIGITS] [--retries N] [--in FILE.dat] "
+    "[--no-backup]\n"
+    "      (a copy of every complete read is kept in the per-user backup folder;\n"
+    "       --no-backup skips it)";
 
+// Keeps the read in the backup folder. A folder that cannot be written
+// costs only the copy: the read goes on to its output file.
+void KeepBackup(const RadioImage& image) {
+  BackupStore store(BackupFolder(), BackupsKept(SettingsStore(App().appName)));
+  QString error;
+  const QString model = QString::fromStdString(ModelNameOfImage(image, App().ini));
+  const QString path = store.Save(image, QDateTime::currentDateTime(), model, error);
+  if (path.isEmpty())
+    std::fprintf(stderr, "radioprog-cli read: warning: no backup copy kept: %s\n",
+                 error.toLocal8Bit().constData());
+  else
+    std::fprintf(stderr, "backup: %s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
+}
 
 }  // namespace
 
-static int RunRead(const Args& args) {
+static int RunRead(const Args& given) {
+  Args args = given;
+  const auto noBackup = std::find(args.begin(), args.end(), std::string("--no-backup"));
+  const bool keepBackup = noBackup == args.end();
+  if (!keepBackup) args.erase(noBackup);
   LinkOptions o;
   if (!ParseLinkOptions(args, "read", o)) return kExitUsage;
   if (o.ports.size() != 1 || o.output.empty() || !o.files.empty()) {
@@ -31,6 +59,8 @@ static int RunRead(const Args& args) {
   char name[] = "radioprog-cli";
   char* argv[] = {name, nullptr};
   QCoreApplication app(argc, argv);
+  // The backup folder is the one the desktop program uses.
+  QCoreApplication::setApplicationName(kUserDataAppName);
   LoadProgramSettings();
 
   // The read compares the radio's password with the document's, so it
@@ -53,6 +83,7 @@ static int RunRead(const Args& args) {
     std::fprintf(stderr, "%s: %s, nothing saved\n", port.c_str(), OutcomeText(result.outcome));
     return ExitStatusOf(result.outcome);
   }
+  if (keepBackup) KeepBackup(image);
   std::string error;
   if (!SaveDatFile(o.output, image, error)) {
     std::fprintf(stderr, "radioprog-cli read: %s\n", error.c_str());

@@ -64,7 +64,29 @@ bool WriteFileAtomically(const fs::path& path, const void* data, std::size_t siz
   return true;
 }
 
+bool KeepBakCopy(const fs::path& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return false;
+  fs::path bak = path;
+  bak += ".bak";
+  std::random_device rd;
+  const fs::path temp = (path.has_parent_path() ? path.parent_path() : fs::path(".")) /
+                        ("." + bak.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+  if (!fs::copy_file(path, temp, fs::copy_options::overwrite_existing, ec)) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  fs::rename(temp, bak, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return false;
+  }
+  return true;
+}
+
 bool SaveDatFile(const fs::path& path, const RadioImage& image, std::string& error) {
+  KeepBakCopy(path);  // best effort; see the header
   return WriteFileAtomically(path, image.data(), image.size(), error);
 }
 

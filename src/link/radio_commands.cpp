@@ -5,6 +5,7 @@
 #include "link/port_setting_dlg.h"
 #include "link/process_dlg.h"
 #include "link/qt_serial_link.h"
+#include "safety/read_backup.h"
 #include "shell/app_context.h"
 
 namespace radio {
@@ -76,6 +77,8 @@ void RadioCommands::OnRunFinished() {
   if (changed) doc.ImageChanged(true);
   view_.setEnabled(true);
   emit runningChanged(false);
+  // A complete read is also kept untouched in the backup folder.
+  if (runner_->MustRebuildGrid()) KeepReadBackup(runner_->Image(), &view_);
 }
 
 }  // namespace radio

@@ -40,6 +40,7 @@ constexpr int kWrite = 32774;
 constexpr int kComSetup = 32777;
 constexpr int kLanguage = 32799;
 constexpr int kFileExportPdf = 32802;  // File > "Export PDF…"
+constexpr int kFileOpenBackup = 32830;  // File > "Open Backup…"
 
 // File: channels to and from CSV files
 constexpr int kFileExportCsv = 32840;  // "Export Channels (CSV)…"

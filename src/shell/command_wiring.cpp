@@ -14,6 +14,7 @@
 #include "link/radio_commands.h"
 #include "link/squelch_tuning_dlg.h"
 #include "print/print_commands.h"
+#include "safety/safety_commands.h"
 #include "shell/about_dlg.h"
 #include "shell/app_context.h"
 #include "shell/command_ids.h"
@@ -92,6 +93,8 @@ void WireCommands(CMainFrame& frame) {
   frame.SetCommandHandler(cmd::kFilePrintPreview, [printing] { printing->PrintPreview(); });
   frame.SetCommandHandler(cmd::kFilePrintSetup, [printing] { printing->PrintSetup(); });
   AddExportPdfEntry(frame, *printing);
+  // File > Open Backup: the copies kept of earlier reads.
+  frame.SetCommandHandler(cmd::kFileOpenBackup, [&frame] { OnOpenBackup(frame); });
   // Channels to and from CSV files, for the active channel view.
   auto* csv = new ChannelCsvCommands(&frame);
   frame.SetCommandHandler(cmd::kFileExportCsv, [&frame, csv] {

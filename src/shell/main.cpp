@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "safety/user_data_folder.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
 
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QApplication application(argc, argv);
+  // Backups and recovery files live under this name, shared with the CLI.
+  QCoreApplication::setApplicationName(radio::kUserDataAppName);
   QStringList arguments = QCoreApplication::arguments();
   const bool benchmark = arguments.removeAll("--benchmark-startup") > 0;
   if (benchmark) arguments << "--no-splash";

@@ -45,6 +45,7 @@ constexpr int kWiredCommands[] = {
     cmd::kTwoTone,            cmd::kKeyAssignment,    cmd::kSquelchTuning, cmd::kRead,
     cmd::kWrite,              cmd::kComSetup,         cmd::kLanguage,  cmd::kFilePrint,
     cmd::kFilePrintPreview,   cmd::kFilePrintSetup,   cmd::kAppAbout,
+    cmd::kFileOpenBackup,
     cmd::kFileExportCsv,      cmd::kFileImportCsv,
 };
 
@@ -55,6 +56,7 @@ constexpr int kBlockedWhileRadioBusy[] = {
     cmd::kFileSaveAs,       cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
     cmd::kMsk,              cmd::kTwoTone,      cmd::kKeyAssignment,   cmd::kSquelchTuning,
     cmd::kRead,             cmd::kWrite,        cmd::kComSetup,        cmd::kLanguage,
+    cmd::kFileOpenBackup,
     cmd::kFileExportCsv,    cmd::kFileImportCsv,
 };
 
@@ -112,6 +114,8 @@ void CMainFrame::BuildActions() {
       ->setStatusTip(tr("Create a new document"));
   MakeAction(cmd::kFileOpen, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O))
       ->setStatusTip(tr("Open an existing document"));
+  MakeAction(cmd::kFileOpenBackup, tr("Open Backup…"))
+      ->setStatusTip(tr("Open a copy kept of an earlier read from the radio"));
   MakeAction(cmd::kFileClose, tr("&Close"))->setStatusTip(tr("Close the active document"));
   MakeAction(cmd::kFileSave, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S))
       ->setStatusTip(tr("Save the active document"));
@@ -181,7 +185,7 @@ void CMainFrame::BuildMenus() {
   };
   // Menu 128: no document open.
   menus128_ = {
-      menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, 0, cmd::kFilePrintSetup, 0, cmd::kAppExit}),
+      menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, 0, cmd::kFilePrintSetup, 0, cmd::kAppExit}),
       menu(tr("&View"), {cmd::kViewToolbar, cmd::kViewStatusBar}),
       menu(tr("&Help"), {cmd::kAppAbout}),
   };
@@ -196,9 +200,10 @@ void CMainFrame::BuildMenus() {
   connect(printSetup, &QAction::triggered, this, [this] { OnCommand(cmd::kFilePrintSetup); });
   connect(actions_[cmd::kFilePrintSetup], &QAction::enabledChanged, printSetup, &QAction::setEnabled);
   printSetup->setEnabled(false);
-  QMenu* file129 = menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileClose, cmd::kFileSave,
-                                      cmd::kFileSaveAs, 0, cmd::kFileExportCsv,
-                                      cmd::kFileImportCsv, 0, cmd::kFilePrint, cmd::kFilePrintPreview});
+  QMenu* file129 =
+      menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, cmd::kFileClose,
+                         cmd::kFileSave, cmd::kFileSaveAs, 0, cmd::kFileExportCsv,
+                         cmd::kFileImportCsv, 0, cmd::kFilePrint, cmd::kFilePrintPreview});
   file129->addAction(printSetup);
   file129->addSeparator();
   file129->addAction(actions_[cmd::kAppExit]);
@@ -394,6 +399,7 @@ CChildFrame* CMainFrame::AddDocumentFrame(std::unique_ptr<CProgramDoc> doc, bool
   mdi_->setActiveSubWindow(frame);
   lastFrame_ = frame;
   UpdateUi();
+  emit documentAdded(frame);
   return frame;
 }
 

@@ -96,6 +96,8 @@ class CMainFrame : public QMainWindow {
   // Saves the document of `frame` (Save As asks for a name). False when not
   // saved (failed or cancelled).
   bool SaveDocument(CChildFrame* frame, bool saveAs);
+  // Whether the document of `frame` has a file of its own (Save needs no name).
+  bool HasFile(CChildFrame* frame) const { return hasFile_.value(frame); }
 
   // How a file name is asked for (tests replace it): `save` says which
   // dialog; an empty answer cancels.
@@ -120,6 +122,10 @@ class CMainFrame : public QMainWindow {
   // The help context F1 opens now: the highlighted menu command, else the
   // document window's or the main window's own context.
   int HelpContext() const;
+
+ signals:
+  // A document window was added (new, opened, restored).
+  void documentAdded(CChildFrame* frame);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

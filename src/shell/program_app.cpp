@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "safety/safety_commands.h"
+#include "safety/user_data_folder.h"
 #include "shell/app_context.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
@@ -46,6 +48,7 @@ CProgramApp::SplashWait CProgramApp::SetSplashWait(SplashWait wait) {
 }
 
 CProgramApp::~CProgramApp() {
+  recovery_.reset();
   frame_.reset();
   if (translator_) QCoreApplication::removeTranslator(translator_.get());
   if (qtTranslator_) QCoreApplication::removeTranslator(qtTranslator_.get());
@@ -137,13 +140,17 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
 
   frame_ = std::make_unique<CMainFrame>();
   WireCommands(*frame_);
+  recovery_ = std::make_unique<RecoveryKeeper>(RecoveryFolder(), RecoverySourceOf(*frame_));
+  WireRecovery(*frame_, *recovery_);
   // The command line's command: the named file, or a new document.
   if (!files.isEmpty()) {
     if (!frame_->OpenDocumentFile(files.first())) {
+      recovery_.reset();
       frame_.reset();
       return nullptr;
     }
   } else if (!frame_->NewDocument()) {
+    recovery_.reset();
     frame_.reset();
     return nullptr;
   }
@@ -160,10 +167,17 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
   app.appTitle = app.LanguageText("Company");
 
   frame_->ApplyStartupMenuRules(ParseDecimal(app.SetupText("ShowLang")) != 0);
+
+  // What a run that did not end cleanly left unsaved, then this run's own
+  // recovery files from now on.
+  recovery_->Start();
+  OfferRecovery(*frame_, *recovery_);
   return frame_.get();
 }
 
 void CProgramApp::ExitInstance() {
+  // A clean exit: the unsaved changes were saved or discarded by the user.
+  if (recovery_) recovery_->Finish();
   if (translator_) {
     QCoreApplication::removeTranslator(translator_.get());
     translator_.reset();

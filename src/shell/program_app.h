@@ -16,6 +16,7 @@ class QTranslator;
 namespace radio {
 
 class CMainFrame;
+class RecoveryKeeper;
 
 class CProgramApp {
  public:
@@ -39,6 +40,8 @@ class CProgramApp {
   static SplashWait SetSplashWait(SplashWait wait);
 
   CMainFrame* MainFrame() const { return frame_.get(); }
+  // Writes the recovery files of modified documents while the program runs.
+  RecoveryKeeper* Recovery() const { return recovery_.get(); }
   // False when the command line forbids the splash screen (--no-splash, or
   // an embedded / automation start).
   bool SplashAllowed() const { return splashAllowed_; }
@@ -53,6 +56,7 @@ class CProgramApp {
   bool LoadLanguageCatalog(const QString& programDir);
 
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<RecoveryKeeper> recovery_;  // reads the frame: goes first
   std::unique_ptr<QTranslator> translator_;
   std::unique_ptr<QTranslator> qtTranslator_;
   bool splashAllowed_ = true;

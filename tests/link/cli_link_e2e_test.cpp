@@ -81,7 +81,11 @@ CliRun RunCli(const QStringList& args, int timeoutMs = 20000) {
 
 class CliLinkTest : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    // radioprog-cli read keeps its backups under the data home: ours.
+    qputenv("XDG_DATA_HOME", (dir_.path() + "/data").toUtf8());
+  }
   fs::path Path(const char* name) const { return fs::path(dir_.path().toStdString()) / name; }
   QString QPath(const char* name) const { return QString::fromStdString(Path(name).string()); }
   QTemporaryDir dir_;

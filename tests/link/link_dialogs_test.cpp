@@ -20,6 +20,7 @@
 #include "link/port_setting_dlg.h"
 #include "link/process_dlg.h"
 #include "link/radio_commands.h"
+#include "safety/user_data_folder.h"
 #include "shell/app_context.h"
 #include "shell/settings_store.h"
 #include "sim/simulated_link.h"
@@ -212,6 +213,7 @@ TEST_F(PortSettingDlgTest, OkWithNothingSelectedChangesNothing) {
 class RadioCommandsTest : public testing::Test {
  protected:
   RadioCommandsTest() : link_(radio_), view_(doc_), commands_(view_, &link_, &link_) {
+    SetUserDataFolder(dataDir_.path());  // complete reads leave their backups here
     BandLimitBytes band = kDefaultBandLimitBytes;
     doc_.OnNewDocument(band, Language::English, "test");
     view_.OnInitialUpdate();
@@ -226,6 +228,8 @@ class RadioCommandsTest : public testing::Test {
     QSignalSpy spy(&commands_, &RadioCommands::runningChanged);
     return !commands_.IsRunning() || spy.wait(10000);
   }
+  ~RadioCommandsTest() override { SetUserDataFolder({}); }
+  QTemporaryDir dataDir_;
   VirtualRadio radio_;
   SimulatedLink link_;
   CProgramDoc doc_;

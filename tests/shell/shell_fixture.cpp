@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSettings>
 
+#include "safety/user_data_folder.h"
 #include "shell/app_context.h"
 
 namespace radio::test {
@@ -16,6 +17,7 @@ void ShellTest::SetUp() {
     ASSERT_TRUE(QFile::copy(from, ProgramDir() + name)) << "missing " << from.toStdString();
   }
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+  SetUserDataFolder(settingsDir_.path() + "/data");  // backups and recovery files
   SetMessageHook([this](const MessageRequest& request) {
     messages_.push_back(request);
     if (answers_.empty()) return QMessageBox::Ok;
@@ -28,6 +30,7 @@ void ShellTest::SetUp() {
 
 void ShellTest::TearDown() {
   app_.reset();
+  SetUserDataFolder({});
   SetMessageHook({});
   QCoreApplication::processEvents();
 }

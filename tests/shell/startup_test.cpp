@@ -172,9 +172,10 @@ TEST_F(StartupTest, MenusFollowWhetherADocumentWindowIsShown) {
   frame->OnCommand(cmd::kFileClose);
   EXPECT_EQ(shownMenus(), (QStringList{"&File", "&View", "&Help"}));
   EXPECT_EQ(Texts(frame->MenusNoDocument()[0]),
-            (QStringList{"&New", "&Open...", "-", "P&rint Setup...", "-", "E&xit"}));
+            (QStringList{"&New", "&Open...", "Open Backup…", "-", "P&rint Setup...", "-",
+                         "E&xit"}));
   EXPECT_EQ(Texts(frame->MenusDocument()[0]),
-            (QStringList{"&New", "&Open...", "&Close", "&Save", "Save &As...", "-",
+            (QStringList{"&New", "&Open...", "Open Backup…", "&Close", "&Save", "Save &As...", "-",
                          "Export Channels (CSV)…", "Import Channels (CSV)…", "-", "&Print...",
                          "Print Preview", "Export PDF…", "Print Setup...", "-", "E&xit"}));
 }
