@@ -42,6 +42,9 @@ OWNED = {
         "C&lear Channels": "清除信道(&L)", "Move Channels U&p": "信道上移(&P)",
         "Move Channels D&own": "信道下移(&O)", "Sort by Rx &Frequency": "按接收频率排序(&F)",
         "Sort by &Name": "按名字排序(&N)",
+        "Export Channels (CSV)…": "导出信道(CSV)…", "Import Channels (CSV)…": "导入信道(CSV)…",
+        "Write the channels to a CSV file": "把信道写入 CSV 文件",
+        "Take channels from a CSV file, after a preview": "预览后从 CSV 文件导入信道",
     },
     "radio::CNavigationBar": {"Close": "关闭"},
 }

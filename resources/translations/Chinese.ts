@@ -422,6 +422,22 @@
         <source>Sort by &amp;Name</source>
         <translation>按名字排序(&amp;N)</translation>
     </message>
+    <message>
+        <source>Export Channels (CSV)…</source>
+        <translation>导出信道(CSV)…</translation>
+    </message>
+    <message>
+        <source>Import Channels (CSV)…</source>
+        <translation>导入信道(CSV)…</translation>
+    </message>
+    <message>
+        <source>Write the channels to a CSV file</source>
+        <translation>把信道写入 CSV 文件</translation>
+    </message>
+    <message>
+        <source>Take channels from a CSV file, after a preview</source>
+        <translation>预览后从 CSV 文件导入信道</translation>
+    </message>
 </context>
 <context>
     <name>radio::CMskDlg</name>
@@ -973,6 +989,126 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+</context>
+<context>
+    <name>radio::ChannelCsvCommands</name>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… 另有 %1 条</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Export Channels (CSV)</source>
+        <translation>导出信道(CSV)</translation>
+    </message>
+    <message>
+        <source>Import Channels (CSV)</source>
+        <translation>导入信道(CSV)</translation>
+    </message>
+    <message>
+        <source>The channels could not be written to "%1".
+%2</source>
+        <translation>信道无法写入“%1”。
+%2</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be opened.
+%2</source>
+        <translation>无法打开“%1”。
+%2</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be read.
+%2</source>
+        <translation>无法读取“%1”。
+%2</translation>
+    </message>
+    <message>
+        <source>No channel was imported: "%1" is not a channel list.
+
+%2</source>
+        <translation>未导入任何信道：“%1”不是信道列表。
+
+%2</translation>
+    </message>
+    <message>
+        <source>No channel was imported: no row of "%1" changes a channel.</source>
+        <translation>未导入任何信道：“%1”中没有改变信道的行。</translation>
+    </message>
+    <message>
+        <source>%1 rows skipped:</source>
+        <translation>跳过 %1 行：</translation>
+    </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>从 CSV 导入信道</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CChannelImportDlg</name>
+    <message>
+        <source>Import Channels (CSV)</source>
+        <translation>导入信道(CSV)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>原值</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新值</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>%1 channels will change, %2 rows skipped</source>
+        <translation>将改变 %1 个信道，跳过 %2 行</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 / %2 MHz, tones %3 / %4, "%5", %6, %7, scan %8, busy lock %9</source>
+        <translation>%1 / %2 MHz，亚音 %3 / %4，“%5”，%6，%7，扫描 %8，繁忙锁定 %9</translation>
+    </message>
+    <message>
+        <source>, signal %1 %2 / %3</source>
+        <translation>，信令 %1 %2 / %3</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(空)</translation>
+    </message>
+    <message>
+        <source>skipped: stays as it is</source>
+        <translation>跳过：保持不变</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告：%1</translation>
     </message>
 </context>
 </TS>

@@ -422,6 +422,22 @@
         <source>Sort by &amp;Name</source>
         <translation>Sort by &amp;Name</translation>
     </message>
+    <message>
+        <source>Export Channels (CSV)…</source>
+        <translation>Export Channels (CSV)…</translation>
+    </message>
+    <message>
+        <source>Import Channels (CSV)…</source>
+        <translation>Import Channels (CSV)…</translation>
+    </message>
+    <message>
+        <source>Write the channels to a CSV file</source>
+        <translation>Write the channels to a CSV file</translation>
+    </message>
+    <message>
+        <source>Take channels from a CSV file, after a preview</source>
+        <translation>Take channels from a CSV file, after a preview</translation>
+    </message>
 </context>
 <context>
     <name>radio::CMskDlg</name>
@@ -973,6 +989,126 @@
     <message>
         <source>Save</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>radio::ChannelCsvCommands</name>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Export Channels (CSV)</source>
+        <translation>Export Channels (CSV)</translation>
+    </message>
+    <message>
+        <source>Import Channels (CSV)</source>
+        <translation>Import Channels (CSV)</translation>
+    </message>
+    <message>
+        <source>The channels could not be written to "%1".
+%2</source>
+        <translation>The channels could not be written to "%1".
+%2</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be opened.
+%2</source>
+        <translation>"%1" cannot be opened.
+%2</translation>
+    </message>
+    <message>
+        <source>"%1" cannot be read.
+%2</source>
+        <translation>"%1" cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>No channel was imported: "%1" is not a channel list.
+
+%2</source>
+        <translation>No channel was imported: "%1" is not a channel list.
+
+%2</translation>
+    </message>
+    <message>
+        <source>No channel was imported: no row of "%1" changes a channel.</source>
+        <translation>No channel was imported: no row of "%1" changes a channel.</translation>
+    </message>
+    <message>
+        <source>%1 rows skipped:</source>
+        <translation>%1 rows skipped:</translation>
+    </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>Import channels from CSV</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CChannelImportDlg</name>
+    <message>
+        <source>Import Channels (CSV)</source>
+        <translation>Import Channels (CSV)</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Old</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <source>%1 channels will change, %2 rows skipped</source>
+        <translation>%1 channels will change, %2 rows skipped</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 / %2 MHz, tones %3 / %4, "%5", %6, %7, scan %8, busy lock %9</source>
+        <translation>%1 / %2 MHz, tones %3 / %4, "%5", %6, %7, scan %8, busy lock %9</translation>
+    </message>
+    <message>
+        <source>, signal %1 %2 / %3</source>
+        <translation>, signal %1 %2 / %3</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>skipped: stays as it is</source>
+        <translation>skipped: stays as it is</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>warning: %1</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "cli/args.h"
 #include "image/dat_file.h"
 #include "interchange/channel_csv_import.h"
+#include "interchange/gbk_name_charset.h"
 
 namespace radio::cli {
 
@@ -55,8 +56,11 @@ int RunImportCsv(const Args& args) {
   if (!LoadDatFile(datPath, image, error)) return Fail(kExitFile, error);
   if (!ReadCsvFile(csvPath, csv, error)) return Fail(kExitFile, error);
 
+  // Names may come as GBK characters (as the desktop program writes them)
+  // or as "\xHH" escapes (as export-csv writes them).
   const ChannelImportPlan plan =
-      PlanChannelImport(csv, image, DecodeBandLimits(ReadBandLimitBlock(image)));
+      PlanChannelImport(csv, image, DecodeBandLimits(ReadBandLimitBlock(image)), Language::English,
+                        &GbkNameCharset());
   for (const ImportProblem& p : plan.AllProblems()) {
     const bool warning = p.severity == ImportSeverity::kWarning;
     std::fprintf(stderr, "%s: %s (%s)\n", csvPath.c_str(), p.Text().c_str(),

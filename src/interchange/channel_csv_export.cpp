@@ -8,13 +8,14 @@
 
 namespace radio {
 
-std::string ExportChannelsCsv(const RadioImage& image, const BandLimits& limits) {
+std::string ExportChannelsCsv(const RadioImage& image, const BandLimits& limits,
+                              const NameCharset* names) {
   const auto& header = ChannelCsvHeader();
   std::string out = CsvLine(std::vector<std::string>(header.begin(), header.end()));
   for (int i = 0; i < kFrRecord; ++i) {
     if (IsEmptyChannelRecord(image.data() + static_cast<std::size_t>(i) * kChannelRecordSize))
       continue;
-    const ChannelCsvFields fields = ChannelRecordFields(image, i, limits);
+    const ChannelCsvFields fields = ChannelRecordFields(image, i, limits, names);
     out += CsvLine(std::vector<std::string>(fields.begin(), fields.end()));
   }
   return out;

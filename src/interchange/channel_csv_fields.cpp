@@ -111,13 +111,14 @@ std::string CsvMhzText(std::int64_t f) {
   return FrequencyText(f) + "0";
 }
 
-ChannelCsvFields ChannelRecordFields(const RadioImage& image, int index, const BandLimits& limits) {
+ChannelCsvFields ChannelRecordFields(const RadioImage& image, int index, const BandLimits& limits,
+                                     const NameCharset* names) {
   return ChannelRecordFields(image.data() + static_cast<std::size_t>(index) * kChannelRecordSize,
-                             index, ChannelStepText(image), limits);
+                             index, ChannelStepText(image), limits, names);
 }
 
 ChannelCsvFields ChannelRecordFields(const std::uint8_t* r, int index, const std::string& stepText,
-                                     const BandLimits& limits) {
+                                     const BandLimits& limits, const NameCharset* names) {
   ChannelCsvFields out;
   out[kCsvLocation] = std::to_string(index + 1);
   out[kCsvOffset] = CsvMhzText(0);
@@ -139,7 +140,7 @@ ChannelCsvFields ChannelRecordFields(const std::uint8_t* r, int index, const std
   const ChannelRow row = DecodeChannelRecord(r, Language::English);
   const std::int64_t rx = ParseFrequency(row[kRxFrequency]);
   const std::int64_t tx = ParseFrequency(row[kTxFrequency]);
-  out[kCsvName] = NameToCsvText(row[kChannelName]);
+  out[kCsvName] = NameToCsvText(row[kChannelName], names);
   out[kCsvFrequency] = CsvMhzText(rx);
   if (tx != rx && !SameBand(rx, tx, limits)) {
     out[kCsvDuplex] = "split";

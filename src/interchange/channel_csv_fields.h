@@ -9,6 +9,7 @@
 
 #include "image/band_limits.h"
 #include "image/radio_image.h"
+#include "interchange/channel_name_text.h"
 
 namespace radio {
 
@@ -54,11 +55,14 @@ std::string ChannelStepText(const RadioImage& image);
 // The texts of record `index` (0-127) of `image`. `limits` decide whether a
 // transmit frequency lies in the receive frequency's band ("+"/"-") or not
 // ("split"). For an empty record: the new-channel defaults with empty
-// Frequency, and the record's own optional-signal fields.
-ChannelCsvFields ChannelRecordFields(const RadioImage& image, int index, const BandLimits& limits);
+// Frequency, and the record's own optional-signal fields. Names as
+// NameToCsvText writes them with `names`.
+ChannelCsvFields ChannelRecordFields(const RadioImage& image, int index, const BandLimits& limits,
+                                     const NameCharset* names = nullptr);
 // The same for a record on its own, with the TStep text given.
 ChannelCsvFields ChannelRecordFields(const std::uint8_t* record, int index,
-                                     const std::string& stepText, const BandLimits& limits);
+                                     const std::string& stepText, const BandLimits& limits,
+                                     const NameCharset* names = nullptr);
 
 // "146.520000": 10 Hz units as MHz with six decimals.
 std::string CsvMhzText(std::int64_t f);

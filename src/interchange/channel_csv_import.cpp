@@ -320,7 +320,7 @@ ChannelRecordBytes RecordOf(const RadioImage& image, int channel) {
 
 void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& columnAt,
              const RadioImage& target, const BandLimits& limits, Language lang,
-             std::map<int, int>& firstLine, ImportRow& row) {
+             const NameCharset* names, std::map<int, int>& firstLine, ImportRow& row) {
   row.line = record.line;
   RowReader in(record, columnAt, row);
   row.channel = ReadLocation(in, firstLine, record.line);
@@ -329,7 +329,7 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
   row.oldRecord = row.newRecord = RecordOf(target, row.channel);
   row.targetWasEmpty = IsEmptyChannelRecord(row.oldRecord.data());
   row.oldTexts = row.newTexts = DecodeChannelRecord(row.oldRecord.data(), lang);
-  row.oldFields = row.newFields = ChannelRecordFields(target, row.channel - 1, limits);
+  row.oldFields = row.newFields = ChannelRecordFields(target, row.channel - 1, limits, names);
   if (in.HasErrors()) return;
 
   ChannelRow texts;
@@ -352,12 +352,12 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
   texts[kEncodeTone] = tones.encode;
 
   const std::string_view nameText = in.Text(kCsvName);
-  switch (CsvTextToName(nameText, texts[kChannelName])) {
+  switch (CsvTextToName(nameText, texts[kChannelName], names)) {
     case NameTextResult::kOk:
       break;
     case NameTextResult::kCut:
       in.Warning(kCsvName, Quoted(nameText) + " is longer than 8 bytes and is cut to " +
-                               Quoted(NameToCsvText(texts[kChannelName])));
+                               Quoted(NameToCsvText(texts[kChannelName], names)));
       break;
     case NameTextResult::kUnshowable:
       in.Error(kCsvName, Quoted(nameText) + " has characters the radio cannot show");
@@ -386,8 +386,8 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
   SetOptionalSignalEncode(row.newRecord.data(), encode);
   SetOptionalSignalDecode(row.newRecord.data(), decode);
   row.newTexts = DecodeChannelRecord(row.newRecord.data(), lang);
-  row.newFields =
-      ChannelRecordFields(row.newRecord.data(), row.channel - 1, row.oldFields[kCsvTStep], limits);
+  row.newFields = ChannelRecordFields(row.newRecord.data(), row.channel - 1,
+                                      row.oldFields[kCsvTStep], limits, names);
 }
 
 }  // namespace
@@ -415,7 +415,8 @@ std::vector<ImportProblem> ChannelImportPlan::AllProblems() const {
 }
 
 ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& target,
-                                    const BandLimits& limits, Language lang) {
+                                    const BandLimits& limits, Language lang,
+                                    const NameCharset* names) {
   ChannelImportPlan plan;
   if (csv.size() > kLargestChannelCsv) {
     plan.fileProblems.push_back(
@@ -455,7 +456,7 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
   std::map<int, int> firstLine;
   plan.rows.resize(records.size() - 1);
   for (std::size_t k = 1; k < records.size(); ++k)
-    PlanRow(records[k], columnAt, target, limits, lang, firstLine, plan.rows[k - 1]);
+    PlanRow(records[k], columnAt, target, limits, lang, names, firstLine, plan.rows[k - 1]);
   return plan;
 }
 

@@ -71,9 +71,11 @@ constexpr std::size_t kMostChannelCsvRows = 10000;
 // Plans the import of `csv` into `target`. Frequencies are checked against
 // 67-600 MHz, the 5 / 6.25 kHz step (receive) and `limits` (both). Columns
 // the file lacks, and empty Mode / Power / BusyLock fields, keep the target
-// channel's values (the new-channel defaults for an empty channel).
+// channel's values (the new-channel defaults for an empty channel). Names
+// read with `names` (see CsvTextToName); the plan's CSV texts use it too.
 ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& target,
-                                    const BandLimits& limits, Language lang = Language::English);
+                                    const BandLimits& limits, Language lang = Language::English,
+                                    const NameCharset* names = nullptr);
 
 // Writes the new record of every row that is not skipped. Channels no row
 // names and the FR record stay as they are.

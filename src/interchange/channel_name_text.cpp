@@ -14,9 +14,7 @@ int HexDigit(char c) {
   return -1;
 }
 
-}  // namespace
-
-std::string NameToCsvText(std::string_view nameBytes) {
+std::string EscapedName(std::string_view nameBytes) {
   static const char kHex[] = "0123456789ABCDEF";
   std::string out;
   for (const char ch : nameBytes) {
@@ -32,7 +30,32 @@ std::string NameToCsvText(std::string_view nameBytes) {
   return out;
 }
 
-NameTextResult CsvTextToName(std::string_view text, std::string& nameBytes) {
+// The name as characters of `charset`, or nothing when it holds a control
+// byte or backslash, does not convert, or would not read back to itself.
+bool CharacterName(std::string_view nameBytes, const NameCharset& charset, std::string& text) {
+  bool beyondAscii = false;
+  for (const char ch : nameBytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c >= 0x80)
+      beyondAscii = true;
+    else if (!Printable(c) || c == '\\')
+      return false;
+  }
+  if (!beyondAscii || !charset.toText || !charset.toText(nameBytes, text)) return false;
+  std::string back;
+  return CsvTextToName(text, back, &charset) != NameTextResult::kUnshowable && back == nameBytes;
+}
+
+}  // namespace
+
+std::string NameToCsvText(std::string_view nameBytes, const NameCharset* charset) {
+  std::string text;
+  if (charset && CharacterName(nameBytes, *charset, text)) return text;
+  return EscapedName(nameBytes);
+}
+
+NameTextResult CsvTextToName(std::string_view text, std::string& nameBytes,
+                             const NameCharset* charset) {
   nameBytes.clear();
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
@@ -42,6 +65,18 @@ NameTextResult CsvTextToName(std::string_view text, std::string& nameBytes) {
       if (byte == 0x00 || byte == 0xFF) return NameTextResult::kUnshowable;
       nameBytes += static_cast<char>(byte);
       i += 3;
+      continue;
+    }
+    if (c >= 0x80 && charset && charset->toBytes) {
+      // A run of non-ASCII characters goes through the charset as a whole.
+      std::size_t end = i;
+      while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x80) ++end;
+      std::string bytes;
+      if (!charset->toBytes(text.substr(i, end - i), bytes)) return NameTextResult::kUnshowable;
+      for (const char b : bytes)
+        if (b == '\0' || static_cast<unsigned char>(b) == 0xFF) return NameTextResult::kUnshowable;
+      nameBytes += bytes;
+      i = end - 1;
       continue;
     }
     if (!Printable(c)) return NameTextResult::kUnshowable;

@@ -57,6 +57,10 @@ constexpr int kFileExportPdf = 32802;  // File > "Export PDF…"
 constexpr int kFileOpenBackup = 32830;  // File > "Open Backup…"
 constexpr int kFileCompareWith = 32831;  // File > "Compare With…"
 
+// File: channels to and from CSV files
+constexpr int kFileExportCsv = 32840;  // "Export Channels (CSV)…"
+constexpr int kFileImportCsv = 32841;  // "Import Channels (CSV)…"
+
 // Help contexts of the windows themselves (framework help id minus 0x10000):
 // the main window without a document (menu 128) and with one (menu 129).
 constexpr int kHelpContextMainFrame = 0x10000 + 128;

@@ -11,6 +11,7 @@
 #include "features/msk_dlg.h"
 #include "features/optional_features_dlg.h"
 #include "features/two_tone_dlg.h"
+#include "interchange/channel_csv_commands.h"
 #include "link/radio_commands.h"
 #include "link/squelch_tuning_dlg.h"
 #include "print/print_commands.h"
@@ -115,6 +116,14 @@ void WireCommands(CMainFrame& frame) {
   frame.SetCommandHandler(cmd::kFileOpenBackup, [&frame] { OnOpenBackup(frame); });
   // Comparing the document with a file, a backup or the radio.
   frame.SetCommandHandler(cmd::kFileCompareWith, [&frame] { ShowCompareDialog(frame); });
+  // Channels to and from CSV files, for the active channel view.
+  auto* csv = new ChannelCsvCommands(&frame);
+  frame.SetCommandHandler(cmd::kFileExportCsv, [&frame, csv] {
+    if (CProgramView* view = frame.ActiveView()) csv->Export(*view);
+  });
+  frame.SetCommandHandler(cmd::kFileImportCsv, [&frame, csv] {
+    if (CProgramView* view = frame.ActiveView()) csv->Import(*view);
+  });
   // Setup > Language and Help > About.
   frame.SetCommandHandler(cmd::kLanguage, [&frame] {
     CLanguageDlg dialog(&frame);

@@ -39,7 +39,7 @@ constexpr int kDocumentCommands[] = {
     cmd::kFilePrintPreview,   cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
     cmd::kMsk,                cmd::kTwoTone,        cmd::kKeyAssignment, cmd::kSquelchTuning,
     cmd::kRead,               cmd::kWrite,          cmd::kEditUndo,   cmd::kEditRedo,
-    cmd::kFileCompareWith,
+    cmd::kFileCompareWith,    cmd::kFileExportCsv,  cmd::kFileImportCsv,
 };
 
 // Edit commands on whole channels of the active view, and what they run.
@@ -69,7 +69,7 @@ constexpr int kWiredCommands[] = {
     cmd::kTwoTone,            cmd::kKeyAssignment,    cmd::kSquelchTuning, cmd::kRead,
     cmd::kWrite,              cmd::kComSetup,         cmd::kLanguage,  cmd::kFilePrint,
     cmd::kFilePrintPreview,   cmd::kFilePrintSetup,   cmd::kAppAbout,
-    cmd::kFileOpenBackup,   cmd::kFileCompareWith,
+    cmd::kFileOpenBackup,     cmd::kFileCompareWith,  cmd::kFileExportCsv, cmd::kFileImportCsv,
 };
 
 // Commands that would change or replace a document's image, or the port,
@@ -81,6 +81,7 @@ constexpr int kBlockedWhileRadioBusy[] = {
     cmd::kRead,             cmd::kWrite,        cmd::kComSetup,        cmd::kLanguage,
     cmd::kFileOpenBackup,   cmd::kFileCompareWith,
     cmd::kEditUndo,         cmd::kEditRedo,
+    cmd::kFileExportCsv,    cmd::kFileImportCsv,
 };
 
 template <class Range>
@@ -150,6 +151,10 @@ void CMainFrame::BuildActions() {
   MakeAction(cmd::kFilePrintPreview, tr("Print Preview"))->setStatusTip(tr("Display full pages"));
   MakeAction(cmd::kFilePrintSetup, tr("P&rint Setup..."))
       ->setStatusTip(tr("Change the printer and printing options"));
+  MakeAction(cmd::kFileExportCsv, tr("Export Channels (CSV)…"))
+      ->setStatusTip(tr("Write the channels to a CSV file"));
+  MakeAction(cmd::kFileImportCsv, tr("Import Channels (CSV)…"))
+      ->setStatusTip(tr("Take channels from a CSV file, after a preview"));
   MakeAction(cmd::kAppExit, tr("E&xit"))->setStatusTip(tr("Quit the application"));
   MakeAction(cmd::kFileCompareWith, tr("Compare With…"))
       ->setStatusTip(tr("Compare the active document with a file, a backup or the radio"));
@@ -249,7 +254,8 @@ void CMainFrame::BuildMenus() {
   printSetup->setEnabled(false);
   QMenu* file129 = menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup,
                                       cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs,
-                                      cmd::kFileCompareWith, 0, cmd::kFilePrint,
+                                      cmd::kFileCompareWith, 0, cmd::kFileExportCsv,
+                                      cmd::kFileImportCsv, 0, cmd::kFilePrint,
                                       cmd::kFilePrintPreview});
   file129->addAction(printSetup);
   file129->addSeparator();

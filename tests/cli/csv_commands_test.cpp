@@ -128,5 +128,24 @@ TEST_F(CsvCliTest, BadArgumentsAndUnreadableFilesChangeNothing) {
   EXPECT_EQ(ReadAll(File("in.csv")), "Location,Frequency\n1,146.52\n");
 }
 
+// The desktop program writes GBK names as characters: the CLI reads them,
+// and escapes, to the same bytes; a character GBK lacks skips its row.
+TEST_F(CsvCliTest, ImportReadsNamesAsGbkCharactersOrEscapes) {
+  Write("names.csv",
+        "Location,Frequency,Name\n"
+        "1,146.52,\xE4\xB8\xAD" "A\n"  // "中A"
+        "2,146.53,\\xD6\\xD0A\n"     // the same bytes as escapes
+        "3,146.54,\xF0\x9F\x93\xBB\n");  // a radio emoji: no GBK bytes
+  const Result r = Run({"import-csv", "empty.dat", "names.csv", "-o", "out.dat", "--skip-bad"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("line 4, Name:"), std::string::npos) << r.err;
+  const RadioImage out = Load("out.dat");
+  const ChannelRow first = DecodeChannelRecord(out.data(), Language::English);
+  const ChannelRow second = DecodeChannelRecord(out.data() + kChannelRecordSize, Language::English);
+  EXPECT_EQ(first[kChannelName], "\xD6\xD0" "A");
+  EXPECT_EQ(second[kChannelName], "\xD6\xD0" "A");
+  EXPECT_TRUE(IsEmptyChannelRecord(out.data() + 2 * kChannelRecordSize));
+}
+
 }  // namespace
 }  // namespace radio

@@ -180,8 +180,8 @@ TEST_F(StartupTest, MenusFollowWhetherADocumentWindowIsShown) {
                          "E&xit"}));
   EXPECT_EQ(Texts(frame->MenusDocument()[0]),
             (QStringList{"&New", "&Open...", "Open Backup…", "&Close", "&Save", "Save &As...",
-                         "Compare With…", "-",
-                         "&Print...", "Print Preview", "Export PDF…", "Print Setup...", "-",
+                         "Compare With…", "-", "Export Channels (CSV)…", "Import Channels (CSV)…",
+                         "-", "&Print...", "Print Preview", "Export PDF…", "Print Setup...", "-",
                          "E&xit"}));
 }
 
