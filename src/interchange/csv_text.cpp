@@ -11,10 +11,12 @@ bool AllEmpty(const std::vector<std::string>& fields) {
   return std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); });
 }
 
+// A leading byte-order mark is quoted too: at the start of a file the reader
+// would take it for the file's encoding mark and drop it.
 bool NeedsQuotes(std::string_view field) {
   if (field.empty()) return false;
   return field.find_first_of(",\"\r\n") != std::string_view::npos || field.front() == ' ' ||
-         field.back() == ' ';
+         field.back() == ' ' || field.substr(0, kByteOrderMark.size()) == kByteOrderMark;
 }
 
 }  // namespace

@@ -39,6 +39,16 @@ TEST(CsvText, ByteOrderMarkAndBlankRecordsAreIgnored) {
   EXPECT_EQ(records[1].line, 4);
 }
 
+TEST(CsvText, AFirstFieldStartingWithAByteOrderMarkSurvivesWritingAndReading) {
+  // A file with two marks: the second belongs to the first field.
+  const auto records = Read("\xEF\xBB\xBF\xEF\xBB\xBFLocation,Name\n");
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].fields[0], "\xEF\xBB\xBFLocation");
+  const auto again = Read(CsvLine(records[0].fields));
+  ASSERT_EQ(again.size(), 1u);
+  EXPECT_EQ(again[0].fields, records[0].fields);
+}
+
 TEST(CsvText, MalformedQuotingIsReportedWithItsLine) {
   std::vector<CsvRecord> records;
   CsvError error;
