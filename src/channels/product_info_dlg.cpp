@@ -26,7 +26,6 @@ constexpr char kControlId[] = "controlId";
 constexpr int kModelListId = 1013;
 constexpr std::array<int, 4> kBandEditIds = {1113, 1114, 1115, 1116};
 constexpr int kModelTypeSlots = 19;  // Type1 ... Type19 in [Setup]
-constexpr std::size_t kModelTypeOffset = 0x17D1;
 constexpr std::int64_t kMHz = 100000;  // 10 Hz units per MHz
 // The second model of the list covers 330-400 MHz in both bands.
 constexpr std::array<int, 4> kSecondModelBands = {330, 400, 330, 400};

@@ -7,17 +7,15 @@
 #include "cli/args.h"
 #include "cli/program_ini.h"
 #include "cli/squelch_values.h"
+#include "features/optional_features.h"
 #include "image/band_limits.h"
 #include "image/bytes.h"
 #include "image/channel_codec.h"
 #include "image/dat_file.h"
+#include "safety/backup_name.h"
 
 namespace radio::cli {
 namespace {
-
-constexpr std::size_t kModelTypeOffset = 0x17D1;
-constexpr std::size_t kPasswordOffset = 0x17D2;
-constexpr std::size_t kPasswordSize = 6;
 
 long long Mhz(std::int64_t tenHz) {
   return static_cast<long long>(tenHz / 100000);
@@ -51,9 +49,10 @@ int RunInfo(const Args& args) {
   CIniFile ini;
   LoadProgramIni(ini);
   const std::string typeKey = "Type" + std::to_string(type + 1);
-  const std::string model = ini.Get("Setup", typeKey, "");
+  const std::string model = ModelNameOfImage(image, ini);
+  // Any stored byte counts as a password, digits or not.
   const bool password =
-      !ReadTextField(std::span(image.data() + kPasswordOffset, kPasswordSize)).empty();
+      !ReadTextField(std::span(image.data() + kPasswordOffset, kPasswordLength)).empty();
 
   std::printf("File:          %s\n", path.c_str());
   if (ec || size == kImageSize)

@@ -7,7 +7,6 @@
 namespace radio {
 namespace {
 
-constexpr std::size_t kModelTypeOffset = 0x17D1;
 
 using Decoded = DecodedSettings;
 using TextOf = std::function<std::string(const Decoded&)>;

@@ -37,6 +37,9 @@ std::optional<std::size_t> ImageOffsetOfRadioAddress(std::size_t address);
 // (blocks 130-194) and for bytes 16-23 of blocks 195-255.
 std::optional<std::size_t> RadioAddressOfImageOffset(std::size_t offset);
 
+// The model type byte: index of the model in Program.ini's [Setup] Type<n+1>.
+constexpr std::size_t kModelTypeOffset = 0x17D1;
+
 // The six band-limit bytes as kept in the image at 0x17E8-0x17ED, in the
 // process-wide copy and in the stored value "Field".
 using BandLimitBytes = std::array<std::uint8_t, 6>;

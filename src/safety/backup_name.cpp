@@ -9,7 +9,6 @@
 namespace radio {
 namespace {
 
-constexpr std::size_t kModelTypeOffset = 0x17D1;
 constexpr std::size_t kMaxPartBytes = 40;
 constexpr std::int64_t kTenHzPerMHz = 100000;
 
