@@ -1,7 +1,6 @@
 // radioprog-cli ports: COM1 ... COM16, the device each stands for here and
 // whether it can be opened right now; on Linux and macOS also chooses the
 // device a COMn stands for.
-#include <QCoreApplication>
 #include <cstdio>
 
 #include "cli/link_options.h"
@@ -29,11 +28,7 @@ static int RunPorts(const Args& args) {
     std::fprintf(stderr, "usage: %s\n", kUsage);
     return kExitUsage;
   }
-  int argc = 1;
-  char name[] = "radioprog-cli";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
-  LoadProgramSettings();
+  const CliQtSession session;
   if (port) {
     if (!SetPortDevice(port, set ? QString::fromStdString(args[2]) : QString())) {
       std::fprintf(stderr, "radioprog-cli ports: the choice could not be stored\n");

@@ -53,13 +53,9 @@ static int RunRead(const Args& given) {
     std::fprintf(stderr, "usage: %s\n", kUsage);
     return kExitUsage;
   }
-  int argc = 1;
-  char name[] = "radioprog-cli";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
+  const CliQtSession session;
   // The backup folder is the one the desktop program uses.
   QCoreApplication::setApplicationName(kUserDataAppName);
-  LoadProgramSettings();
 
   // The read compares the radio's password with the document's, so it
   // starts from a document: the one given, or a new one.

@@ -1,6 +1,5 @@
 // radioprog-cli write: writes a .dat file into one radio, or into several
 // radios at once (one per --port), each on a thread of its own.
-#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
@@ -34,11 +33,7 @@ static int RunWrite(const Args& args) {
       return kExitUsage;
     }
   }
-  int argc = 1;
-  char name[] = "radioprog-cli";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
-  LoadProgramSettings();
+  const CliQtSession session;
 
   RadioImage image{};
   std::string error;

@@ -3,6 +3,9 @@
 #include <csignal>
 #include <cstdio>
 
+#include "link/link_messages.h"
+#include "link/qt_serial_link.h"
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -106,5 +109,18 @@ bool CliCloneUi::AskRetry() {
 }
 
 void CliCloneUi::ShowMessage(MessageKind kind) { board_.Message(row_, MessageText(kind, lang_)); }
+
+CloneOutcome RunOnePortTransaction(
+    const std::string& port, int retries, Language lang,
+    const std::function<CloneOutcome(SerialLink&, Clock&, CloneUi&)>& transaction) {
+  ProgressBoard board({port}, 1, StderrIsTerminal());
+  CliCloneUi ui(board, 0, retries, lang);
+  ui.SetStatus(WaitingForRadioText(lang));
+  QtSerialLink link;
+  SystemClock clock;
+  const CloneOutcome outcome = transaction(link, clock, ui);
+  if (outcome == CloneOutcome::Ok) board.SetPosition(0, 1);
+  return outcome;
+}
 
 }  // namespace radio::cli

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -63,5 +64,12 @@ class CliCloneUi : public CloneUi {
   int retriesLeft_;
   Language lang_;
 };
+
+// Runs one short exchange with the radio on `port` (a squelch read or write)
+// over the serial port, under a one-step progress row that waits for the
+// radio first.
+CloneOutcome RunOnePortTransaction(
+    const std::string& port, int retries, Language lang,
+    const std::function<CloneOutcome(SerialLink&, Clock&, CloneUi&)>& transaction);
 
 }  // namespace radio::cli

@@ -3,6 +3,7 @@
 // and the exit status of each ending of a clone run.
 #pragma once
 
+#include <QCoreApplication>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,19 @@ bool ParseLinkOptions(const Args& args, const char* command, LinkOptions& option
 // Loads AppName and Language from Program.ini beside the program, when it is
 // there (the command line never creates or changes it).
 void LoadProgramSettings();
+
+// The Qt core application a command talking to ports or the settings store
+// needs, with the program's settings loaded. Lives for the command's run.
+class CliQtSession {
+ public:
+  CliQtSession() { LoadProgramSettings(); }
+
+ private:
+  int argc_ = 1;
+  char name_[14] = "radioprog-cli";
+  char* argv_[2] = {name_, nullptr};
+  QCoreApplication app_{argc_, argv_};
+};
 
 // A port argument as the engine opens it: COMn as typed, or a device path.
 bool ValidPortArgument(const std::string& port);

@@ -1,13 +1,11 @@
 // radioprog-cli squelch-read: reads the radio's four squelch tuning values
 // into a document (the one given, or a new one) and saves it.
-#include <QCoreApplication>
 #include <cstdio>
 
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "cli/squelch_values.h"
 #include "image/dat_file.h"
-#include "link/qt_serial_link.h"
 #include "link/squelch_transaction.h"
 #include "shell/app_context.h"
 
@@ -25,27 +23,17 @@ static int RunSquelchReadCommand(const Args& args) {
     std::fprintf(stderr, "usage: %s\n", kUsage);
     return kExitUsage;
   }
-  int argc = 1;
-  char name[] = "radioprog-cli";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
-  LoadProgramSettings();
+  const CliQtSession session;
 
   RadioImage image{};
   if (!LoadStartImage(o, "squelch-read", image)) return kExitFile;
 
   const std::string& port = o.ports.front();
   const Language lang = App().language;
-  CloneOutcome outcome;
-  {
-    ProgressBoard board({port}, 1, StderrIsTerminal());
-    CliCloneUi ui(board, 0, o.retries, lang);
-    ui.SetStatus(WaitingForRadioText(lang));
-    QtSerialLink link;
-    SystemClock clock;
-    outcome = RunSquelchRead(link, clock, ui, image, port, lang);
-    if (outcome == CloneOutcome::Ok) board.SetPosition(0, 1);
-  }
+  const CloneOutcome outcome =
+      RunOnePortTransaction(port, o.retries, lang, [&](SerialLink& link, Clock& clock, CloneUi& ui) {
+        return RunSquelchRead(link, clock, ui, image, port, lang);
+      });
   if (outcome != CloneOutcome::Ok) {
     std::fprintf(stderr, "%s: %s, nothing saved\n", port.c_str(), OutcomeText(outcome));
     return ExitStatusOf(outcome);

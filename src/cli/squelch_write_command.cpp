@@ -1,13 +1,11 @@
 // radioprog-cli squelch-write: sends a document's four squelch tuning values
 // to the radio, as the Squelch Tuning dialog's Write would send them.
-#include <QCoreApplication>
 #include <cstdio>
 
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "cli/squelch_values.h"
 #include "image/dat_file.h"
-#include "link/qt_serial_link.h"
 #include "link/squelch_transaction.h"
 #include "shell/app_context.h"
 
@@ -26,11 +24,7 @@ static int RunSquelchWriteCommand(const Args& args) {
     std::fprintf(stderr, "usage: %s\n", kUsage);
     return kExitUsage;
   }
-  int argc = 1;
-  char name[] = "radioprog-cli";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
-  LoadProgramSettings();
+  const CliQtSession session;
 
   RadioImage image{};
   std::string error;
@@ -44,16 +38,10 @@ static int RunSquelchWriteCommand(const Args& args) {
 
   const std::string& port = o.ports.front();
   const Language lang = App().language;
-  CloneOutcome outcome;
-  {
-    ProgressBoard board({port}, 1, StderrIsTerminal());
-    CliCloneUi ui(board, 0, o.retries, lang);
-    ui.SetStatus(WaitingForRadioText(lang));
-    QtSerialLink link;
-    SystemClock clock;
-    outcome = RunSquelchWrite(link, clock, ui, image, selections, port, lang);
-    if (outcome == CloneOutcome::Ok) board.SetPosition(0, 1);
-  }
+  const CloneOutcome outcome =
+      RunOnePortTransaction(port, o.retries, lang, [&](SerialLink& link, Clock& clock, CloneUi& ui) {
+        return RunSquelchWrite(link, clock, ui, image, selections, port, lang);
+      });
   std::fprintf(stderr, "%s: %s\n", port.c_str(), OutcomeText(outcome));
   if (outcome == CloneOutcome::Ok)
     std::printf("Squelch:       %s\n", DescribeSquelchValues(image).c_str());
