@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Key Assignment</source>
-        <translation>按键设置</translation>
+        <translation>按键定义</translation>
     </message>
     <message>
         <source>MSK</source>
@@ -341,11 +341,11 @@
         <translation>退出程序</translation>
     </message>
     <message>
-        <source>Read the data from the radio</source>
+        <source>Read Data From Radio</source>
         <translation>从对讲机读取数据</translation>
     </message>
     <message>
-        <source>Write the data to the radio</source>
+        <source>Write Data To Radio</source>
         <translation>把数据写入对讲机</translation>
     </message>
     <message>
@@ -625,6 +625,14 @@
         <source>Port</source>
         <translation>端口</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>radio::CPrintListDlg</name>
@@ -696,7 +704,7 @@
     <name>radio::CProductInfoDlg</name>
     <message>
         <source>Product Information</source>
-        <translation>产品信息</translation>
+        <translation>机型设置</translation>
     </message>
     <message>
         <source>Model Info</source>
@@ -713,6 +721,14 @@
     <message>
         <source>——</source>
         <translation>——</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

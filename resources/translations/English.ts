@@ -341,12 +341,12 @@
         <translation>Quit the application</translation>
     </message>
     <message>
-        <source>Read the data from the radio</source>
-        <translation>Read the data from the radio</translation>
+        <source>Read Data From Radio</source>
+        <translation>Read Data From Radio</translation>
     </message>
     <message>
-        <source>Write the data to the radio</source>
-        <translation>Write the data to the radio</translation>
+        <source>Write Data To Radio</source>
+        <translation>Write Data To Radio</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
@@ -625,6 +625,14 @@
         <source>Port</source>
         <translation>Port</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>radio::CPrintListDlg</name>
@@ -713,6 +721,14 @@
     <message>
         <source>——</source>
         <translation>——</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -22,4 +22,10 @@ std::string TextToNameBytes(const QString& text, Language lang) {
   return text.toLatin1().toStdString();
 }
 
+NameDecoder GridNameDecoder(Language lang) {
+  return [lang](std::string_view bytes) {
+    return NameBytesToText(std::string(bytes), lang).toStdString();
+  };
+}
+
 }  // namespace radio

@@ -52,6 +52,8 @@ CProductInfoDlg::CProductInfoDlg(QWidget* parent) : QDialog(parent) {
   }
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
   buttons->button(QDialogButtonBox::Ok)->setProperty(kControlId, 1);
   buttons->button(QDialogButtonBox::Cancel)->setProperty(kControlId, 2);
   connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::accept);

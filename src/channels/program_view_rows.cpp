@@ -235,7 +235,7 @@ void CProgramView::PasteChannelsFromClipboard() {
     for (const ImportRow& row : plan.rows)
       if (!row.skipped) records.push_back(row.newRecord);
     const auto problems = plan.AllProblems();
-    if (!problems.empty()) problem = QString::fromStdString(problems.front().Text());
+    if (!problems.empty()) problem = QString::fromStdString(problems.front().Text(App().language));
   } else if (data->hasText()) {
     // Tab-separated lines as a spreadsheet copies them, in the grid's
     // column order; each is checked as typing it into the grid would be.

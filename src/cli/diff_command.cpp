@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "channels/name_text.h"
 #include "cli/args.h"
 #include "compare/image_diff.h"
 #include "image/dat_file.h"
@@ -43,7 +44,7 @@ int RunDiff(const Args& args) {
 
   RadioImage before{}, after{};
   if (!Load(a.positional[0], before) || !Load(a.positional[1], after)) return kExitTrouble;
-  const auto differences = DiffImages(before, after, language);
+  const auto differences = DiffImages(before, after, language, GridNameDecoder(language));
   for (const ImageDifference& d : differences)
     std::printf("%s\n", DifferenceText(d, language).c_str());
   return differences.empty() ? kExitSame : kExitDifferent;

@@ -16,7 +16,7 @@
 namespace radio::cli {
 
 namespace {
-constexpr const char* kUsage = "import-csv FILE.dat IN.csv -o OUT.dat [--skip-bad]";
+constexpr const char* kUsage = "import-csv FILE.dat IN.csv -o OUT.dat [--skip-bad] [--lang en|zh]";
 
 bool ReadCsvFile(const std::string& path, std::string& text, std::string& error) {
   std::error_code ec;
@@ -40,7 +40,11 @@ bool ReadCsvFile(const std::string& path, std::string& text, std::string& error)
 
 int RunImportCsv(const Args& args) {
   ParsedArgs a;
-  if (auto exit = ParseCommandArgs(args, {{"--skip-bad"}, {"-o"}, 2, 2}, kUsage, a)) return *exit;
+  if (auto exit = ParseCommandArgs(args, {{"--skip-bad"}, {"-o", "--lang"}, 2, 2}, kUsage, a))
+    return *exit;
+  const std::string langName = a.Value("--lang").value_or("en");
+  if (langName != "en" && langName != "zh") return Fail(kExitUsage, "--lang takes en or zh");
+  const Language lang = langName == "zh" ? Language::Chinese : Language::English;
   const std::string& datPath = a.positional[0];
   const std::string& csvPath = a.positional[1];
   const auto output = a.Value("-o");
@@ -58,23 +62,25 @@ int RunImportCsv(const Args& args) {
 
   // Names may come as GBK characters (as the desktop program writes them)
   // or as "\xHH" escapes (as export-csv writes them).
-  const ChannelImportPlan plan =
-      PlanChannelImport(csv, image, DecodeBandLimits(ReadBandLimitBlock(image)), Language::English,
-                        &GbkNameCharset());
+  const ChannelImportPlan plan = PlanChannelImport(
+      csv, image, DecodeBandLimits(ReadBandLimitBlock(image)), lang, &GbkNameCharset());
   for (const ImportProblem& p : plan.AllProblems()) {
     const bool warning = p.severity == ImportSeverity::kWarning;
-    std::fprintf(stderr, "%s: %s (%s)\n", csvPath.c_str(), p.Text().c_str(),
-                 warning           ? "warning"
-                 : plan.Readable() ? "row skipped"
-                                   : "nothing imported");
+    std::fprintf(stderr, "%s: %s (%s)\n", csvPath.c_str(), p.Text(lang).c_str(),
+                 warning           ? Tr(lang, "warning", "警告")
+                 : plan.Readable() ? Tr(lang, "row skipped", "跳过该行")
+                                   : Tr(lang, "nothing imported", "未导入任何信道"));
   }
   if (!plan.Readable()) return kExitFile;
 
   ApplyChannelImport(plan, image);
   if (!SaveDatFile(*output, image, error)) return Fail(kExitFile, error);
   const int skipped = plan.SkippedRows();
-  std::fprintf(stderr, "%s: %d rows taken, %d channels changed, %d rows skipped\n", csvPath.c_str(),
-               static_cast<int>(plan.rows.size()) - skipped, plan.ChangedChannels(), skipped);
+  const std::string summary = Tr(lang, "%1 rows taken, %2 channels changed, %3 rows skipped",
+                                 "采用 %1 行，改变 %2 个信道，跳过 %3 行",
+                                 {std::to_string(static_cast<int>(plan.rows.size()) - skipped),
+                                  std::to_string(plan.ChangedChannels()), std::to_string(skipped)});
+  std::fprintf(stderr, "%s: %s\n", csvPath.c_str(), summary.c_str());
   return skipped > 0 && !a.Has("--skip-bad") ? kExitRowsSkipped : kExitOk;
 }
 

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "channels/name_text.h"
 #include "compare/radio_image_reader.h"
 #include "image/dat_file.h"
 #include "shell/app_context.h"
@@ -70,7 +71,7 @@ void CCompareDlg::CompareWith(const RadioImage& other, const QString& otherName)
   if (!doc_) return;
   doc_->CommitViews();  // the grid is the working copy of the channel table
   const Language lang = App().language;
-  const auto differences = DiffImages(other, doc_->Image(), lang);
+  const auto differences = DiffImages(other, doc_->Image(), lang, GridNameDecoder(lang));
   list_->clear();
   for (const ImageDifference& d : differences) {
     auto* item = new QListWidgetItem(QString::fromStdString(DifferenceText(d, lang)), list_);

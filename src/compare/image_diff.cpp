@@ -1,5 +1,6 @@
 #include "compare/image_diff.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <span>
@@ -42,7 +43,26 @@ std::string ChannelPlace(int record, Language lang) {
   return std::string(Tr(lang, "Channel", "信道")) + " " + ChannelRowLabel(record);
 }
 
-void DiffChannels(const RadioImage& a, const RadioImage& b, Language lang,
+bool HasControlCharacter(const std::string& text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+// A changed name as the grid shows it; as escaped bytes where that would
+// show the same text on both sides or break the line.
+void SetNameTexts(const std::string& a, const std::string& b, const NameDecoder& names,
+                  ImageDifference& d) {
+  if (names) {
+    d.before = names(a);
+    d.after = names(b);
+    if (d.before != d.after && !HasControlCharacter(d.before) && !HasControlCharacter(d.after))
+      return;
+  }
+  d.before = NameToCsvText(a);
+  d.after = NameToCsvText(b);
+}
+
+void DiffChannels(const RadioImage& a, const RadioImage& b, Language lang, const NameDecoder& names,
                   std::vector<ImageDifference>& out, Bits& explained) {
   for (int record = 0; record < kChannelRecords; ++record) {
     const std::size_t base = static_cast<std::size_t>(record) * kChannelRecordSize;
@@ -60,9 +80,12 @@ void DiffChannels(const RadioImage& a, const RadioImage& b, Language lang,
       d.column = field + 1;
       d.place = ChannelPlace(record, lang);
       d.label = TrimmedTitle(field + 1, lang);
-      // Names are the radio's bytes: shown escaped where not plain ASCII.
-      d.before = field == kChannelName ? NameToCsvText(rowA[f]) : rowA[f];
-      d.after = field == kChannelName ? NameToCsvText(rowB[f]) : rowB[f];
+      if (field == kChannelName) {
+        SetNameTexts(rowA[f], rowB[f], names, d);
+      } else {
+        d.before = rowA[f];
+        d.after = rowB[f];
+      }
       d.offset = base + kColumnBits[f].first;
       Explain(explained, d.offset, kColumnBits[f].count, kColumnBits[f].mask);
       if (field == kRxFrequency || field == kTxFrequency)
@@ -144,11 +167,11 @@ void DiffRawBytes(const RadioImage& a, const RadioImage& b, Language lang, const
 }  // namespace
 
 std::vector<ImageDifference> DiffImages(const RadioImage& before, const RadioImage& after,
-                                        Language lang) {
+                                        Language lang, const NameDecoder& names) {
   std::vector<ImageDifference> out;
   if (before == after) return out;
   Bits explained{};
-  DiffChannels(before, after, lang, out, explained);
+  DiffChannels(before, after, lang, names, out, explained);
   DiffSettings(before, after, lang, out, explained);
   DiffRawBytes(before, after, lang, explained, out);
   return out;

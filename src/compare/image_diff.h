@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "image/language.h"
+#include "image/name_decoder.h"
 #include "image/radio_image.h"
 
 namespace radio {
@@ -39,9 +40,11 @@ struct ImageDifference {
 };
 
 // The differences from `before` to `after`: channels in grid order, then the
-// settings in dialog order, then the raw bytes by offset.
+// settings in dialog order, then the raw bytes by offset. Channel names read
+// through `names` as the grid shows them; two names that read alike but
+// differ in their bytes (or a missing decoder) show the bytes as "\xHH".
 std::vector<ImageDifference> DiffImages(const RadioImage& before, const RadioImage& after,
-                                        Language lang);
+                                        Language lang, const NameDecoder& names = {});
 
 // One line: "Channel 12 Rx Frequency: 145.50000 → 145.52500",
 // "Optional Features / Squelch Level: 3 → 5", "Byte 0x1234: 0x12 → 0x34".

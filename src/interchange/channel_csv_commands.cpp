@@ -29,7 +29,7 @@ QString ProblemList(const ChannelImportPlan& plan) {
   const std::vector<ImportProblem> all = plan.AllProblems();
   QStringList lines;
   for (std::size_t i = 0; i < all.size() && i < kMostProblemsInAMessage; ++i)
-    lines << QString::fromStdString(all[i].Text());
+    lines << QString::fromStdString(all[i].Text(App().language));
   if (all.size() > kMostProblemsInAMessage)
     lines << ChannelCsvCommands::tr("… and %1 more")
                  .arg(static_cast<qsizetype>(all.size()) - kMostProblemsInAMessage);

@@ -67,8 +67,14 @@ bool ParseWholeNumber(std::string_view text, std::int64_t& value) {
 class RowReader {
  public:
   RowReader(const CsvRecord& record, const std::array<int, kCsvColumnCount>& columnAt,
-            ImportRow& row)
-      : record_(record), columnAt_(columnAt), row_(row) {}
+            ImportRow& row, Language lang)
+      : record_(record), columnAt_(columnAt), row_(row), lang_(lang) {}
+
+  // A problem text in the plan's language, "%1" ... filled from `args`.
+  std::string T(const char* english, const char* chinese,
+                std::initializer_list<std::string_view> args = {}) const {
+    return Tr(lang_, english, chinese, args);
+  }
 
   // The row's own text; nothing when the file or the row lacks the column.
   std::optional<std::string_view> Given(ChannelCsvColumn c) const {
@@ -105,6 +111,7 @@ class RowReader {
   const CsvRecord& record_;
   const std::array<int, kCsvColumnCount>& columnAt_;
   ImportRow& row_;
+  Language lang_;
 };
 
 std::string Quoted(std::string_view text) {
@@ -116,15 +123,16 @@ std::optional<std::int64_t> ReadMhz(RowReader& in, ChannelCsvColumn c, std::stri
   std::int64_t f = 0;
   bool exact = true;
   if (Trim(text).empty()) {
-    in.Error(c, "no frequency given");
+    in.Error(c, in.T("no frequency given", "未给出频率"));
     return std::nullopt;
   }
   if (!ParsePlainDecimal(text, 5, f, exact)) {
-    in.Error(c, Quoted(text) + " is not a number of MHz");
+    in.Error(c, in.T("%1 is not a number of MHz", "%1 不是以 MHz 为单位的数值", {Quoted(text)}));
     return std::nullopt;
   }
   if (!exact) {
-    in.Error(c, std::string(Trim(text)) + " MHz is not on the 5 / 6.25 kHz step");
+    in.Error(c, in.T("%1 MHz is not on the 5 / 6.25 kHz step", "%1 MHz 不在 5 / 6.25 kHz 步进上",
+                     {Trim(text)}));
     return std::nullopt;
   }
   return f;
@@ -136,11 +144,13 @@ std::int64_t ReadReceiveFrequency(RowReader& in) {
   if (!read) return 0;
   const std::int64_t f = *read;
   if (f < kLowestFrequency || f > kHighestFrequency) {
-    in.Error(kCsvFrequency, CsvMhzText(f) + " MHz is outside 67-600 MHz");
+    in.Error(kCsvFrequency,
+             in.T("%1 MHz is outside 67-600 MHz", "%1 MHz 超出 67-600 MHz", {CsvMhzText(f)}));
     return 0;
   }
   if (f % 500 != 0 && f % 625 != 0) {
-    in.Error(kCsvFrequency, CsvMhzText(f) + " MHz is not on the 5 / 6.25 kHz step");
+    in.Error(kCsvFrequency, in.T("%1 MHz is not on the 5 / 6.25 kHz step",
+                                 "%1 MHz 不在 5 / 6.25 kHz 步进上", {CsvMhzText(f)}));
     return 0;
   }
   return f;
@@ -150,12 +160,13 @@ std::int64_t ReadTransmitFrequency(RowReader& in, std::int64_t rx) {
   const std::string_view duplex = Trim(in.Text(kCsvDuplex));
   if (duplex.empty()) return rx;
   if (SameWord(duplex, "off")) {
-    in.Error(kCsvDuplex, "this radio cannot switch transmit off");
+    in.Error(kCsvDuplex, in.T("this radio cannot switch transmit off", "本机不能关闭发射"));
     return 0;
   }
   const bool plus = duplex == "+", minus = duplex == "-", split = SameWord(duplex, "split");
   if (!plus && !minus && !split) {
-    in.Error(kCsvDuplex, Quoted(duplex) + " is not \"\", \"+\", \"-\" or \"split\"");
+    in.Error(kCsvDuplex, in.T("%1 is not \"\", \"+\", \"-\" or \"split\"",
+                              "%1 不是 \"\"、\"+\"、\"-\" 或 \"split\"", {Quoted(duplex)}));
     return 0;
   }
   const std::optional<std::int64_t> offset = ReadMhz(in, kCsvOffset, in.Text(kCsvOffset));
@@ -172,10 +183,11 @@ std::string ReadCtcss(RowReader& in, ChannelCsvColumn c) {
     const std::string tone = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
     const auto& list = ToneList(Language::English);
     if (exact && std::find(list.begin() + 1, list.end(), tone) != list.end()) return tone;
-    in.Error(c, std::string(Trim(text)) + " Hz is not in the radio's tone list");
+    in.Error(c, in.T("%1 Hz is not in the radio's tone list", "%1 Hz 不在本机的亚音列表中",
+                     {Trim(text)}));
     return {};
   }
-  in.Error(c, Quoted(text) + " is not a tone frequency");
+  in.Error(c, in.T("%1 is not a tone frequency", "%1 不是亚音频率", {Quoted(text)}));
   return {};
 }
 
@@ -184,7 +196,7 @@ std::string ReadDcs(RowReader& in, ChannelCsvColumn c, char polarity) {
   const std::string_view text = Trim(in.Text(c));
   std::int64_t code = 0;
   if (text.empty() || text.size() > 3 || !ParseWholeNumber(text, code)) {
-    in.Error(c, Quoted(text) + " is not a DCS code");
+    in.Error(c, in.T("%1 is not a DCS code", "%1 不是 DCS 码", {Quoted(text)}));
     return {};
   }
   std::string digits = std::to_string(code);
@@ -192,7 +204,8 @@ std::string ReadDcs(RowReader& in, ChannelCsvColumn c, char polarity) {
   const std::string tone = "D" + digits + (polarity == 'R' ? "I" : "N");
   const auto& list = ToneList(Language::English);
   if (std::find(list.begin(), list.end(), tone) != list.end()) return tone;
-  in.Error(c, "DCS code " + digits + " is not in the radio's tone list");
+  in.Error(c, in.T("DCS code %1 is not in the radio's tone list", "DCS 码 %1 不在本机的亚音列表中",
+                   {digits}));
   return {};
 }
 
@@ -211,7 +224,9 @@ Tones ReadTones(RowReader& in) {
       const std::string_view p = Trim(in.Text(kCsvDtcsPolarity));
       const auto ok = [](char ch) { return ch == 'N' || ch == 'R'; };
       polarities = p.size() == 2 && ok(p[0]) && ok(p[1]) ? std::string(p) : "NN";
-      if (polarities != p) in.Error(kCsvDtcsPolarity, Quoted(p) + " is not two letters N or R");
+      if (polarities != p)
+        in.Error(kCsvDtcsPolarity,
+                 in.T("%1 is not two letters N or R", "%1 不是两个字母 N 或 R", {Quoted(p)}));
     }
     return polarities[static_cast<std::size_t>(side)];
   };
@@ -236,7 +251,8 @@ Tones ReadTones(RowReader& in) {
     };
     if (arrow == std::string_view::npos || !known(txKind) || !known(rxKind) ||
         (txKind.empty() && rxKind.empty())) {
-      in.Error(kCsvCrossMode, Quoted(cross) + " is not a cross mode this radio can store");
+      in.Error(kCsvCrossMode, in.T("%1 is not a cross mode this radio can store",
+                                   "%1 不是本机能存储的交叉模式", {Quoted(cross)}));
       return t;
     }
     if (SameWord(txKind, "Tone")) t.encode = ReadCtcss(in, kCsvRToneFreq);
@@ -244,7 +260,8 @@ Tones ReadTones(RowReader& in) {
     if (SameWord(rxKind, "Tone")) t.decode = ReadCtcss(in, kCsvCToneFreq);
     if (SameWord(rxKind, "DTCS")) t.decode = ReadDcs(in, kCsvRxDtcsCode, polarity(1));
   } else {
-    in.Error(kCsvTone, Quoted(mode) + " is not a tone mode this radio can store");
+    in.Error(kCsvTone, in.T("%1 is not a tone mode this radio can store",
+                            "%1 不是本机能存储的亚音模式", {Quoted(mode)}));
   }
   return t;
 }
@@ -256,9 +273,9 @@ int ReadWord(RowReader& in, ChannelCsvColumn c, std::string_view text,
   std::string list;
   for (const char* w : words) {
     if (SameWord(Trim(text), w)) return index;
-    list += (index++ ? ", " : "") + Quoted(w);
+    list += (index++ ? in.T(", ", "、") : "") + Quoted(w);
   }
-  in.Error(c, Quoted(text) + " is not one of " + list);
+  in.Error(c, in.T("%1 is not one of %2", "%1 不是 %2 之一", {Quoted(text), list}));
   return -1;
 }
 
@@ -273,7 +290,9 @@ int ReadSignalKind(RowReader& in) {
     if (SameWord(text, word)) return kind;
   std::int64_t kind = 0;
   if (ParseWholeNumber(text, kind) && kind <= 7) return static_cast<int>(kind);
-  in.Error(kCsvOptSignal, Quoted(text) + " is not \"None\", \"MSK\", \"DTMF\" or \"2-Tone\"");
+  in.Error(kCsvOptSignal,
+           in.T("%1 is not \"None\", \"MSK\", \"DTMF\" or \"2-Tone\"",
+                "%1 不是 \"None\"、\"MSK\"、\"DTMF\" 或 \"2-Tone\"", {Quoted(text)}));
   return kSignalKindNotSet;
 }
 
@@ -282,7 +301,8 @@ std::uint8_t ReadSignalNumber(RowReader& in, ChannelCsvColumn c, int highest) {
   if (text.empty()) return kNotSet;
   std::int64_t n = 0;
   if (ParseWholeNumber(text, n) && n <= highest) return static_cast<std::uint8_t>(n);
-  in.Error(c, Quoted(text) + " is not a number from 0 to " + std::to_string(highest));
+  in.Error(c, in.T("%1 is not a number from 0 to %2", "%1 不是 0 到 %2 之间的数",
+                   {Quoted(text), std::to_string(highest)}));
   return kNotSet;
 }
 
@@ -291,22 +311,24 @@ int ReadLocation(RowReader& in, std::map<int, int>& firstLine, int line) {
   const std::string_view text = Trim(in.Given(kCsvLocation).value_or(""));
   std::int64_t n = 0;
   if (text.empty()) {
-    in.Error(kCsvLocation, "no channel number given");
+    in.Error(kCsvLocation, in.T("no channel number given", "未给出信道号"));
     return 0;
   }
   if (!ParseWholeNumber(text, n)) {
-    in.Error(kCsvLocation, Quoted(text) + " is not a channel number");
+    in.Error(kCsvLocation, in.T("%1 is not a channel number", "%1 不是信道号", {Quoted(text)}));
     return 0;
   }
   if (n < 1 || n > kFrRecord) {
-    in.Error(kCsvLocation, "channel " + std::string(text) + " is not one of 1-128");
+    in.Error(kCsvLocation,
+             in.T("channel %1 is not one of 1-128", "信道 %1 不在 1-128 之内", {text}));
     return 0;
   }
   const int channel = static_cast<int>(n);
   const auto [it, first] = firstLine.emplace(channel, line);
   if (!first) {
-    in.Error(kCsvLocation, "channel " + std::to_string(channel) + " is given already on line " +
-                               std::to_string(it->second));
+    in.Error(kCsvLocation,
+             in.T("channel %1 is given already on line %2", "信道 %1 已在第 %2 行给出",
+                  {std::to_string(channel), std::to_string(it->second)}));
   }
   return channel;
 }
@@ -322,7 +344,7 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
              const RadioImage& target, const BandLimits& limits, Language lang,
              const NameCharset* names, std::map<int, int>& firstLine, ImportRow& row) {
   row.line = record.line;
-  RowReader in(record, columnAt, row);
+  RowReader in(record, columnAt, row, lang);
   row.channel = ReadLocation(in, firstLine, record.line);
   if (row.channel == 0) return;
 
@@ -335,14 +357,15 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
   ChannelRow texts;
   const std::int64_t rx = ReadReceiveFrequency(in);
   if (rx != 0 && !limits.Contains(rx))
-    in.Error(kCsvFrequency, CsvMhzText(rx) + " MHz is outside the radio's band limits");
+    in.Error(kCsvFrequency, in.T("%1 MHz is outside the radio's band limits",
+                                 "%1 MHz 超出本机的频段范围", {CsvMhzText(rx)}));
   std::int64_t tx = 0;
   if (rx != 0) {
     const std::size_t before = row.problems.size();
     tx = ReadTransmitFrequency(in, rx);
     if (row.problems.size() == before && tx != rx && !limits.Contains(tx))
-      in.Error(kCsvOffset, "the transmit frequency " + CsvMhzText(tx) +
-                               " MHz is outside the radio's band limits");
+      in.Error(kCsvOffset, in.T("the transmit frequency %1 MHz is outside the radio's band limits",
+                                "发射频率 %1 MHz 超出本机的频段范围", {CsvMhzText(tx)}));
   }
   texts[kRxFrequency] = FrequencyText(rx);
   texts[kTxFrequency] = FrequencyText(tx);
@@ -356,11 +379,13 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
     case NameTextResult::kOk:
       break;
     case NameTextResult::kCut:
-      in.Warning(kCsvName, Quoted(nameText) + " is longer than 8 bytes and is cut to " +
-                               Quoted(NameToCsvText(texts[kChannelName], names)));
+      in.Warning(kCsvName,
+                 in.T("%1 is longer than 8 bytes and is cut to %2", "%1 超过 8 个字节，截为 %2",
+                      {Quoted(nameText), Quoted(NameToCsvText(texts[kChannelName], names))}));
       break;
     case NameTextResult::kUnshowable:
-      in.Error(kCsvName, Quoted(nameText) + " has characters the radio cannot show");
+      in.Error(kCsvName, in.T("%1 has characters the radio cannot show",
+                              "%1 含有本机无法显示的字符", {Quoted(nameText)}));
       break;
   }
 
@@ -392,10 +417,10 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
 
 }  // namespace
 
-std::string ImportProblem::Text() const {
-  std::string out = line > 0 ? "line " + std::to_string(line) : "";
-  if (!column.empty()) out += (out.empty() ? "" : ", ") + column;
-  return out.empty() ? message : out + ": " + message;
+std::string ImportProblem::Text(Language lang) const {
+  std::string out = line > 0 ? Tr(lang, "line %1", "第 %1 行", {std::to_string(line)}) : "";
+  if (!column.empty()) out += (out.empty() ? "" : Tr(lang, ", ", "，")) + column;
+  return out.empty() ? message : out + Tr(lang, ": ", "：") + message;
 }
 
 int ChannelImportPlan::SkippedRows() const {
@@ -420,17 +445,19 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
   ChannelImportPlan plan;
   if (csv.size() > kLargestChannelCsv) {
     plan.fileProblems.push_back(
-        {0, "", ImportSeverity::kError, "the file is too large for a channel list"});
+        {0, "", ImportSeverity::kError,
+         Tr(lang, "the file is too large for a channel list", "文件太大，不是信道列表")});
     return plan;
   }
   std::vector<CsvRecord> records;
   CsvError error;
-  if (!ReadCsv(csv, records, error)) {
+  if (!ReadCsv(csv, records, error, lang)) {
     plan.fileProblems.push_back({error.line, "", ImportSeverity::kError, error.message});
     return plan;
   }
   if (records.empty()) {
-    plan.fileProblems.push_back({1, "", ImportSeverity::kError, "the file has no header line"});
+    plan.fileProblems.push_back(
+        {1, "", ImportSeverity::kError, Tr(lang, "the file has no header line", "文件没有标题行")});
     return plan;
   }
   // Columns by header name; the first of two equal names counts.
@@ -444,13 +471,15 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
   }
   if (columnAt[kCsvLocation] < 0) {
     plan.fileProblems.push_back(
-        {header.line, "", ImportSeverity::kError, "the header line has no Location column"});
+        {header.line, "", ImportSeverity::kError,
+         Tr(lang, "the header line has no Location column", "标题行没有 Location 列")});
     return plan;
   }
   if (records.size() - 1 > kMostChannelCsvRows) {
-    plan.fileProblems.push_back({records[kMostChannelCsvRows + 1].line, "", ImportSeverity::kError,
-                                 "the file has more than " + std::to_string(kMostChannelCsvRows) +
-                                     " rows; the radio has 128 channels"});
+    plan.fileProblems.push_back(
+        {records[kMostChannelCsvRows + 1].line, "", ImportSeverity::kError,
+         Tr(lang, "the file has more than %1 rows; the radio has 128 channels",
+            "文件超过 %1 行；本机只有 128 个信道", {std::to_string(kMostChannelCsvRows)})});
     return plan;
   }
   std::map<int, int> firstLine;

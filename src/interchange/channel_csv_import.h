@@ -27,10 +27,12 @@ struct ImportProblem {
   int line = 0;        // file line, the header being line 1; 0: no line at fault
   std::string column;  // header name of the field at fault; empty for the whole file
   ImportSeverity severity = ImportSeverity::kError;
-  std::string message;  // English, e.g. "146.513000 MHz is not on the 5 / 6.25 kHz step"
+  std::string
+      message;  // in the plan's language, e.g. "146.513000 MHz is not on the 5 / 6.25 kHz step"
 
   // "line 7, Frequency: 146.513000 MHz is not on the 5 / 6.25 kHz step"
-  std::string Text() const;
+  // ("第 7 行，Frequency：…" in Chinese).
+  std::string Text(Language lang = Language::English) const;
 };
 
 using ChannelRecordBytes = std::array<std::uint8_t, kChannelRecordSize>;

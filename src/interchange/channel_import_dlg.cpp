@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "shell/app_context.h"
+
 namespace radio {
 namespace {
 
@@ -110,8 +112,8 @@ void CChannelImportDlg::FillRow(int tableRow, const ImportRow& row) {
   bool warning = false;
   for (const ImportProblem& p : row.problems) {
     warning = warning || p.severity == ImportSeverity::kWarning;
-    const QString text =
-        p.column.empty() ? Text(p.message) : Text(p.column) + ": " + Text(p.message);
+    const QString text = p.column.empty() ? Text(p.message)
+                                          : Text(p.column) + App().Tr(": ", "：") + Text(p.message);
     problems << (p.severity == ImportSeverity::kWarning ? tr("warning: %1").arg(text) : text);
   }
 

@@ -21,7 +21,8 @@ bool NeedsQuotes(std::string_view field) {
 
 }  // namespace
 
-bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& error) {
+bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& error,
+             Language lang) {
   records.clear();
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
     text.remove_prefix(kByteOrderMark.size());
@@ -53,7 +54,7 @@ bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& e
       ++i;
       for (;;) {
         if (i >= n) {
-          error = {startLine, "a quoted field is not closed"};
+          error = {startLine, Tr(lang, "a quoted field is not closed", "引号中的字段没有结束")};
           records.clear();
           return false;
         }
@@ -75,7 +76,7 @@ bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& e
         field += text[i++];
       }
       if (i < n && text[i] != ',' && lineBreak(i) == 0) {
-        error = {line, "text follows a closing quote"};
+        error = {line, Tr(lang, "text follows a closing quote", "结束引号后还有文字")};
         records.clear();
         return false;
       }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "image/language.h"
+
 namespace radio {
 
 struct CsvRecord {
@@ -23,7 +25,8 @@ struct CsvError {
 // Splits `text` into records; empty lines and lines of empty fields only
 // are left out. False (and no records) with the line and a message when a
 // quoted field is never closed or text follows a closing quote.
-bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& error);
+bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& error,
+             Language lang = Language::English);
 
 // One record as a line ending in CRLF; fields holding a comma, a quote, a
 // line break or outer blanks are quoted.

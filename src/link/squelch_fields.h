@@ -15,19 +15,20 @@
 namespace radio {
 
 struct SquelchField {
-  int controlId;       // the dialog's drop-down list
-  const char* label;   // its label
-  std::size_t offset;  // image offset
+  int controlId;        // the dialog's drop-down list
+  const char* label;    // its label
+  const char* chinese;  // the label in a Chinese run
+  std::size_t offset;   // image offset
   std::uint8_t defaultByte;
 };
 
 // In the order V wide, V narrow, U wide, U narrow: the order of the
 // dialog's rows, of the image bytes and of the radio transaction's data.
 inline constexpr std::array<SquelchField, 4> kSquelchFields = {{
-    {1136, "V Wide Squelch Tuning", 0x17EE, 0x29},
-    {1137, "V Narrow Squelch Tuning", 0x17EF, 0x27},
-    {1138, "U Wide Squelch Tuning", 0x17F0, 0x22},
-    {1139, "U Narrow Squelch Tuning", 0x17F1, 0x1E},
+    {1136, "V Wide Squelch Tuning", "V段宽带静噪调整", 0x17EE, 0x29},
+    {1137, "V Narrow Squelch Tuning", "V段窄带静噪调整", 0x17EF, 0x27},
+    {1138, "U Wide Squelch Tuning", "U段宽带静噪调整", 0x17F0, 0x22},
+    {1139, "U Narrow Squelch Tuning", "U段窄带静噪调整", 0x17F1, 0x1E},
 }};
 constexpr std::size_t kSquelchFirstOffset = 0x17EE;
 constexpr std::size_t kSquelchByteCount = kSquelchFields.size();

@@ -79,7 +79,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent) : QDialog(parent) {
     for (const std::string& item : items) list->addItem(QString::fromStdString(item));
     list->setProperty(kControlId, kSquelchFields[i].controlId);
     list->setMaxVisibleItems(15);
-    auto* label = new QLabel(tr(kSquelchFields[i].label), this);
+    auto* label = new QLabel(App().Tr(kSquelchFields[i].label, kSquelchFields[i].chinese), this);
     label->setBuddy(list);
     fields->addWidget(label, static_cast<int>(i), 0);
     fields->addWidget(list, static_cast<int>(i), 1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <span>
+#include <string_view>
 
 #include "features/dtmf_fields.h"
 #include "features/msk_settings.h"
@@ -63,6 +64,21 @@ std::string Decimal(int value) {
   return std::to_string(value);
 }
 
+// A name's bytes as Latin-1 text, for sources that bring no decoder.
+std::string Latin1Text(std::string_view bytes) {
+  std::string text;
+  for (const char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      text += ch;
+    } else {
+      text += static_cast<char>(0xC0 | (c >> 6));
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return text;
+}
+
 std::string OnOff(bool on, const PageWriter& w) {
   return on ? w.T("On", "开") : w.T("Off", "关");
 }
@@ -89,7 +105,11 @@ void ChannelBlock(PageWriter& w, int k, int row, const PrintSource& s) {
   };
   for (int i = 0; i < 6; ++i) {
     w.At(5, top + 1 + i, w.T(kLeft[i].en, kLeft[i].zh));
-    w.At(24, top + 1 + i, cells[kLeft[i].field]);
+    const std::string& cell = cells[kLeft[i].field];
+    if (kLeft[i].field != kChannelName)
+      w.At(24, top + 1 + i, cell);
+    else
+      w.At(24, top + 1 + i, s.names ? s.names(cell) : Latin1Text(cell));
   }
   const std::uint8_t* record = s.image.data() + static_cast<std::size_t>(row - 1) * kChannelRecordSize;
   w.At(40, top + 1, w.T("Wide/Narrow:", "宽/窄带:"));
@@ -299,9 +319,10 @@ void FrameAndFooter(PageWriter& w, const PageMetrics& m, int page, int total,
   const int L = m.pageLine;
   for (int y : {-(2 * L + 50), -(2 * L + 120), L / 2 - 36 * L}) w.Rule(w.Col(5), y, w.Col(60), y);
   w.Text(w.Col(10), -36 * L, owner, FontKind::Page);
-  char footer[64];
-  std::snprintf(footer, sizeof footer, "Page %d of %d", page, total);
-  w.Text(w.Col(45), -36 * L, footer, FontKind::Page);
+  w.Text(w.Col(45), -36 * L,
+         Tr(w.lang(), "Page %1 of %2", "第 %1 页，共 %2 页",
+            {std::to_string(page), std::to_string(total)}),
+         FontKind::Page);
 }
 
 }  // namespace

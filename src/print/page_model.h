@@ -13,6 +13,7 @@
 
 #include "image/channel_codec.h"
 #include "image/language.h"
+#include "image/name_decoder.h"
 #include "image/radio_image.h"
 
 namespace radio::print {
@@ -79,11 +80,14 @@ using Page = std::vector<PageItem>;
 
 // What the pages print from: the image for the feature sections, the
 // grid's cell texts for the channel section, the owner line of the footer.
+// Channel names are the radio's bytes; `names` reads them as the grid does
+// (without it, as Latin-1).
 struct PrintSource {
   const RadioImage& image;
   const ChannelTable& channels;
   Language lang = Language::English;
   std::string owner;  // Copyrights Owner
+  NameDecoder names;
 };
 
 Page BuildPage(const PrintPlan& plan, int page, const PrintSource& source,

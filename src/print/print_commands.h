@@ -23,12 +23,13 @@ namespace radio {
 class CPrintListDlg;
 
 // A snapshot of the active document: its image, the grid's cell texts,
-// the language and the owner line of the footer.
+// the language, the owner line of the footer and the grid's name decoder.
 struct PrintData {
   RadioImage image{};
   ChannelTable channels;  // strings: default-initialised to empty
   Language lang = Language::English;
   std::string owner;
+  NameDecoder names;
 };
 
 class PrintCommands : public QObject {
@@ -53,7 +54,7 @@ class PrintCommands : public QObject {
     PrintData data;
     print::PrintPlan plan;
     print::PrintSource Source() const {
-      return print::PrintSource{data.image, data.channels, data.lang, data.owner};
+      return print::PrintSource{data.image, data.channels, data.lang, data.owner, data.names};
     }
   };
   std::optional<Job> Prepare();

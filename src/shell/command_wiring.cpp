@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "channels/name_text.h"
 #include "channels/product_info_dlg.h"
 #include "channels/program_view.h"
 #include "compare/compare_dlg.h"
@@ -47,6 +48,7 @@ PrintData ActivePrintData(CMainFrame& frame) {
   }
   data.lang = App().language;
   data.owner = App().LanguageText("Copyrights Owner").toStdString();
+  data.names = GridNameDecoder(App().language);
   return data;
 }
 

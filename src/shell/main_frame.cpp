@@ -167,9 +167,9 @@ void CMainFrame::BuildActions() {
   MakeAction(cmd::kTwoTone, tr("2-Tone"));
   MakeAction(cmd::kSquelchTuning, tr("Squelch Tuning"));
   MakeAction(cmd::kRead, tr("&Read"), QKeySequence(Qt::CTRL | Qt::Key_R))
-      ->setStatusTip(tr("Read the data from the radio"));
+      ->setStatusTip(tr("Read Data From Radio"));
   MakeAction(cmd::kWrite, tr("&Write"), QKeySequence(Qt::CTRL | Qt::Key_W))
-      ->setStatusTip(tr("Write the data to the radio"));
+      ->setStatusTip(tr("Write Data To Radio"));
   MakeAction(cmd::kComSetup, tr("Com Setup"));
   MakeAction(cmd::kLanguage, tr("Language"));
   MakeAction(cmd::kAppAbout, tr("&About ..."))

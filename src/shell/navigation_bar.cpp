@@ -31,7 +31,7 @@ constexpr Page kPages[] = {
     {"DTMF", "DTMF", cmd::kDtmf},
     {"2-Tone", "两音", cmd::kTwoTone},
     {"MSK", "MSK", cmd::kMsk},
-    {"Key Assignment", "按键设置", cmd::kKeyAssignment},
+    {"Key Assignment", "按键定义", cmd::kKeyAssignment},
     {"Squelch Tuning", "静噪调整", cmd::kSquelchTuning},
 };
 

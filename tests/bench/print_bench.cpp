@@ -29,7 +29,7 @@ constexpr print::SectionChoice kAll = {true, true, true, true, true};
 
 void BM_PageModel(benchmark::State& state) {
   const FullRadio radio;
-  const print::PrintSource source{radio.image, radio.channels, Language::English, "Owner"};
+  const print::PrintSource source{radio.image, radio.channels, Language::English, "Owner", {}};
   for (auto _ : state) {
     const auto plan = print::PlanPrint(kAll, radio.channels);
     auto pages = print::BuildDocument(plan, source, print::NominalMetrics());
@@ -40,7 +40,7 @@ BENCHMARK(BM_PageModel)->Unit(benchmark::kMillisecond);
 
 void BM_ModelAndPdf(benchmark::State& state) {
   const FullRadio radio;
-  const print::PrintSource source{radio.image, radio.channels, Language::English, "Owner"};
+  const print::PrintSource source{radio.image, radio.channels, Language::English, "Owner", {}};
   QTemporaryDir dir;
   const QString path = dir.filePath("radio.pdf");
   for (auto _ : state) {

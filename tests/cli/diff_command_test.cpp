@@ -66,6 +66,27 @@ TEST_F(DiffCommandTest, EqualAndDifferentImages) {
             "信道 2 接收频率: 145.50000 → 145.52500");
 }
 
+// With --lang zh the settings are named as the Chinese dialogs name them and
+// a GBK channel name reads as its characters, as the grid shows it.
+TEST_F(DiffCommandTest, ChineseRunNamesSettingsAndGbkNamesInChinese) {
+  RadioImage a = test::SampleImage();
+  Save("a.dat", a);
+  RadioImage b = a;
+  test::SetChannel(b, 3, "439.0", "444.0", "88.5", "88.5", "\xD6\xD0\xBC\xCC\xCC\xA8");  // 中继台
+  b[0x1261] = 7;  // squelch level
+  Save("b.dat", b);
+  const auto chinese = Run({"diff", "--lang", "zh", "a.dat", "b.dat"});
+  EXPECT_EQ(chinese.status, 1) << chinese.err;
+  EXPECT_EQ(chinese.out,
+            "信道 3 信道名字: (空) → 中继台\n"
+            "可选功能 / 静噪等级: " +
+                std::to_string(a[0x1261]) + " → 7\n");
+  // In English the same bytes are Latin-1 letters, as an English grid shows them.
+  const auto english = Run({"diff", "a.dat", "b.dat"});
+  EXPECT_EQ(english.out.substr(0, english.out.find('\n')),
+            "Channel 3 Chnnel Name: (empty) → ÖÐ¼ÌÌ¨");
+}
+
 TEST_F(DiffCommandTest, TroubleGivesStatusTwoAndAClearMessage) {
   Save("a.dat", test::BlankImage());
   std::ofstream(dir_ / "files" / "short.dat", std::ios::binary) << std::string(100, '\xFF');

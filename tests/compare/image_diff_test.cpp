@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -172,8 +173,8 @@ TEST(ImageDiff, ChineseNamesColumnsDialogsAndValues) {
   SetChannel(c, 7, "145.5", "145.5");
   EXPECT_EQ(Lines(a, b, Language::Chinese), (std::vector<std::string>{
                                                 "信道 3 功率: 高 → 低",
-                                                "可选功能 / Back Light: 自动 → 打开",
-                                                "DTMF / 解码 / Group Code: A → 关",
+                                                "可选功能 / 背光: 自动 → 打开",
+                                                "DTMF / 解码 / 组码: A → 关",
                                                 "字节 0x0C40: 0xFF → 0x00",
                                             }));
   EXPECT_EQ(Lines(a, c, Language::Chinese).front(), "信道 7 接收频率: (空) → 145.50000");
@@ -193,6 +194,63 @@ TEST(ImageDiff, TextFieldsShowOtherBytesEscaped) {
                              "Channel 2 Chnnel Name: AB → \\xC4\\xE3A",
                              "DTMF / Decode / ID Code: (empty) → \\x07",
                          }));
+}
+
+// Names read through the decoder the grid uses. Where two names would read
+// alike, or a decoded name would break the line, the bytes show instead.
+TEST(ImageDiff, NamesReadThroughTheGridsDecoder) {
+  // A stand-in for the grid's decoder: 0xD6 0xD0 is one character, every
+  // other byte above 0x7F reads as the replacement character.
+  const NameDecoder toy = [](std::string_view bytes) {
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const auto c = static_cast<unsigned char>(bytes[i]);
+      if (c == 0xD6 && i + 1 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) == 0xD0) {
+        text += "中";
+        ++i;
+      } else {
+        text += c < 0x80 ? std::string(1, bytes[i]) : std::string("\xEF\xBF\xBD");
+      }
+    }
+    return text;
+  };
+  RadioImage a = BlankImage();
+  SetChannel(a, 2, "145.5", "145.5", "None", "None", "AB");
+  RadioImage named = a, unreadable = a, broken = a;
+  SetChannel(named, 2, "145.5", "145.5", "None", "None",
+             "\xD6\xD0"
+             "A");
+  SetChannel(unreadable, 2, "145.5", "145.5", "None", "None",
+             "\x81"
+             "B");
+  RadioImage unreadable2 = a;
+  SetChannel(unreadable2, 2, "145.5", "145.5", "None", "None",
+             "\x82"
+             "B");
+  SetChannel(broken, 2, "145.5", "145.5", "None", "None", "A\nB");
+  const auto text = [&](const RadioImage& x, const RadioImage& y) {
+    const auto diffs = DiffImages(x, y, Language::Chinese, toy);
+    return diffs.size() == 1 ? DifferenceText(diffs[0], Language::Chinese) : std::string("?");
+  };
+  EXPECT_EQ(text(a, named), "信道 2 信道名字: AB → 中A");
+  EXPECT_EQ(text(a, unreadable),
+            "信道 2 信道名字: AB → \xEF\xBF\xBD"
+            "B");
+  EXPECT_EQ(text(unreadable, unreadable2), "信道 2 信道名字: \\x81B → \\x82B");
+  EXPECT_EQ(text(a, broken), "信道 2 信道名字: AB → A\\x0AB");
+}
+
+// A Chinese run names every setting in Chinese; only names the radio's own
+// keys and signalling carry stay as they are.
+TEST(ImageDiff, ChineseSettingLabelsAreChinese) {
+  const auto hasChinese = [](const std::string& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0xE4; });
+  };
+  for (const SettingItem& item : SettingItems(Language::Chinese)) {
+    EXPECT_TRUE(hasChinese(item.label)) << item.place << " / " << item.label;
+    EXPECT_TRUE(hasChinese(item.place) || item.place == "MSK") << item.place;
+  }
 }
 
 // Every byte is read by a mapped item or reported raw: whichever single

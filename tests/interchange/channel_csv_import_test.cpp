@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <tuple>
@@ -175,6 +176,31 @@ TEST(ChannelCsvImport, NamesAreCutWithoutSplittingADoubleByteCharacter) {
   EXPECT_EQ(plan.AllProblems()[0].severity, ImportSeverity::kWarning);
   EXPECT_EQ(DecodeChannelRecord(Record(image, 1), Language::English)[kChannelName],
             "ABC\xD6\xD0\xCE\xC4");
+}
+
+// In a Chinese run every problem reads in Chinese; the column names are the
+// file's own and the values quote the file.
+TEST(ChannelCsvImport, ProblemsReadInChineseInAChineseRun) {
+  RadioImage image = BlankImage();
+  const std::string csv = ReadData("problems.csv");
+  const ChannelImportPlan english = PlanChannelImport(csv, image, BandLimits{});
+  const ChannelImportPlan chinese = PlanChannelImport(csv, image, BandLimits{}, Language::Chinese);
+  const auto problems = chinese.AllProblems();
+  ASSERT_EQ(problems.size(), english.AllProblems().size());
+  for (std::size_t i = 0; i < problems.size(); ++i) {
+    EXPECT_EQ(problems[i].line, english.AllProblems()[i].line);
+    EXPECT_EQ(problems[i].column, english.AllProblems()[i].column);
+    const std::string text = problems[i].Text(Language::Chinese);
+    EXPECT_TRUE(std::any_of(problems[i].message.begin(), problems[i].message.end(), [](char c) {
+      return static_cast<unsigned char>(c) >= 0xE4;
+    })) << text;
+  }
+  EXPECT_EQ(problems[3].Text(Language::Chinese), "第 6 行，Duplex：本机不能关闭发射");
+  EXPECT_EQ(problems[8].Text(Language::Chinese), "第 11 行，Location：信道 1 已在第 2 行给出");
+  EXPECT_EQ(PlanChannelImport("Location,Name\n1,\"open\n", image, BandLimits{}, Language::Chinese)
+                .fileProblems.at(0)
+                .Text(Language::Chinese),
+            "第 2 行：引号中的字段没有结束");
 }
 
 TEST(ChannelCsvImport, UnreadableFilesAreRefusedAsAWhole) {

@@ -45,7 +45,7 @@ class PageModelTest : public ::testing::Test {
 
   std::vector<Page> Print(const SectionChoice& choice, Language lang = Language::English) {
     plan = PlanPrint(choice, channels);
-    return BuildDocument(plan, PrintSource{image, channels, lang, "Owner Ltd"}, kMetrics);
+    return BuildDocument(plan, PrintSource{image, channels, lang, "Owner Ltd", {}}, kMetrics);
   }
 
   static int Col(int c) { return c * kMetrics.ColumnUnit(); }
@@ -396,6 +396,7 @@ TEST_F(PageModelTest, ChineseTitlesAndLabels) {
   EXPECT_EQ(ValueOf(pages[5], 40, 7), "PTT ID:");
   EXPECT_EQ(ValueOf(pages[5], 55, 9), "无");
   EXPECT_EQ(ValueOf(pages[0], 40, 9), "√");
+  EXPECT_EQ(Footer(pages[5]), "第 6 页，共 6 页");
 }
 
 TEST_F(PageModelTest, FrameLinesAndReadingOrder) {

@@ -146,6 +146,27 @@ TEST_F(PrintCliTest, PdfHoldsSelectableTextAndEveryPage) {
     EXPECT_NE(text.out.find(expected), std::string::npos) << expected;
 }
 
+// A GBK name printed in a Chinese run reads back from the PDF as the same
+// characters the grid shows.
+TEST_F(PrintCliTest, ChineseNamesPrintAsTheirCharacters) {
+  if (std::system("command -v pdftotext >/dev/null") != 0)
+    GTEST_SKIP() << "poppler-utils not installed (scripts/setup.sh)";
+  RadioImage image;
+  std::string error;
+  ASSERT_TRUE(LoadDatFile((dir_ / "radio.dat").string(), image, error)) << error;
+  EncodeChannelRecord({"145.50000", "145.50000", "None", "None", "\xD6\xD0\xBC\xCC\xCC\xA8", "High",
+                       "Wide", "Yes", "Carrier"},
+                      image.data() + 2 * kChannelRecordSize);  // channel 3: 中继台
+  ASSERT_TRUE(SaveDatFile((dir_ / "gbk.dat").string(), image, error)) << error;
+  const Result r = Run("print gbk.dat --pdf out.pdf --sections channels --lang zh");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const Result text = Shell("pdftotext out.pdf -");
+  EXPECT_NE(text.out.find("中继台"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("信道名称"), std::string::npos);
+  const Result pages = Run("print gbk.dat --text --sections channels --lang zh");
+  EXPECT_NE(pages.out.find("信道名称:\n中继台\n"), std::string::npos) << pages.out;
+}
+
 TEST(SectionListTest, ParsesSubsetsAndRefusesOthers) {
   using print::ParseSectionList;
   EXPECT_EQ(ParseSectionList("channels,dtmf"), (print::SectionChoice{true, false, false, false, true}));
