@@ -331,7 +331,18 @@ void CProgramView::OnMouseDown() {
   ShowEditor();
 }
 
+void CProgramView::KeepCurrentCellInView() {
+  keepInViewPending_ = false;
+  // The window changed size: the current cell stays in view, and an open
+  // editor moves along with its cell instead of closing.
+  followingResize_ = true;
+  grid_->scrollTo(grid_->currentIndex());
+  followingResize_ = false;
+  PlaceEditor();
+}
+
 void CProgramView::OnScroll() {
+  if (followingResize_) return;
   // The cells have moved under the editor: close it, without a commit.
   HideEditors();
   grid_->viewport()->update();
@@ -474,7 +485,14 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
       if (delta == kWheelNotch) grid_->PageUp();
       return delta == kWheelNotch || delta == -kWheelNotch;
     }
-    if (event->type() == QEvent::Resize) PlaceEditor();
+    if (event->type() == QEvent::Resize) {
+      PlaceEditor();
+      // Once the grid has laid out its new size (after this event).
+      if (!keepInViewPending_) {
+        keepInViewPending_ = true;
+        QMetaObject::invokeMethod(this, &CProgramView::KeepCurrentCellInView, Qt::QueuedConnection);
+      }
+    }
     return false;
   }
   if (event->type() != QEvent::KeyPress) return false;

@@ -115,6 +115,7 @@ class CProgramView : public QWidget {
   void OnLeaveCell();
   void OnMouseDown();
   void OnScroll();
+  void KeepCurrentCellInView();
   // Lays the current column's editor over the current cell, pre-set from it.
   void ShowEditor();
   void PlaceEditor();
@@ -157,6 +158,8 @@ class CProgramView : public QWidget {
   bool storing_ = false;                // the image change is the grid's own
   int rowAnchor_ = -1;                  // where a Shift-extended row selection starts
   float appliedScale_ = 1.0f;
+  bool keepInViewPending_ = false;  // a resize asked to keep the current cell in view
+  bool followingResize_ = false;    // that scroll is under way
 };
 
 }  // namespace radio

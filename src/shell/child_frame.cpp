@@ -1,6 +1,9 @@
 #include "shell/child_frame.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
+#include <QResizeEvent>
 
 #include "channels/program_view.h"
 #include "image/program_doc.h"
@@ -13,6 +16,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
   setWidget(view_);
   setWindowTitle(doc_->Title());
   setGeometry(0, 0, kWidth, kHeight);
+  wanted_ = QSize(kWidth, kHeight);
 }
 
 // The view goes first: it unregisters its commit hook from the document.
@@ -25,6 +29,45 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
   event->ignore();
   hide();
   emit hiddenByCloseRequest(this);
+}
+
+void CChildFrame::resizeEvent(QResizeEvent* event) {
+  QMdiSubWindow::resizeEvent(event);
+  if (fitting_ || isMaximized() || isMinimized()) return;
+  // A size this window did not give itself: scaled, or resized by the user.
+  if (event->size() != fitted_) wanted_ = event->size();
+  FitToArea();
+}
+
+void CChildFrame::showEvent(QShowEvent* event) {
+  QMdiSubWindow::showEvent(event);
+  FitToArea();
+}
+
+bool CChildFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == area_ && event->type() == QEvent::Resize) FitToArea();
+  return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void CChildFrame::FitToArea() {
+  QWidget* area = parentWidget();
+  if (area != area_) {
+    if (area_) area_->removeEventFilter(this);
+    area_ = area;
+    if (area_) area_->installEventFilter(this);
+  }
+  if (!area || isMaximized() || isMinimized() || fitting_) return;
+  const QSize room = area->size();
+  if (room.isEmpty()) return;
+  QRect g = geometry();
+  g.setSize(wanted_.boundedTo(room));
+  g.moveLeft(std::clamp(g.left(), 0, room.width() - g.width()));
+  g.moveTop(std::clamp(g.top(), 0, room.height() - g.height()));
+  if (g == geometry()) return;
+  fitting_ = true;
+  fitted_ = g.size();
+  setGeometry(g);
+  fitting_ = false;
 }
 
 }  // namespace radio

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -111,7 +112,12 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), docManager_(*this
     if (auto* frame = qobject_cast<CChildFrame*>(window)) lastFrame_ = frame;
     UpdateUi();
   });
-  resize(1280, 800);
+  // The restored size, never larger than the screen (start-up shows the
+  // window maximised).
+  QSize size(1280, 800);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateUi(); });
   UpdateUi();
 }

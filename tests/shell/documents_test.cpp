@@ -17,6 +17,7 @@
 #include "shell/command_ids.h"
 #include "shell/doc_manager.h"
 #include "shell/main_frame.h"
+#include "shell/mdi_background.h"
 #include "shell_fixture.h"
 
 namespace radio::test {
@@ -42,6 +43,12 @@ class DocumentsTest : public ShellTest {
 };
 
 TEST_F(DocumentsTest, DocumentWindowOpensAtTheTopLeftWithItsOwnSize) {
+  // Its own size, as far as the main window's client area lets it.
+  EXPECT_EQ(first_->WantedSize(), QSize(1095, 650));
+  EXPECT_TRUE(frame_->MdiArea()->viewport()->rect().contains(first_->geometry()));
+  frame_->showNormal();
+  frame_->resize(1600, 1000);
+  QCoreApplication::processEvents();
   EXPECT_EQ(first_->geometry(), QRect(0, 0, 1095, 650));
   EXPECT_EQ(first_->Document().Title(), "Channel Information");
   EXPECT_EQ(first_->Document().PathName(), "radioprog-test");  // AppName: the first save's name
