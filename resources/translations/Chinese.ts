@@ -359,6 +359,8 @@
     <message>
         <source>Open a copy kept of an earlier read from the radio</source>
         <translation>打开以前从对讲机读取时保留的副本</translation>
+    </message>
+    <message>
         <source>Compare With…</source>
         <translation>比较…</translation>
     </message>

@@ -359,6 +359,8 @@
     <message>
         <source>Open a copy kept of an earlier read from the radio</source>
         <translation>Open a copy kept of an earlier read from the radio</translation>
+    </message>
+    <message>
         <source>Compare With…</source>
         <translation>Compare With…</translation>
     </message>

@@ -293,17 +293,9 @@ void CMainFrame::BuildToolBar() {
   connect(toolBar_, &QToolBar::visibilityChanged, actions_[cmd::kViewToolbar], &QAction::setChecked);
 }
 
+// The message pane only: Qt cannot read the state of the Caps, Num and
+// Scroll Lock keys, so their indicators would never change.
 void CMainFrame::BuildStatusBar() {
-  const char* names[3] = {"CAP", "NUM", "SCRL"};
-  for (int i = 0; i < 3; ++i) {
-    indicators_[i] = new QLabel(QString::fromLatin1(names[i]), this);
-    indicators_[i]->setObjectName(names[i]);
-    indicators_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    indicators_[i]->setAlignment(Qt::AlignCenter);
-    indicators_[i]->setMinimumWidth(indicators_[i]->fontMetrics().horizontalAdvance("SCRL") + 10);
-    indicators_[i]->setEnabled(false);  // shown greyed while the lock is off
-    statusBar()->addPermanentWidget(indicators_[i]);
-  }
   statusBar()->showMessage(tr("Ready"));
 }
 

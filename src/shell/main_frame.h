@@ -167,7 +167,6 @@ class CMainFrame : public QMainWindow {
   CNavigationBar* navBar_ = nullptr;
   QDockWidget* navDock_ = nullptr;
   QToolBar* toolBar_ = nullptr;
-  QLabel* indicators_[3] = {};
   QMenu* editMenu_ = nullptr;
   QMenu* setupMenu_ = nullptr;
   QList<QMenu*> menus128_;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace radio {
 
@@ -25,5 +26,9 @@ using MessageHook = std::function<QMessageBox::StandardButton(const MessageReque
 // Replaces the modal box by `hook` (an empty hook restores the real box).
 // Returns the hook that was installed before.
 MessageHook SetMessageHook(MessageHook hook);
+
+// The box ShowMessage shows for `request`: its buttons in the run's
+// language, and wide enough for the whole caption in the title bar.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const MessageRequest& request);
 
 }  // namespace radio

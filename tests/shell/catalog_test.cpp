@@ -16,6 +16,7 @@ QStringList IncompleteEntries(const QString& path, int* messageCount) {
   QXmlStreamReader xml(&file);
   QStringList incomplete;
   QString context, source;
+  int sources = 0;
   *messageCount = 0;
   while (!xml.atEnd()) {
     xml.readNext();
@@ -24,8 +25,11 @@ QStringList IncompleteEntries(const QString& path, int* messageCount) {
       context = xml.readElementText();
     } else if (xml.name() == u"message") {
       ++*messageCount;
+      sources = 0;
     } else if (xml.name() == u"source") {
       source = xml.readElementText();
+      // A message that lost its own tags hides the one before it from lrelease.
+      if (++sources > 1) incomplete << context + ": " + source + " (shares a message)";
     } else if (xml.name() == u"translation") {
       const QString type = xml.attributes().value("type").toString();
       const QString text = xml.readElementText();
