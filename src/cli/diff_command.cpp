@@ -18,9 +18,9 @@ constexpr int kExitSame = 0;
 constexpr int kExitDifferent = 1;
 constexpr int kExitTrouble = 2;
 
-bool Load(const std::string& path, RadioImage& image) {
+bool Load(const std::string& path, RadioImage& image, Language lang) {
   std::string error;
-  if (!LoadDatFile(path, image, error)) {
+  if (!LoadDatFile(path, image, error, lang)) {
     Fail(kExitTrouble, error);
     return false;
   }
@@ -43,7 +43,8 @@ int RunDiff(const Args& args) {
   const Language language = lang == "zh" ? Language::Chinese : Language::English;
 
   RadioImage before{}, after{};
-  if (!Load(a.positional[0], before) || !Load(a.positional[1], after)) return kExitTrouble;
+  if (!Load(a.positional[0], before, language) || !Load(a.positional[1], after, language))
+    return kExitTrouble;
   const auto differences = DiffImages(before, after, language, GridNameDecoder(language));
   for (const ImageDifference& d : differences)
     std::printf("%s\n", DifferenceText(d, language).c_str());

@@ -18,16 +18,16 @@ namespace radio::cli {
 namespace {
 constexpr const char* kUsage = "import-csv FILE.dat IN.csv -o OUT.dat [--skip-bad] [--lang en|zh]";
 
-bool ReadCsvFile(const std::string& path, std::string& text, std::string& error) {
+bool ReadCsvFile(const std::string& path, std::string& text, std::string& error, Language lang) {
   std::error_code ec;
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   std::ifstream in(path, std::ios::binary);
   if (ec || !in) {
-    error = "Cannot open \"" + path + "\".";
+    error = Tr(lang, "Cannot open \"%1\".", "无法打开“%1”。", {path});
     return false;
   }
   if (size > kLargestChannelCsv) {
-    error = "\"" + path + "\" is too large for a channel list.";
+    error = Tr(lang, "\"%1\" is too large for a channel list.", "“%1”太大，不是信道列表。", {path});
     return false;
   }
   std::ostringstream s;
@@ -57,8 +57,8 @@ int RunImportCsv(const Args& args) {
 
   RadioImage image;
   std::string error, csv;
-  if (!LoadDatFile(datPath, image, error)) return Fail(kExitFile, error);
-  if (!ReadCsvFile(csvPath, csv, error)) return Fail(kExitFile, error);
+  if (!LoadDatFile(datPath, image, error, lang)) return Fail(kExitFile, error);
+  if (!ReadCsvFile(csvPath, csv, error, lang)) return Fail(kExitFile, error);
 
   // Names may come as GBK characters (as the desktop program writes them)
   // or as "\xHH" escapes (as export-csv writes them).
@@ -74,7 +74,7 @@ int RunImportCsv(const Args& args) {
   if (!plan.Readable()) return kExitFile;
 
   ApplyChannelImport(plan, image);
-  if (!SaveDatFile(*output, image, error)) return Fail(kExitFile, error);
+  if (!SaveDatFile(*output, image, error, lang)) return Fail(kExitFile, error);
   const int skipped = plan.SkippedRows();
   const std::string summary = Tr(lang, "%1 rows taken, %2 channels changed, %3 rows skipped",
                                  "采用 %1 行，改变 %2 个信道，跳过 %3 行",

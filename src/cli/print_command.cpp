@@ -70,7 +70,7 @@ int RunPrint(const Args& args) {
 
   RadioImage image;
   std::string error;
-  if (!LoadDatFile(a.positional[0], image, error)) return Fail(kExitFile, error);
+  if (!LoadDatFile(a.positional[0], image, error, lang)) return Fail(kExitFile, error);
   ChannelTable channels;
   BandState band;
   DecodeChannelTable(image, channels, band, lang);

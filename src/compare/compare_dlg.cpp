@@ -95,7 +95,7 @@ void CCompareDlg::CompareWithFileIn(const QString& caption, const QString& folde
   if (path.isEmpty()) return;
   RadioImage other{};
   std::string error;
-  if (!LoadDatFile(path.toStdString(), other, error)) {
+  if (!LoadDatFile(path.toStdString(), other, error, App().language)) {
     ShowMessage(this, QString::fromStdString(error), QMessageBox::Warning);
     return;
   }

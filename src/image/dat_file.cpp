@@ -14,22 +14,24 @@
 namespace radio {
 namespace fs = std::filesystem;
 
-bool LoadDatFile(const fs::path& path, RadioImage& image, std::string& error) {
+bool LoadDatFile(const fs::path& path, RadioImage& image, std::string& error, Language lang) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    error = "Cannot open \"" + path.string() + "\".";
+    error = Tr(lang, "Cannot open \"%1\".", "无法打开“%1”。", {path.string()});
     return false;
   }
   RadioImage loaded;
   in.read(reinterpret_cast<char*>(loaded.data()), static_cast<std::streamsize>(loaded.size()));
   const auto got = static_cast<std::size_t>(in.gcount());
   if (got == 0) {
-    error = "\"" + path.string() + "\" is empty; a radio file holds 6144 bytes.";
+    error = Tr(lang, "\"%1\" is empty; a radio file holds 6144 bytes.",
+               "“%1”是空文件；对讲机数据文件应有 6144 个字节。", {path.string()});
     return false;
   }
   if (got < kImageSize) {
-    error = "\"" + path.string() + "\" is too short (" + std::to_string(got) +
-            " bytes); a radio file holds 6144 bytes.";
+    error = Tr(lang, "\"%1\" is too short (%2 bytes); a radio file holds 6144 bytes.",
+               "“%1”太短（%2 个字节）；对讲机数据文件应有 6144 个字节。",
+               {path.string(), std::to_string(got)});
     return false;
   }
   image = loaded;
@@ -37,14 +39,15 @@ bool LoadDatFile(const fs::path& path, RadioImage& image, std::string& error) {
 }
 
 bool WriteFileAtomically(const fs::path& path, const void* data, std::size_t size,
-                         std::string& error) {
+                         std::string& error, Language lang) {
   std::random_device rd;
   const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
   const fs::path temp =
       dir / ("." + path.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
   std::FILE* f = std::fopen(temp.string().c_str(), "wb");
   if (!f) {
-    error = "Cannot write \"" + path.string() + "\": the folder cannot be written.";
+    error = Tr(lang, "Cannot write \"%1\": the folder cannot be written.",
+               "无法写入“%1”：该文件夹不可写。", {path.string()});
     return false;
   }
   bool ok = std::fwrite(data, 1, size, f) == size && std::fflush(f) == 0;
@@ -58,7 +61,8 @@ bool WriteFileAtomically(const fs::path& path, const void* data, std::size_t siz
   if (ok) fs::rename(temp, path, ec);
   if (!ok || ec) {
     fs::remove(temp, ec);
-    error = "Cannot write \"" + path.string() + "\"; the file was left as it was.";
+    error = Tr(lang, "Cannot write \"%1\"; the file was left as it was.",
+               "无法写入“%1”；该文件保持原样。", {path.string()});
     return false;
   }
   return true;
@@ -85,9 +89,9 @@ bool KeepBakCopy(const fs::path& path) {
   return true;
 }
 
-bool SaveDatFile(const fs::path& path, const RadioImage& image, std::string& error) {
+bool SaveDatFile(const fs::path& path, const RadioImage& image, std::string& error, Language lang) {
   KeepBakCopy(path);  // best effort; see the header
-  return WriteFileAtomically(path, image.data(), image.size(), error);
+  return WriteFileAtomically(path, image.data(), image.size(), error, lang);
 }
 
 }  // namespace radio

@@ -28,12 +28,12 @@ class CProgramDoc : public QObject {
   bool OnNewDocument(BandLimitBytes& processBandBytes, Language lang, const QString& appName);
 
   // Loads a .dat file. On failure `error` says why and the image is unchanged.
-  bool OnOpenDocument(const QString& path, QString& error);
+  bool OnOpenDocument(const QString& path, QString& error, Language lang = Language::English);
 
   // Commits the views first (the whole channel table, as at every save;
   // a commit that changes bytes is recorded as the step "Save"), then
   // writes the image atomically. Clears the modified flag.
-  bool OnSaveDocument(const QString& path, QString& error);
+  bool OnSaveDocument(const QString& path, QString& error, Language lang = Language::English);
 
   RadioImage& Image() { return image_; }
   const RadioImage& Image() const { return image_; }

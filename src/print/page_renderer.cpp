@@ -82,7 +82,7 @@ bool WritePdf(const QString& path, const PrintPlan& plan, const PrintSource& sou
                                    QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
   writer.setTitle(QStringLiteral("Radio settings"));
   if (!RenderDocument(writer, plan, source)) {
-    error = "cannot write " + path.toStdString();
+    error = Tr(source.lang, "Cannot write \"%1\".", "无法写入“%1”。", {path.toStdString()});
     return false;
   }
   return true;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "image/dat_file.h"
+#include "shell/app_context.h"
 #include "shell/settings_store.h"
 
 namespace radio {
@@ -20,7 +21,9 @@ int BackupsKept(const SettingsStore& store) {
 QString BackupStore::Save(const RadioImage& image, const QDateTime& when, const QString& modelName,
                           QString& error) {
   if (!QDir().mkpath(folder_)) {
-    error = QString("Cannot make the backup folder \"%1\".").arg(QDir::toNativeSeparators(folder_));
+    error = App()
+                .Tr("Cannot make the backup folder \"%1\".", "无法建立备份文件夹“%1”。")
+                .arg(QDir::toNativeSeparators(folder_));
     return {};
   }
   const QDate d = when.date();
@@ -34,7 +37,7 @@ QString BackupStore::Save(const RadioImage& image, const QDateTime& when, const 
     if (!QFileInfo::exists(path)) break;
   }
   std::string err;
-  if (!SaveDatFile(path.toStdString(), image, err)) {
+  if (!SaveDatFile(path.toStdString(), image, err, App().language)) {
     error = QString::fromStdString(err);
     return {};
   }

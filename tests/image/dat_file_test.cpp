@@ -61,6 +61,9 @@ TEST_F(DatFileTest, ShortEmptyOrMissingFilesAreRefusedAndChangeNothing) {
   EXPECT_NE(err.find("empty"), std::string::npos);
   EXPECT_FALSE(LoadDatFile(dir_ / "missing.dat", img, err));
   EXPECT_EQ(img, before);
+  // A Chinese run says the same in Chinese.
+  EXPECT_FALSE(LoadDatFile(dir_ / "short.dat", img, err, Language::Chinese));
+  EXPECT_NE(err.find("太短（6143 个字节）"), std::string::npos) << err;
 }
 
 TEST_F(DatFileTest, LongerFileLoadsItsFirst6144Bytes) {
