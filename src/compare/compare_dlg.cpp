@@ -13,6 +13,7 @@
 #include "compare/radio_image_reader.h"
 #include "image/dat_file.h"
 #include "shell/app_context.h"
+#include "shell/file_folders.h"
 #include "shell/message_box.h"
 
 namespace radio {
@@ -93,6 +94,7 @@ void CCompareDlg::CompareWithFileIn(const QString& caption, const QString& folde
                   : QFileDialog::getOpenFileName(this, caption, folder,
                                                  QStringLiteral("*.dat (*.dat);;All Files (*)"));
   if (path.isEmpty()) return;
+  if (folder != BackupFolder()) RememberFileFolder(FileKind::RadioImage, path);
   RadioImage other{};
   std::string error;
   if (!LoadDatFile(path.toStdString(), other, error, App().language)) {
@@ -103,7 +105,7 @@ void CCompareDlg::CompareWithFileIn(const QString& caption, const QString& folde
 }
 
 void CCompareDlg::CompareWithFile() {
-  CompareWithFileIn(tr("Compare With File"), QString());
+  CompareWithFileIn(tr("Compare With File"), FileDialogFolder(FileKind::RadioImage));
 }
 
 void CCompareDlg::CompareWithBackup() {

@@ -13,6 +13,7 @@
 #include "interchange/channel_import_dlg.h"
 #include "interchange/gbk_name_charset.h"
 #include "shell/app_context.h"
+#include "shell/file_folders.h"
 #include "shell/message_box.h"
 
 namespace radio {
@@ -36,30 +37,43 @@ QString ProblemList(const ChannelImportPlan& plan) {
   return lines.join('\n');
 }
 
+// The folder of the document's file; empty for a document without one.
+QString DocumentFolder(CProgramView& view) {
+  const QFileInfo doc(view.Document().PathName());
+  return doc.isAbsolute() ? doc.absolutePath() : QString();
+}
+
 }  // namespace
 
 ChannelCsvCommands::ChannelCsvCommands(QWidget* parent) : QObject(parent), parent_(parent) {}
 
 QString ChannelCsvCommands::AskFileName(bool save, const QString& suggested) {
-  if (prompt_) return prompt_(save, suggested);
-  const QString filter = tr("CSV files (*.csv);;All files (*)");
-  return save
-             ? QFileDialog::getSaveFileName(parent_, tr("Export Channels (CSV)"), suggested, filter)
-             : QFileDialog::getOpenFileName(parent_, tr("Import Channels (CSV)"), suggested,
-                                            filter);
+  QString chosen;
+  if (prompt_) {
+    chosen = prompt_(save, suggested);
+  } else {
+    const QString filter = tr("CSV files (*.csv);;All files (*)");
+    chosen =
+        save
+            ? QFileDialog::getSaveFileName(parent_, tr("Export Channels (CSV)"), suggested, filter)
+            : QFileDialog::getOpenFileName(parent_, tr("Import Channels (CSV)"), suggested, filter);
+  }
+  RememberFileFolder(FileKind::ChannelList, chosen);
+  return chosen;
 }
 
 void ChannelCsvCommands::Export(CProgramView& view) {
-  // The document's name with .csv, beside it.
-  const QFileInfo doc(view.Document().PathName());
-  const QString suggested = doc.path() == "." ? doc.completeBaseName() + ".csv"
-                                              : doc.path() + '/' + doc.completeBaseName() + ".csv";
-  const QString path = AskFileName(true, suggested);
+  // The document's name with .csv, in the folder of the last channel list,
+  // else beside the document.
+  const QString name = QFileInfo(view.Document().PathName()).completeBaseName() + ".csv";
+  const QString path =
+      AskFileName(true, SuggestedFilePath(FileKind::ChannelList, name, DocumentFolder(view)));
   if (!path.isEmpty()) ExportTo(view, path);
 }
 
 void ChannelCsvCommands::Import(CProgramView& view) {
-  const QString path = AskFileName(false, QFileInfo(view.Document().PathName()).path());
+  const QString path =
+      AskFileName(false, FileDialogFolder(FileKind::ChannelList, DocumentFolder(view)));
   if (!path.isEmpty()) ImportFrom(view, path);
 }
 

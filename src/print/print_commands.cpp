@@ -1,14 +1,18 @@
 #include "print/print_commands.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QStatusBar>
 #include <QWidget>
 
 #include "print/page_renderer.h"
 #include "print/print_list_dlg.h"
 #include "shell/app_context.h"
+#include "shell/file_folders.h"
 #include "shell/message_box.h"
 
 namespace radio {
@@ -62,12 +66,21 @@ void PrintCommands::PrintSetup() {
 void PrintCommands::ExportPdf() {
   const auto job = Prepare();
   if (!job) return;
-  const QString path = QFileDialog::getSaveFileName(parent_, tr("Export PDF"), QString(),
-                                                    tr("PDF files (*.pdf)"));
+  const QString folder = FileDialogFolder(FileKind::Pdf);
+  QString path = prompt_ ? prompt_(folder)
+                         : QFileDialog::getSaveFileName(parent_, tr("Export PDF"), folder,
+                                                        tr("PDF files (*.pdf)"));
   if (path.isEmpty()) return;
+  if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+  RememberFileFolder(FileKind::Pdf, path);
   std::string error;
-  if (!print::WritePdf(path, job->plan, job->Source(), error))
+  if (!print::WritePdf(path, job->plan, job->Source(), error)) {
     ShowMessage(parent_, QString::fromStdString(error), QMessageBox::Warning);
+    return;
+  }
+  if (auto* frame = qobject_cast<QMainWindow*>(parent_->window()))
+    frame->statusBar()->showMessage(
+        App().Tr("Saved \"%1\".", "已保存“%1”。").arg(QDir::toNativeSeparators(path)));
 }
 
 }  // namespace radio

@@ -2,6 +2,8 @@
 // prints the same way), Print Preview (57609), Print Setup (57606) and
 // File > "Export PDF…". Each asks CPrintListDlg for the sections first;
 // Cancel prints nothing, a choice without pages says "Nothing to print".
+// Export PDF gives a name typed without ".pdf" that ending and confirms the
+// saved file in the status bar.
 // The caller supplies what to print at the moment a command runs.
 #pragma once
 
@@ -47,6 +49,11 @@ class PrintCommands : public QObject {
   CPrintListDlg* ListDialog() const { return list_; }
   QPrinter& Printer() { return printer_; }
 
+  // How Export PDF asks for the file (tests replace it): the folder it
+  // starts in; an empty answer cancels.
+  using FileNamePrompt = std::function<QString(const QString& folder)>;
+  void SetFileNamePrompt(FileNamePrompt prompt) { prompt_ = std::move(prompt); }
+
  private:
   // The section choice and plan for the current data; nothing when the
   // user cancels or nothing would print (the user is told).
@@ -63,6 +70,7 @@ class PrintCommands : public QObject {
   DataSource source_;
   CPrintListDlg* list_;
   QPrinter printer_;
+  FileNamePrompt prompt_;
 };
 
 }  // namespace radio

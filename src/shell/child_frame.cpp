@@ -2,16 +2,38 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QProxyStyle>
 #include <QResizeEvent>
 
 #include "channels/program_view.h"
 #include "image/program_doc.h"
 
 namespace radio {
+namespace {
+
+// A maximised document window keeps its own title bar inside the main
+// window. Without it Qt moves the window's buttons into the menu bar and
+// appends " - [document]" to the main window's title, which stays the
+// Title text of Program.ini.
+class KeepTitleBarStyle : public QProxyStyle {
+ public:
+  KeepTitleBarStyle() : QProxyStyle(QApplication::style()->name()) {}
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_Workspace_FillSpaceOnMaximize) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
 
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), doc_(std::move(doc)) {
+  auto* style = new KeepTitleBarStyle;
+  style->setParent(this);
+  setStyle(style);
   view_ = new CProgramView(*doc_, this);
   setWidget(view_);
   setWindowTitle(doc_->Title());

@@ -25,6 +25,7 @@
 #include "shell/app_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
+#include "shell/file_folders.h"
 #include "shell/help.h"
 #include "shell/mdi_background.h"
 #include "shell/message_box.h"
@@ -520,10 +521,21 @@ void CMainFrame::OnFileNew() {
 }
 
 QString CMainFrame::AskFileName(bool save, const QString& suggested) {
-  if (fileNamePrompt_) return fileNamePrompt_(save, suggested);
-  const QString filter = QString::fromLatin1(kDatFilter);
-  return save ? QFileDialog::getSaveFileName(this, tr("Save As"), suggested, filter)
-              : QFileDialog::getOpenFileName(this, tr("Open"), suggested, filter);
+  // A document's own file keeps its folder; Open and a new document's name
+  // start in the folder last used for radio files.
+  const QString start = QFileInfo(suggested).isAbsolute()
+                            ? suggested
+                            : SuggestedFilePath(FileKind::RadioImage, suggested);
+  QString chosen;
+  if (fileNamePrompt_) {
+    chosen = fileNamePrompt_(save, start);
+  } else {
+    const QString filter = QString::fromLatin1(kDatFilter);
+    chosen = save ? QFileDialog::getSaveFileName(this, tr("Save As"), start, filter)
+                  : QFileDialog::getOpenFileName(this, tr("Open"), start, filter);
+  }
+  RememberFileFolder(FileKind::RadioImage, chosen);
+  return chosen;
 }
 
 void CMainFrame::OnFileOpen() {

@@ -1,10 +1,10 @@
 #include "shell/restart.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QObject>
 #include <QProcess>
 
-#include "shell/app_context.h"
 #include "shell/message_box.h"
 
 namespace radio {
@@ -12,8 +12,10 @@ namespace {
 
 bool requested = false;
 
+// The new instance works in the same folder as this one, so that nothing
+// the user reaches through relative names or the file dialogs moves.
 bool StartSameProgram() {
-  return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, App().programDir);
+  return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, QDir::currentPath());
 }
 
 RestartLauncher& Launcher() {

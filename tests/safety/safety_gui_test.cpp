@@ -397,7 +397,8 @@ TEST_F(SafetyShellTest, OpenBackupListsNewestFirstAndOpensAnUntitledCopy) {
     return target;
   });
   ASSERT_TRUE(frame->SaveDocument(opened, false));
-  EXPECT_EQ(suggested, QFileInfo(newerPath).fileName());
+  EXPECT_EQ(QFileInfo(suggested).fileName(), QFileInfo(newerPath).fileName());
+  EXPECT_FALSE(suggested.startsWith(BackupFolder()));
   EXPECT_EQ(FilesIn(BackupFolder()), before);
   EXPECT_TRUE(test::ReadAll(newerPath.toStdString()) == BytesOf(newer));
   RadioImage saved{};

@@ -188,7 +188,9 @@ TEST_F(DocumentsTest, SaveWritesTheCommittedImageAndSaveAsAsksForAName) {
   });
   first_->Document().ImageChanged(true);
   frame_->OnCommand(cmd::kFileSave);  // a new document: asks for a name
-  EXPECT_EQ(asked, QStringList{"1:radioprog-test.dat"});
+  ASSERT_EQ(asked.size(), 1);
+  EXPECT_TRUE(asked[0].startsWith("1:") && asked[0].endsWith("/radioprog-test.dat"))
+      << asked[0].toStdString();
   EXPECT_EQ(commits, 1);
   EXPECT_FALSE(first_->Document().IsModified());
   RadioImage onDisk{};

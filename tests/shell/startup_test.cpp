@@ -1,11 +1,12 @@
 // Start-up and exit of the desktop program: Program.ini, the language, the
 // band-limit bytes in the settings store, the catalog, the menus.
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QTreeWidget>
 
 #include "image/band_limits.h"
@@ -214,6 +215,13 @@ TEST_F(StartupTest, CommandLineFileOpensInsteadOfANewDocument) {
   EXPECT_EQ(frame->ActiveDocument()->PathName(), path);
   EXPECT_EQ(frame->ActiveDocument()->Image()[6143], 6143 % 251);
   EXPECT_EQ(frame->windowTitle(), "Test Title");  // never the document's name
+  // Nor when its window is maximised into the main window, or restored again.
+  frame->ActiveFrame()->showMaximized();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame->windowTitle(), "Test Title");
+  frame->ActiveFrame()->showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame->windowTitle(), "Test Title");
 }
 
 TEST_F(StartupTest, CommandLineFileThatCannotBeOpenedEndsStartUp) {
