@@ -24,6 +24,7 @@
 #include <QToolBar>
 #include <QTranslator>
 #include <QTreeWidget>
+#include <optional>
 #include <set>
 
 #include "channels/program_view.h"
@@ -31,6 +32,7 @@
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
+#include "shell/navigation_bar.h"
 #include "shell_fixture.h"
 
 namespace radio::test {
@@ -138,17 +140,19 @@ class ChineseRunTest : public ShellTest {
       }
   }
   // Runs command `id`; the modal dialog it opens is checked and closed.
-  void CheckDialogOf(int id) {
-    bool seen = false;
+  // Returns its title.
+  QString CheckDialogOf(int id) {
+    std::optional<QString> title;
     QTimer::singleShot(0, [&] {
       if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        seen = true;
+        title = dialog->windowTitle();
         CheckWindow(dialog);
         dialog->reject();
       }
     });
     frame_->OnCommand(id);
-    EXPECT_TRUE(seen) << "command " << id << " showed no dialog";
+    EXPECT_TRUE(title.has_value()) << "command " << id << " showed no dialog";
+    return title.value_or(QString());
   }
 
   MissedTexts missed_;
@@ -159,10 +163,20 @@ class ChineseRunTest : public ShellTest {
 TEST_F(ChineseRunTest, EveryWindowAndDialogShowsChinese) {
   CheckWindow(frame_);
   CheckMenus();
-  for (int id : {cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf, cmd::kMsk,
-                 cmd::kTwoTone, cmd::kKeyAssignment, cmd::kSquelchTuning, cmd::kComSetup,
-                 cmd::kLanguage, cmd::kAppAbout, cmd::kFileOpenBackup, cmd::kFilePrint})
+  for (int id :
+       {cmd::kComSetup, cmd::kLanguage, cmd::kAppAbout, cmd::kFileOpenBackup, cmd::kFilePrint})
     CheckDialogOf(id);
+  // The setting dialogs carry the titles of their navigation-tree entries.
+  const QTreeWidgetItem* root = frame_->NavigationBar()->Tree()->topLevelItem(0);
+  const std::pair<int, int> pages[] = {{0, cmd::kProductInformation},
+                                       {2, cmd::kOptionalFeatures},
+                                       {3, cmd::kDtmf},
+                                       {4, cmd::kTwoTone},
+                                       {5, cmd::kMsk},
+                                       {6, cmd::kKeyAssignment},
+                                       {7, cmd::kSquelchTuning}};
+  for (const auto& [entry, id] : pages)
+    EXPECT_EQ(CheckDialogOf(id), root->child(entry)->text(0)) << "command " << id;
   // The modeless windows: Compare With and the Process dialog of Read.
   for (int id : {cmd::kFileCompareWith, cmd::kRead}) {
     frame_->OnCommand(id);
