@@ -24,10 +24,14 @@
 #include <QToolBar>
 #include <QTranslator>
 #include <QTreeWidget>
+#include <cstdlib>
 #include <optional>
 #include <set>
 
 #include "channels/program_view.h"
+#include "compare/compare_dlg.h"
+#include "image/dat_file.h"
+#include "print/print_commands.h"
 #include "shell/app_context.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
@@ -201,6 +205,51 @@ TEST_F(ChineseRunTest, EveryWindowAndDialogShowsChinese) {
   report.clear();
   for (const QString& text : missed_.missed) report += text.toStdString() + "\n";
   EXPECT_TRUE(missed_.missed.empty()) << "no Chinese translation:\n" << report;
+}
+
+// A GBK name reads as the grid shows it in the exported PDF and in the
+// compare list.
+TEST_F(ChineseRunTest, NamesPrintAndCompareAsTheGridShowsThem) {
+  BandLimitBytes bands{};
+  RadioImage image = MakeNewImage(bands);
+  const auto store = [&](const char* name) {
+    EncodeChannelRecord(
+        {"350.50000", "350.50000", "None", "None", name, "High", "Wide", "Yes", "Off"},
+        image.data());
+  };
+  std::string error;
+  store("\xD6\xD0\xBC\xCC\xCC\xA8");  // 中继台
+  ASSERT_TRUE(SaveDatFile(TempPath("gbk.dat").toStdString(), image, error)) << error;
+  store("CALL");
+  ASSERT_TRUE(SaveDatFile(TempPath("call.dat").toStdString(), image, error)) << error;
+  ASSERT_NE(frame_->OpenDocumentFile(TempPath("gbk.dat")), nullptr);
+  const QString shown = frame_->ActiveView()->CellText(1, 5);
+  ASSERT_EQ(shown, QString::fromUtf8("中继台"));
+
+  frame_->OnCommand(cmd::kFileCompareWith);
+  auto* compare = frame_->ActiveView()->findChild<CCompareDlg*>();
+  ASSERT_NE(compare, nullptr);
+  compare->SetFilePrompt([this](const QString&, const QString&) { return TempPath("call.dat"); });
+  compare->CompareWithFile();
+  const auto* list = compare->findChild<QListWidget*>();
+  ASSERT_TRUE(list && list->count() > 0);
+  EXPECT_EQ(list->item(0)->text(), "信道 1 信道名字: CALL → " + shown);
+  compare->close();
+
+  if (std::system("command -v pdftotext >/dev/null") != 0)
+    GTEST_SKIP() << "poppler-utils not installed (scripts/setup.sh)";
+  auto* printing = frame_->findChild<PrintCommands*>();
+  ASSERT_NE(printing, nullptr);
+  printing->SetFileNamePrompt([this](const QString&) { return TempPath("zh.pdf"); });
+  QTimer::singleShot(0, [] {
+    if (auto* choice = qobject_cast<QDialog*>(QApplication::activeModalWidget())) choice->accept();
+  });
+  printing->ExportPdf();
+  const QString text = TempPath("zh.txt");
+  ASSERT_EQ(std::system(("pdftotext '" + TempPath("zh.pdf") + "' '" + text + "'").toUtf8()), 0);
+  QFile read(text);
+  ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(QString::fromUtf8(read.readAll()).contains(shown));
 }
 
 // The boxes themselves: Chinese buttons, and the whole caption in view.
