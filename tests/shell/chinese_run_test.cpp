@@ -89,9 +89,7 @@ class ChineseRunTest : public ShellTest {
   void SetUp() override {
     ShellTest::SetUp();
     QCoreApplication::installTranslator(&missed_);  // first in, asked last
-    WriteProgramIni("Chinese");
-    frame_ = Start();
-    ASSERT_NE(frame_, nullptr);
+    ASSERT_NE(frame_ = StartIn("Chinese"), nullptr);
   }
   void TearDown() override {
     QCoreApplication::removeTranslator(&missed_);

@@ -24,9 +24,7 @@ class FileDialogsTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    WriteProgramIni("English");
-    frame_ = Start();
-    ASSERT_NE(frame_, nullptr);
+    ASSERT_NE(frame_ = StartIn("English"), nullptr);
     ASSERT_TRUE(QDir().mkpath(TempPath("radios")));
   }
   // Answers the radio-file dialogs with `answer`, recording where each began.

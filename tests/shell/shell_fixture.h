@@ -26,6 +26,11 @@ class ShellTest : public ::testing::Test {
                        const QString& appName = "radioprog-test");
   // Starts the program with `args` (after the program name).
   CMainFrame* Start(const QStringList& args = {});
+  // Writes Program.ini for `language` ("English", "Chinese") and starts.
+  CMainFrame* StartIn(const QString& language) {
+    WriteProgramIni(language);
+    return Start();
+  }
   // A file of `size` bytes in the temp dir, each byte = its offset mod 251.
   QString MakeFile(const QString& name, int size);
   void RemoveFromProgramDir(const QString& name);

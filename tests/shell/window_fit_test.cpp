@@ -25,9 +25,7 @@ class WindowFitTest : public ShellTest, public ::testing::WithParamInterface<QSi
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    WriteProgramIni("English");
-    frame_ = Start();
-    ASSERT_NE(frame_, nullptr);
+    ASSERT_NE(frame_ = StartIn("English"), nullptr);
     // The main window as it is maximised on a screen of this size, and the
     // view scaled for that screen.
     const QSize screen = GetParam();
