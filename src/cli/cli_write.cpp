@@ -9,13 +9,13 @@
 #include "cli/link_options.h"
 #include "image/dat_file.h"
 #include "link/qt_serial_link.h"
+#include "link/stopped_write.h"
 #include "shell/app_context.h"
 
 namespace radio::cli {
 namespace {
 
-constexpr const char kUsage[] =
-    "write --port PORT [--port PORT2 ...] FILE.dat [--retries N]";
+constexpr const char kUsage[] = "write --port PORT [--port PORT2 ...] FILE.dat [--retries N]";
 
 }  // namespace
 
@@ -65,6 +65,9 @@ static int RunWrite(const Args& args) {
   int status = kExitOk;
   for (std::size_t i = 0; i < o.ports.size(); ++i) {
     std::fprintf(stderr, "%s: %s\n", o.ports[i].c_str(), OutcomeText(results[i].outcome));
+    if (LeftRadioPartlyWritten(results[i]))
+      std::fprintf(stderr, "%s: %s\n", o.ports[i].c_str(),
+                   WriteStoppedText(results[i], lang).c_str());
     if (status == kExitOk) status = ExitStatusOf(results[i].outcome);
   }
   return status;

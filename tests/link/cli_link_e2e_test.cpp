@@ -2,6 +2,8 @@
 // radioprog-cli reads and writes it through the serial port code.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,6 +14,7 @@
 
 #include "cli/cli_command.h"
 #include "image/radio_image.h"
+#include "link/clone_frames.h"
 #include "link/qt_serial_link.h"
 
 namespace radio {
@@ -32,7 +35,8 @@ Bytes ReadFile(const fs::path& path) {
 
 void WriteFile(const fs::path& path, const Bytes& bytes) {
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 // radioprog-sim for the life of the object; stopped with SIGTERM.
@@ -120,8 +124,8 @@ TEST_F(CliLinkTest, ReadModifyWriteReadRoundTrip) {
 
   // Read again into a copy of the changed document: everything the write
   // sent comes back, the radio's own rows keep their bytes.
-  run = RunCli({"read", "--port", sim.Device(), "--in", QPath("changed.dat"), "-o",
-                QPath("second.dat")});
+  run = RunCli(
+      {"read", "--port", sim.Device(), "--in", QPath("changed.dat"), "-o", QPath("second.dat")});
   ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
   const Bytes second = ReadFile(Path("second.dat"));
   Bytes expected = changed;
@@ -195,13 +199,60 @@ TEST_F(CliLinkTest, WritesSeveralRadiosAtOnceAndReportsEach) {
   Bytes doc(kImageSize, 0xFF);
   doc[0] = 0x12;
   WriteFile(Path("doc.dat"), doc);
-  const CliRun run = RunCli({"write", "--port", good.Device(), "--port", dropping.Device(),
-                             QPath("doc.dat")});
+  const CliRun run =
+      RunCli({"write", "--port", good.Device(), "--port", dropping.Device(), QPath("doc.dat")});
   EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(good.Device() + ": done")) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(dropping.Device() + ": transfer interrupted"));
+  EXPECT_TRUE(run.err.contains(dropping.Device() +
+                               ": Write stopped at 2 %: the radio holds part "
+                               "of the new data. Write it again before using the radio."))
+      << run.err.toStdString();
+  EXPECT_FALSE(run.err.contains(good.Device() + ": Write stopped"));
   good.Stop();
   EXPECT_EQ(ReadFile(Path("a.bin")).at(0), 0x12);
+}
+
+// Ctrl+C (or a TERM from a script) during a write: the run stops at its
+// next block, the port is let go, and the user learns the radio holds only
+// part of the new data. The radio is paced at 9600 baud, so the write is
+// still going when the signal comes.
+TEST_F(CliLinkTest, InterruptStopsAWriteAndSaysTheRadioIsPartlyWritten) {
+  WriteFile(Path("doc.dat"), Bytes(kImageSize, 0x12));
+  for (const int signal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(signal);
+    WriteFile(Path("radio.bin"), Bytes(kRadioMemorySize, 0x00));  // band type 0 is taken
+    Sim sim({"--memory", QPath("radio.bin"), "--pace", "9600"});
+    ASSERT_FALSE(sim.Device().isEmpty());
+    QProcess cli;
+    cli.setReadChannel(QProcess::StandardError);
+    cli.start(kProgramDir + "/radioprog-cli", {"write", "--port", sim.Device(), QPath("doc.dat")});
+    QString err;
+    // Stderr is no terminal: progress comes as "PORT: 20/189" lines.
+    while (!err.contains(": 20/189") && cli.waitForReadyRead(60000))
+      err += QString::fromUtf8(cli.readAllStandardError());
+    ASSERT_TRUE(err.contains(": 20/189")) << err.toStdString();
+    ASSERT_EQ(::kill(static_cast<pid_t>(cli.processId()), signal), 0);
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    err += QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), cli::kExitInterrupted) << err.toStdString();
+    EXPECT_TRUE(err.contains(sim.Device() + ": cancelled")) << err.toStdString();
+    EXPECT_TRUE(
+        err.contains(" %: the radio holds part of the new data. Write it again before "
+                     "using the radio."))
+        << err.toStdString();
+    EXPECT_FALSE(err.contains("189/189")) << err.toStdString();
+    QtSerialLink next;  // the port was let go
+    EXPECT_TRUE(next.Open(sim.Device().toStdString()));
+    next.Close();
+    sim.Stop();
+    const Bytes memory = ReadFile(Path("radio.bin"));
+    ASSERT_EQ(memory.size(), kRadioMemorySize);
+    EXPECT_EQ(memory[0], 0x12);                 // the first channel went in
+    EXPECT_EQ(memory[0x0C2F], 0x00);            // the end of the channel area did not
+    EXPECT_EQ(memory[kBandTypeAddress], 0x00);  // nor the final band type
+  }
 }
 
 TEST_F(CliLinkTest, SimRefusesAForeignMemoryFileAndLeavesIt) {
@@ -222,11 +273,9 @@ TEST_F(CliLinkTest, BadArgumentsAreUsageErrors) {
   EXPECT_EQ(RunCli({"read", "--port", "/dev/null"}).status, cli::kExitUsage);
   EXPECT_EQ(RunCli({"read", "--port", "COM1", "-o", "x", "--password", "12a"}).status,
             cli::kExitUsage);
-  EXPECT_EQ(RunCli({"write", "--port", "COM1", "--port", "COM1", "x.dat"}).status,
-            cli::kExitUsage);
+  EXPECT_EQ(RunCli({"write", "--port", "COM1", "--port", "COM1", "x.dat"}).status, cli::kExitUsage);
   EXPECT_EQ(RunCli({"write", "x.dat"}).status, cli::kExitUsage);
 }
-
 
 // ------------------------------------------------------------ squelch tuning
 
