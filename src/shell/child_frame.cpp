@@ -23,6 +23,7 @@ CChildFrame::~CChildFrame() {
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
   event->ignore();
+  if (closeGuard_ && !closeGuard_()) return;
   hide();
   emit hiddenByCloseRequest(this);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <functional>
 #include <memory>
 
 namespace radio {
@@ -26,6 +27,10 @@ class CChildFrame : public QMdiSubWindow {
   CProgramDoc& Document() { return *doc_; }
   CProgramView& View() { return *view_; }
 
+  // Asked before a close request hides the window; false keeps it shown
+  // (a transfer with the radio on its document is running).
+  void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+
  signals:
   void hiddenByCloseRequest(CChildFrame* frame);
 
@@ -35,6 +40,7 @@ class CChildFrame : public QMdiSubWindow {
  private:
   std::unique_ptr<CProgramDoc> doc_;
   CProgramView* view_ = nullptr;
+  std::function<bool()> closeGuard_;
 };
 
 }  // namespace radio

@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -28,6 +30,7 @@
 #include "shell/mdi_background.h"
 #include "shell/message_box.h"
 #include "shell/navigation_bar.h"
+#include "shell/radio_transfers.h"
 
 namespace radio {
 
@@ -94,6 +97,16 @@ const char* const kDatFilter = "*.dat (*.dat);;All Files (*)";
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), docManager_(*this) {
+  transfers_ = new RadioTransfers(this);
+  connect(transfers_, &RadioTransfers::runningChanged, this, [this] { UpdateUi(); });
+#if QT_CONFIG(sessionmanager)
+  // Log-out: a transfer going on is stopped (or kept, and the log-out
+  // cancelled) as far as the session manager lets the program ask.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+    if (!transfers_->EndSession(this, [&session] { return session.allowsInteraction(); }))
+      session.cancel();
+  });
+#endif
   // The title is the Title text only; document names never join it.
   setWindowTitle(App().LanguageText("Title"));
   setAcceptDrops(true);
@@ -335,13 +348,13 @@ QAction* CMainFrame::Action(int id) const { return actions_.value(id, nullptr); 
 bool CMainFrame::NeedsDocument(int id) const { return Contains(kDocumentCommands, id); }
 
 bool CMainFrame::IsCommandEnabled(int id) const {
-  if (radioBusy_ && Contains(kBlockedWhileRadioBusy, id)) return false;
+  if (RadioBusy() && Contains(kBlockedWhileRadioBusy, id)) return false;
   if (Contains(kWiredCommands, id) && !handlers_.contains(id)) return false;
   if (NeedsDocument(id) && !ActiveDocument()) return false;
   if (id == cmd::kEditUndo) return ActiveDocument() && ActiveDocument()->UndoStack().canUndo();
   if (id == cmd::kEditRedo) return ActiveDocument() && ActiveDocument()->UndoStack().canRedo();
   if (const RowCommand* command = RowCommandOf(id))
-    return !radioBusy_ && ActiveView() && ActiveView()->CanRunRowCommand(*command);
+    return !RadioBusy() && ActiveView() && ActiveView()->CanRunRowCommand(*command);
   return actions_.contains(id);
 }
 
@@ -367,9 +380,13 @@ void CMainFrame::UndoOrRedo(bool redo) {
     doc->UndoStack().undo();
 }
 
+bool CMainFrame::RadioBusy() const { return transfers_->Running(); }
+
 void CMainFrame::SetRadioBusy(bool busy) {
-  radioBusy_ = busy;
-  UpdateUi();
+  if (busy)
+    transfers_->Started(this, nullptr, false, {});
+  else
+    transfers_->Ended(this);
 }
 
 void CMainFrame::SetCommandHandler(int id, CommandHandler handler) {
@@ -488,6 +505,12 @@ CChildFrame* CMainFrame::AddDocumentFrame(std::unique_ptr<CProgramDoc> doc, bool
   frame->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
   frame->View().OnInitialUpdate();
   connect(frame, &CChildFrame::hiddenByCloseRequest, this, [this](CChildFrame*) { UpdateUi(); });
+  frame->SetCloseGuard([this, frame] {
+    return transfers_->MayClose(this, &frame->Document(),
+                                [window = QPointer<CChildFrame>(frame)] {
+                                  if (window) window->close();
+                                });
+  });
   connect(&frame->Document(), &CProgramDoc::modifiedChanged, this, [this] { UpdateUi(); });
   connect(&frame->Document().UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateUi(); });
   connect(&frame->View(), &CProgramView::rowSelectionChanged, this, [this] { UpdateUi(); });
@@ -591,7 +614,7 @@ bool CMainFrame::AskToSaveChanges() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (!AskToSaveChanges()) {
+  if (!transfers_->MayClose(this, nullptr, [this] { close(); }) || !AskToSaveChanges()) {
     event->ignore();
     return;
   }
@@ -603,6 +626,7 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+  if (RadioBusy()) return;  // opening would hide the window under the transfer
   for (const QUrl& url : event->mimeData()->urls())
     if (url.isLocalFile()) OpenDocumentFile(url.toLocalFile());
   event->acceptProposedAction();
