@@ -22,6 +22,7 @@
 #include <QUndoStack>
 #include <QUrl>
 
+#include "channels/flex_grid.h"
 #include "channels/program_view.h"
 #include "shell/app_context.h"
 #include "shell/child_frame.h"
@@ -188,7 +189,11 @@ void CMainFrame::BuildActions() {
   MakeAction(cmd::kAppAbout, tr("&About ..."))
       ->setStatusTip(tr("Display program information, version number and copyright"));
   MakeAction(cmd::kHelp, tr("Help"), QKeySequence(Qt::Key_F1));
-  MakeAction(cmd::kEditUndo, tr("&Undo"), QKeySequence::Undo);
+  // Alt+Backspace undoes too, also where it is not the platform's custom.
+  QList<QKeySequence> undoKeys = QKeySequence::keyBindings(QKeySequence::Undo);
+  if (!undoKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Backspace)))
+    undoKeys << QKeySequence(Qt::ALT | Qt::Key_Backspace);
+  MakeAction(cmd::kEditUndo, tr("&Undo"))->setShortcuts(undoKeys);
   MakeAction(cmd::kEditRedo, tr("&Redo"), QKeySequence::Redo);
   // The channel commands take their keys in the grid only (where a single
   // cell keeps its own Ctrl+C and the editors their Delete); the menu
@@ -208,6 +213,9 @@ void CMainFrame::BuildActions() {
   gridKeys(cmd::kEditSortFrequency, tr("Sort by Rx &Frequency"), {});
   gridKeys(cmd::kEditSortName, tr("Sort by &Name"), {});
   MakeAction(cmd::kHelpDefaultTopic, tr("Help Topics"));
+  // Keys only, in no menu: the keyboard goes to the next or previous pane.
+  MakeAction(cmd::kNextPane, QString(), QKeySequence(Qt::Key_F6));
+  MakeAction(cmd::kPrevPane, QString(), QKeySequence(Qt::SHIFT | Qt::Key_F6));
 
   QAction* toolbar = MakeAction(cmd::kViewToolbar, tr("&Toolbar"));
   toolbar->setCheckable(true);
@@ -416,6 +424,8 @@ void CMainFrame::OnCommand(int id) {
     }
     case cmd::kHelp: return OnHelp();
     case cmd::kHelpDefaultTopic: ShowHelpContext(0); return;
+    case cmd::kNextPane:
+    case cmd::kPrevPane: return FocusNextPane();
     case cmd::kEditUndo: return UndoOrRedo(false);
     case cmd::kEditRedo: return UndoOrRedo(true);
     default:
@@ -445,6 +455,21 @@ void CMainFrame::ShowChannelInformation() {
   frame->showNormal();
   mdi_->setActiveSubWindow(frame);
   UpdateUi();
+}
+
+// The panes are the navigation tree and the active channel grid; with two,
+// the next one and the previous one are the same.
+void CMainFrame::FocusNextPane() {
+  QList<QWidget*> panes;
+  if (!navDock_->isHidden()) panes << navBar_->findChild<QTreeWidget*>();
+  if (CProgramView* view = ActiveView()) panes << view->Grid();
+  panes.removeAll(nullptr);
+  if (panes.isEmpty()) return;
+  QWidget* focus = QApplication::focusWidget();
+  qsizetype current = -1;
+  for (qsizetype i = 0; i < panes.size(); ++i)
+    if (focus && (focus == panes[i] || panes[i]->isAncestorOf(focus))) current = i;
+  panes[(current + 1) % panes.size()]->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CMainFrame::ToggleNavigationBar() {

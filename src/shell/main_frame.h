@@ -154,6 +154,7 @@ class CMainFrame : public QMainWindow {
   void UpdateUi();
   void ShowChannelInformation();
   void ToggleNavigationBar();
+  void FocusNextPane();
   void OnFileClose();
   void OnHelp();
   void UndoOrRedo(bool redo);
