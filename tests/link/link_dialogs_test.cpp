@@ -361,6 +361,20 @@ TEST_F(RadioCommandsTest, WriteProgramsTheRadio) {
   EXPECT_EQ(radio_.Memory()[0x0FD1], 0x03);
 }
 
+TEST_F(RadioCommandsTest, BrokenWriteSaysTheRadioHoldsPartOfTheNewData) {
+  radio_.Faults().silentAfterChunks = 3 + 30;  // the cable goes after ten blocks
+  MessageBoxAnswerer answerer(QMessageBox::Ok);
+  commands_.OnWrite();
+  PressStart();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(commands_.LastResult().outcome, CloneOutcome::Interrupted);
+  ASSERT_EQ(answerer.texts.size(), 2u);
+  EXPECT_EQ(answerer.texts[0], "Program Interrupt, Please reset the radio and try again");
+  EXPECT_EQ(answerer.texts[1],
+            "Write stopped at 5 %: the radio holds part of the new data. Write it again before "
+            "using the radio.");
+}
+
 TEST_F(RadioCommandsTest, CancelRaisedBeforeTheRunBeginsEndsItQuietly) {
   view_.CommitToImage();  // what every run does first
   const RadioImage before = doc_.Image();
