@@ -15,7 +15,8 @@
 namespace radio::cli {
 namespace {
 
-constexpr const char kUsage[] = "write --port PORT [--port PORT2 ...] FILE.dat [--retries N]";
+constexpr const char kUsage[] =
+    "write --port PORT [--port PORT2 ...] FILE.dat [--retries N]";
 
 }  // namespace
 

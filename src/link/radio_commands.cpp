@@ -21,17 +21,11 @@ RadioCommands::RadioCommands(CProgramView& view, SerialLink* link, Clock* clock)
 }
 
 // The runner goes first: it waits for a run still going to give up.
-RadioCommands::~RadioCommands() {
-  runner_.reset();
-}
+RadioCommands::~RadioCommands() { runner_.reset(); }
 
-bool RadioCommands::IsRunning() const {
-  return runner_->IsRunning();
-}
+bool RadioCommands::IsRunning() const { return runner_->IsRunning(); }
 
-const CloneResult& RadioCommands::LastResult() const {
-  return runner_->Result();
-}
+const CloneResult& RadioCommands::LastResult() const { return runner_->Result(); }
 
 void RadioCommands::ShowFor(CloneMode mode) {
   // Once Start is pressed the direction is fixed, until the dialog closes.
@@ -42,9 +36,7 @@ void RadioCommands::ShowFor(CloneMode mode) {
   dialog_->ShowDialog();
 }
 
-void RadioCommands::OnRead() {
-  ShowFor(CloneMode::Read);
-}
+void RadioCommands::OnRead() { ShowFor(CloneMode::Read); }
 
 void RadioCommands::OnWrite() {
   if (!CanWrite()) return;

@@ -531,10 +531,9 @@ CChildFrame* CMainFrame::AddDocumentFrame(std::unique_ptr<CProgramDoc> doc, bool
   frame->View().OnInitialUpdate();
   connect(frame, &CChildFrame::hiddenByCloseRequest, this, [this](CChildFrame*) { UpdateUi(); });
   frame->SetCloseGuard([this, frame] {
-    return transfers_->MayClose(this, &frame->Document(),
-                                [window = QPointer<CChildFrame>(frame)] {
-                                  if (window) window->close();
-                                });
+    return transfers_->MayClose(this, &frame->Document(), [window = QPointer<CChildFrame>(frame)] {
+      if (window) window->close();
+    });
   });
   connect(&frame->Document(), &CProgramDoc::modifiedChanged, this, [this] { UpdateUi(); });
   connect(&frame->Document().UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateUi(); });

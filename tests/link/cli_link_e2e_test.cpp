@@ -35,8 +35,7 @@ Bytes ReadFile(const fs::path& path) {
 
 void WriteFile(const fs::path& path, const Bytes& bytes) {
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // radioprog-sim for the life of the object; stopped with SIGTERM.
@@ -124,8 +123,8 @@ TEST_F(CliLinkTest, ReadModifyWriteReadRoundTrip) {
 
   // Read again into a copy of the changed document: everything the write
   // sent comes back, the radio's own rows keep their bytes.
-  run = RunCli(
-      {"read", "--port", sim.Device(), "--in", QPath("changed.dat"), "-o", QPath("second.dat")});
+  run = RunCli({"read", "--port", sim.Device(), "--in", QPath("changed.dat"), "-o",
+                QPath("second.dat")});
   ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
   const Bytes second = ReadFile(Path("second.dat"));
   Bytes expected = changed;
@@ -199,8 +198,8 @@ TEST_F(CliLinkTest, WritesSeveralRadiosAtOnceAndReportsEach) {
   Bytes doc(kImageSize, 0xFF);
   doc[0] = 0x12;
   WriteFile(Path("doc.dat"), doc);
-  const CliRun run =
-      RunCli({"write", "--port", good.Device(), "--port", dropping.Device(), QPath("doc.dat")});
+  const CliRun run = RunCli({"write", "--port", good.Device(), "--port", dropping.Device(),
+                             QPath("doc.dat")});
   EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(good.Device() + ": done")) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(dropping.Device() + ": transfer interrupted"));
@@ -273,9 +272,11 @@ TEST_F(CliLinkTest, BadArgumentsAreUsageErrors) {
   EXPECT_EQ(RunCli({"read", "--port", "/dev/null"}).status, cli::kExitUsage);
   EXPECT_EQ(RunCli({"read", "--port", "COM1", "-o", "x", "--password", "12a"}).status,
             cli::kExitUsage);
-  EXPECT_EQ(RunCli({"write", "--port", "COM1", "--port", "COM1", "x.dat"}).status, cli::kExitUsage);
+  EXPECT_EQ(RunCli({"write", "--port", "COM1", "--port", "COM1", "x.dat"}).status,
+            cli::kExitUsage);
   EXPECT_EQ(RunCli({"write", "x.dat"}).status, cli::kExitUsage);
 }
+
 
 // ------------------------------------------------------------ squelch tuning
 
