@@ -12,7 +12,7 @@ namespace radio {
 
 void RadioTransfers::Started(const QObject* source, const CProgramDoc* doc, bool writesRadio,
                              std::function<void()> stop) {
-  Ended(source);  // a source runs one transfer at a time
+  std::erase_if(runs_, [source](const Run& r) { return r.source == source; });  // one at a time
   runs_.push_back({source, doc, writesRadio, std::move(stop)});
   if (runs_.size() == 1) emit runningChanged(true);
 }
@@ -48,10 +48,13 @@ void RadioTransfers::Stop(const CProgramDoc* doc) {
 
 bool RadioTransfers::MayClose(QWidget* parent, const CProgramDoc* doc,
                               std::function<void()> closeAgain) {
-  if (std::none_of(runs_.begin(), runs_.end(), [&](const Run& r) { return Concerns(r, doc); }))
-    return true;
+  const auto inTheWay = [&] {
+    return std::any_of(runs_.begin(), runs_.end(), [&](const Run& r) { return Concerns(r, doc); });
+  };
+  if (!inTheWay()) return true;
   // Already stopping for an earlier Yes: this close waits with it.
   if (afterEnd_.empty() && !AskToStop(parent, doc)) return false;
+  if (!inTheWay()) return true;  // the run ended while the question was open
   afterEnd_.push_back(std::move(closeAgain));
   Stop(doc);
   return false;

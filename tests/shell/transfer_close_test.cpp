@@ -27,10 +27,14 @@ enum class Request { Exit, MainWindowClose, DocumentWindowClose, LogOut };
 const char kQuestion[] = "A transfer with the radio is running. Stop it and close?";
 const char kWriteAddition[] = "\nThe radio will hold part of the new data.";
 
-class CloseDuringTransferTest
-    : public ShellTest,
-      public testing::WithParamInterface<std::tuple<CloneMode, Request, bool>> {
+// The program with one document, whose transfers talk to a virtual radio
+// that holds a run ten blocks into its transfer.
+class HeldRunTest : public ShellTest {
  protected:
+  explicit HeldRunTest(CloneMode mode)
+      : mode_(mode),
+        link_(std::make_shared<HeldLink>(
+            radio_, (mode == CloneMode::Read ? kReadPreludeChunks : kWritePreludeChunks) + 30)) {}
   void SetUp() override {
     ShellTest::SetUp();
     WriteProgramIni("English");
@@ -39,17 +43,10 @@ class CloseDuringTransferTest
     child_ = frame_->ActiveFrame();
     ASSERT_NE(child_, nullptr);
   }
-  CloneMode Mode() const { return std::get<0>(GetParam()); }
-  // The window the request closes: the document's own, or the program's.
-  QWidget* Target() const {
-    return std::get<1>(GetParam()) == Request::DocumentWindowClose ? static_cast<QWidget*>(child_)
-                                                                   : frame_;
-  }
-
   // Read or Write from the menu, Start in the Process dialog; returns once
-  // the run is held ten blocks into its transfer.
+  // the run is held.
   RadioCommands* StartHeldRun() {
-    frame_->OnCommand(Mode() == CloneMode::Read ? cmd::kRead : cmd::kWrite);
+    frame_->OnCommand(mode_ == CloneMode::Read ? cmd::kRead : cmd::kWrite);
     auto* commands = child_->View().findChild<RadioCommands*>();
     if (!commands) return nullptr;
     QTest::mouseClick(commands->ProcessDialog().StartButton(), Qt::LeftButton);
@@ -57,13 +54,24 @@ class CloseDuringTransferTest
     return commands;
   }
 
+  CloneMode mode_;
   VirtualRadio radio_;
-  std::shared_ptr<HeldLink> link_ = std::make_shared<HeldLink>(
-      radio_,
-      (std::get<0>(GetParam()) == CloneMode::Read ? kReadPreludeChunks : kWritePreludeChunks) + 30);
+  std::shared_ptr<HeldLink> link_;
   LinkFactoryOverride factory_{link_};
   CMainFrame* frame_ = nullptr;
   CChildFrame* child_ = nullptr;
+};
+
+class CloseDuringTransferTest
+    : public HeldRunTest,
+      public testing::WithParamInterface<std::tuple<CloneMode, Request, bool>> {
+ protected:
+  CloseDuringTransferTest() : HeldRunTest(std::get<0>(GetParam())) {}
+  // The window the request closes: the document's own, or the program's.
+  QWidget* Target() const {
+    return std::get<1>(GetParam()) == Request::DocumentWindowClose ? static_cast<QWidget*>(child_)
+                                                                   : frame_;
+  }
 };
 
 TEST_P(CloseDuringTransferTest, AsksAndClosesOnlyAfterTheStoppedRunEnded) {
@@ -151,6 +159,29 @@ TEST_P(CloseDuringTransferTest, AsksAndClosesOnlyAfterTheStoppedRunEnded) {
   if (mode == CloneMode::Write) {
     EXPECT_EQ(radio_.Memory()[kBandTypeAddress], 0x03);
   }
+}
+
+// The run ends on its own while the question is still open: Yes then
+// closes at once, there being nothing left to wait for.
+class QuestionOutlivesTheRunTest : public HeldRunTest {
+ protected:
+  QuestionOutlivesTheRunTest() : HeldRunTest(CloneMode::Write) {}
+};
+
+TEST_F(QuestionOutlivesTheRunTest, YesClosesAtOnce) {
+  RadioCommands* commands = StartHeldRun();
+  ASSERT_NE(commands, nullptr);
+  bool endedWhileAsking = false;
+  SetMessageHook([&](const MessageRequest& m) {
+    if (!m.text.startsWith(kQuestion)) return QMessageBox::Ok;
+    link_->Release();
+    endedWhileAsking = QTest::qWaitFor([&] { return !frame_->RadioBusy(); }, 10000);
+    return QMessageBox::Yes;
+  });
+  frame_->close();
+  EXPECT_TRUE(endedWhileAsking);
+  EXPECT_EQ(commands->LastResult().outcome, CloneOutcome::Ok);
+  EXPECT_FALSE(frame_->isVisible());
 }
 
 std::string CloseCaseName(const testing::TestParamInfo<CloseDuringTransferTest::ParamType>& info) {
