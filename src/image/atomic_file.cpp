@@ -89,15 +89,6 @@ void RemoveStaleTemps(const fs::path& target) {
   }
 }
 
-bool FlushToDisk(std::FILE* f) {
-  if (std::fflush(f) != 0) return false;
-#ifdef _WIN32
-  return _commit(_fileno(f)) == 0;
-#else
-  return fsync(fileno(f)) == 0;
-#endif
-}
-
 // The folder entry of the rename on the disk too (best effort).
 void FlushFolder([[maybe_unused]] const fs::path& target) {
 #ifndef _WIN32
@@ -207,6 +198,15 @@ bool ReplaceFile(const fs::path& path, const Filler& fill, std::optional<unsigne
 }
 
 }  // namespace
+
+bool FlushToDisk(std::FILE* f) {
+  if (std::fflush(f) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(f)) == 0;
+#else
+  return fsync(fileno(f)) == 0;
+#endif
+}
 
 fs::path FileBehindLinks(const fs::path& path) {
   fs::path p = path;

@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -37,6 +38,10 @@ bool WriteFileAtomically(const std::filesystem::path& path, const void* data, st
 // says why.
 bool KeepBakCopy(const std::filesystem::path& path, std::string* warning = nullptr,
                  Language lang = Language::English);
+
+// Flushes the stream and asks the system to put it on the disk; false when
+// either failed.
+bool FlushToDisk(std::FILE* f);
 
 // The name a save of `path` really writes: symbolic links followed.
 std::filesystem::path FileBehindLinks(const std::filesystem::path& path);

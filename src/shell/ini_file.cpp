@@ -7,12 +7,6 @@
 
 #include "image/atomic_file.h"
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace radio {
 namespace fs = std::filesystem;
 
@@ -43,16 +37,6 @@ bool EqualFolded(std::string_view a, std::string_view b) {
 void CutAt(std::string& value, std::string_view marker) {
   const auto pos = value.find(marker);
   if (pos != std::string::npos) value.erase(pos);
-}
-
-// Flushes the stream and asks the system to put it on the disk.
-bool FlushToDisk(std::FILE* f) {
-  if (std::fflush(f) != 0) return false;
-#ifdef _WIN32
-  return _commit(_fileno(f)) == 0;
-#else
-  return fsync(fileno(f)) == 0;
-#endif
 }
 
 bool WriteAll(std::FILE* f, std::string_view content) {
