@@ -37,11 +37,7 @@ static int RunWrite(const Args& args) {
   const CliQtSession session;
 
   RadioImage image{};
-  std::string error;
-  if (!LoadDatFile(o.files.front(), image, error)) {
-    std::fprintf(stderr, "radioprog-cli write: %s\n", error.c_str());
-    return kExitFile;
-  }
+  if (!LoadImageToProgram(o.files.front(), "write", image)) return kExitFile;
 
   CancelOnInterrupt();
   const Language lang = App().language;

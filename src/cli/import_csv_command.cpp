@@ -46,10 +46,7 @@ int RunImportCsv(const Args& args) {
   const auto output = a.Value("-o");
   if (!output)
     return Fail(kExitUsage, "-o OUT.dat is required\nusage: radioprog-cli " + std::string(kUsage));
-  std::error_code ec;
-  for (const std::string& input : {datPath, csvPath})
-    if (std::filesystem::equivalent(input, *output, ec))
-      return Fail(kExitUsage, "the output would replace the input file \"" + input + "\"");
+  if (auto refused = RefuseOutputOverInput(*output, {datPath, csvPath})) return *refused;
 
   RadioImage image;
   std::string error, csv;
@@ -71,7 +68,7 @@ int RunImportCsv(const Args& args) {
   if (!plan.Readable()) return kExitFile;
 
   ApplyChannelImport(plan, image);
-  if (!SaveDatFile(*output, image, error)) return Fail(kExitFile, error);
+  if (!SaveImageFile(*output, image, "import-csv")) return kExitFile;
   const int skipped = plan.SkippedRows();
   std::fprintf(stderr, "%s: %d rows taken, %d channels changed, %d rows skipped\n", csvPath.c_str(),
                static_cast<int>(plan.rows.size()) - skipped, plan.ChangedChannels(), skipped);

@@ -56,9 +56,9 @@ bool CProgramDoc::OnNewDocument(BandLimitBytes& processBandBytes, Language lang,
   return true;
 }
 
-bool CProgramDoc::OnOpenDocument(const QString& path, QString& error) {
+bool CProgramDoc::OnOpenDocument(const QString& path, QString& error, Language lang) {
   std::string err;
-  if (!LoadDatFile(path.toStdString(), image_, err)) {
+  if (!LoadDatFile(path.toStdString(), image_, err, lang)) {
     error = QString::fromStdString(err);
     return false;
   }
@@ -68,15 +68,17 @@ bool CProgramDoc::OnOpenDocument(const QString& path, QString& error) {
   return true;
 }
 
-bool CProgramDoc::OnSaveDocument(const QString& path, QString& error) {
+bool CProgramDoc::OnSaveDocument(const QString& path, QString& error, Language lang) {
   // The commit may still change bytes (the table's commit bit, texts
   // rewritten in their stored form): that is a step of its own, so that
   // undoing back to this save gives exactly what the file holds.
   const RadioImage beforeCommit = image_;
   CommitViews();
   RecordChange(tr("Save"), beforeCommit);
-  std::string err;
-  if (!SaveDatFile(path.toStdString(), image_, err)) {
+  std::string err, warning;
+  const bool saved = SaveDatFile(path.toStdString(), image_, err, lang, &warning);
+  lastSaveWarning_ = QString::fromStdString(warning);
+  if (!saved) {
     error = QString::fromStdString(err);
     return false;
   }

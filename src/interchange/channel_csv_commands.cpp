@@ -68,7 +68,8 @@ bool ChannelCsvCommands::ExportTo(CProgramView& view, const QString& path) {
   doc.CommitViews();
   const std::string csv = ExportChannelsCsv(doc.Image(), LimitsOf(doc.Image()), &GbkNameCharset());
   std::string error;
-  if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), csv.data(), csv.size(), error)) {
+  if (!WriteFileAtomically(QFile::encodeName(path).toStdString(), csv.data(), csv.size(), error,
+                           App().language)) {
     ShowMessage(parent_,
                 tr("The channels could not be written to \"%1\".\n%2")
                     .arg(path, QString::fromStdString(error)),

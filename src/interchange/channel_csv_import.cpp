@@ -107,8 +107,9 @@ class RowReader {
   ImportRow& row_;
 };
 
+// A field of the file in a problem text: shortened, control bytes escaped.
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return "\"" + FieldForMessage(text) + "\"";
 }
 
 // A frequency column in MHz to 10 Hz units; nothing after reporting a problem.
@@ -124,7 +125,7 @@ std::optional<std::int64_t> ReadMhz(RowReader& in, ChannelCsvColumn c, std::stri
     return std::nullopt;
   }
   if (!exact) {
-    in.Error(c, std::string(Trim(text)) + " MHz is not on the 5 / 6.25 kHz step");
+    in.Error(c, FieldForMessage(Trim(text)) + " MHz is not on the 5 / 6.25 kHz step");
     return std::nullopt;
   }
   return f;
@@ -172,7 +173,7 @@ std::string ReadCtcss(RowReader& in, ChannelCsvColumn c) {
     const std::string tone = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
     const auto& list = ToneList(Language::English);
     if (exact && std::find(list.begin() + 1, list.end(), tone) != list.end()) return tone;
-    in.Error(c, std::string(Trim(text)) + " Hz is not in the radio's tone list");
+    in.Error(c, FieldForMessage(Trim(text)) + " Hz is not in the radio's tone list");
     return {};
   }
   in.Error(c, Quoted(text) + " is not a tone frequency");
@@ -408,6 +409,11 @@ int ChannelImportPlan::ChangedChannels() const {
                                         [](const ImportRow& r) { return r.ChangesChannel(); }));
 }
 
+bool ChannelImportPlan::Readable() const {
+  return std::none_of(fileProblems.begin(), fileProblems.end(),
+                      [](const ImportProblem& p) { return p.severity == ImportSeverity::kError; });
+}
+
 std::vector<ImportProblem> ChannelImportPlan::AllProblems() const {
   std::vector<ImportProblem> all = fileProblems;
   for (const ImportRow& r : rows) all.insert(all.end(), r.problems.begin(), r.problems.end());
@@ -418,6 +424,11 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
                                     const BandLimits& limits, Language lang,
                                     const NameCharset* names) {
   ChannelImportPlan plan;
+  if (csv.substr(0, 2) == "\xFF\xFE" || csv.substr(0, 2) == "\xFE\xFF") {
+    plan.fileProblems.push_back(
+        {0, "", ImportSeverity::kError, "the file is UTF-16; save it as UTF-8"});
+    return plan;
+  }
   if (csv.size() > kLargestChannelCsv) {
     plan.fileProblems.push_back(
         {0, "", ImportSeverity::kError, "the file is too large for a channel list"});
@@ -433,7 +444,8 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
     plan.fileProblems.push_back({1, "", ImportSeverity::kError, "the file has no header line"});
     return plan;
   }
-  // Columns by header name; the first of two equal names counts.
+  // Columns by header name; the first of two equal names counts, and the
+  // second is worth a warning: the file may not mean what it seems to.
   std::array<int, kCsvColumnCount> columnAt;
   columnAt.fill(-1);
   const CsvRecord& header = records.front();
@@ -441,6 +453,14 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
     const std::string_view name = Trim(header.fields[k]);
     for (int c = 0; c < kCsvColumnCount; ++c)
       if (columnAt[c] < 0 && name == ChannelCsvHeader()[c]) columnAt[c] = static_cast<int>(k);
+    const bool repeated = std::any_of(header.fields.begin(), header.fields.begin() + k,
+                                      [&](const std::string& f) { return Trim(f) == name; });
+    const bool firstRepeat =
+        std::none_of(plan.fileProblems.begin(), plan.fileProblems.end(),
+                     [&](const ImportProblem& p) { return p.column == FieldForMessage(name); });
+    if (!name.empty() && repeated && firstRepeat)
+      plan.fileProblems.push_back({header.line, FieldForMessage(name), ImportSeverity::kWarning,
+                                   "the header names this column twice; the first one is read"});
   }
   if (columnAt[kCsvLocation] < 0) {
     plan.fileProblems.push_back(

@@ -27,7 +27,7 @@ void OnOpenBackup(CMainFrame& frame) {
 CChildFrame* OpenBackupAsNewDocument(CMainFrame& frame, const QString& path) {
   auto doc = std::make_unique<CProgramDoc>();
   QString error;
-  if (!doc->OnOpenDocument(path, error)) {
+  if (!doc->OnOpenDocument(path, error, App().language)) {
     ShowMessage(&frame,
                 App().Tr("Cannot open the document \"%1\".", "无法打开文件“%1”。")
                         .arg(QDir::toNativeSeparators(path)) +

@@ -28,7 +28,7 @@ CChildFrame* CMyDocManager::OpenDocumentFile(const QString& name) {
   const QString path = NormaliseFileName(name);
   auto doc = std::make_unique<CProgramDoc>();
   QString error;
-  if (path.isEmpty() || !doc->OnOpenDocument(path, error)) {
+  if (path.isEmpty() || !doc->OnOpenDocument(path, error, App().language)) {
     const QString shown = QDir::toNativeSeparators(path.isEmpty() ? name : path);
     ShowMessage(&frame_,
                 App().Tr("Cannot open the document \"%1\".", "无法打开文件“%1”。").arg(shown) +

@@ -597,13 +597,15 @@ bool CMainFrame::SaveDocument(CChildFrame* frame, bool saveAs) {
     if (path.isEmpty()) return false;
   }
   QString error;
-  if (!doc.OnSaveDocument(path, error)) {
+  if (!doc.OnSaveDocument(path, error, App().language)) {
     ShowMessage(this,
                 App().Tr("Cannot save the document \"%1\".", "无法保存文件“%1”。")
                         .arg(QDir::toNativeSeparators(path)) + "\n" + error,
                 QMessageBox::Warning);
     return false;
   }
+  if (!doc.LastSaveWarning().isEmpty())
+    ShowMessage(this, doc.LastSaveWarning(), QMessageBox::Warning);
   hasFile_.insert(frame, true);
   return true;
 }
