@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "image/dat_file.h"
 
 namespace radio::cli {
 
@@ -71,6 +75,28 @@ std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& argSpec, co
 int Fail(int status, const std::string& message) {
   std::fprintf(stderr, "radioprog-cli: %s\n", message.c_str());
   return status;
+}
+
+bool SaveImageFile(const std::string& path, const RadioImage& image, const char* command,
+                   Language lang) {
+  std::string error, warning;
+  const bool saved = SaveDatFile(path, image, error, lang, &warning);
+  if (!saved)
+    std::fprintf(stderr, "radioprog-cli %s: %s\n", command, error.c_str());
+  else if (!warning.empty())
+    std::fprintf(stderr, "radioprog-cli %s: %s%s\n", command, Tr(lang, "warning: ", "警告："),
+                 warning.c_str());
+  return saved;
+}
+
+std::optional<int> RefuseOutputOverInput(const std::string& output,
+                                         std::initializer_list<std::string> inputs) {
+  for (const std::string& input : inputs) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(input, output, ec))
+      return Fail(kExitUsage, "the output would replace the input file \"" + input + "\"");
+  }
+  return std::nullopt;
 }
 
 }  // namespace radio::cli

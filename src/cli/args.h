@@ -3,6 +3,7 @@
 // arguments, "--help", and the error reports every subcommand gives.
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "image/language.h"
+#include "image/radio_image.h"
 
 namespace radio::cli {
 
@@ -42,5 +45,18 @@ std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& argSpec, co
 
 // "radioprog-cli: <message>" on stderr; returns `status`.
 int Fail(int status, const std::string& message);
+
+// Saves a radio image as every command writing a .dat does (atomically,
+// the old file kept as .bak). Prints the fault, or a warning when no .bak
+// could be kept, as "radioprog-cli <command>: …" in `lang`; false when not
+// saved.
+bool SaveImageFile(const std::string& path, const RadioImage& image, const char* command,
+                   Language lang = Language::English);
+
+// Refuses (kExitUsage, with the message) an output that is one of the
+// inputs, however either is spelt: relative, absolute, through "..", a
+// symbolic or a hard link.
+std::optional<int> RefuseOutputOverInput(const std::string& output,
+                                         std::initializer_list<std::string> inputs);
 
 }  // namespace radio::cli

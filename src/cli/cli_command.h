@@ -26,6 +26,8 @@ struct CliCommand {
   const char* name;
   const char* usage;
   int (*run)(const Args& args);
+  // The exit status when standard output could not be written.
+  int outputFailedStatus = kExitFile;
 };
 
 }  // namespace radio::cli

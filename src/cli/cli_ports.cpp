@@ -30,7 +30,8 @@ static int RunPorts(const Args& args) {
   }
   const CliQtSession session;
   if (port) {
-    if (!SetPortDevice(port, set ? QString::fromStdString(args[2]) : QString())) {
+    // A relative device is kept as the absolute path it names now.
+    if (!SetPortDevice(port, set ? PortDeviceOf(QString::fromStdString(args[2])) : QString())) {
       std::fprintf(stderr, "radioprog-cli ports: the choice could not be stored\n");
       return kExitFile;
     }
@@ -39,9 +40,11 @@ static int RunPorts(const Args& args) {
   }
   for (int n = kFirstPort; n <= kLastPort; ++n) {
     const std::string com = PortDisplayName(n);
-    const bool openable = CanOpenPort(com);
-    std::printf("%-6s %-24s %s\n", com.c_str(), PortDevice(n).toStdString().c_str(),
-                openable ? "openable" : "cannot be opened");
+    const auto failure = ProbePort(com);
+    const std::string state =
+        failure ? "cannot be opened: " + PortOpenFailureReason(*failure, Language::English)
+                : "openable";
+    std::printf("%-6s %-24s %s\n", com.c_str(), PortDevice(n).toStdString().c_str(), state.c_str());
   }
   return kExitOk;
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/args.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "features/optional_features.h"
@@ -78,11 +79,7 @@ static int RunRead(const Args& given) {
     return ExitStatusOf(result.outcome);
   }
   if (keepBackup) KeepBackup(image);
-  std::string error;
-  if (!SaveDatFile(o.output, image, error)) {
-    std::fprintf(stderr, "radioprog-cli read: %s\n", error.c_str());
-    return kExitFile;
-  }
+  if (!SaveImageFile(o.output, image, "read")) return kExitFile;
   std::fprintf(stderr, "%s: read into %s\n", port.c_str(), o.output.c_str());
   return kExitOk;
 }

@@ -9,6 +9,7 @@
 #include "cli/link_options.h"
 #include "image/dat_file.h"
 #include "link/qt_serial_link.h"
+#include "link/stopped_write.h"
 #include "shell/app_context.h"
 
 namespace radio::cli {
@@ -36,11 +37,7 @@ static int RunWrite(const Args& args) {
   const CliQtSession session;
 
   RadioImage image{};
-  std::string error;
-  if (!LoadDatFile(o.files.front(), image, error)) {
-    std::fprintf(stderr, "radioprog-cli write: %s\n", error.c_str());
-    return kExitFile;
-  }
+  if (!LoadImageToProgram(o.files.front(), "write", image)) return kExitFile;
 
   CancelOnInterrupt();
   const Language lang = App().language;
@@ -65,6 +62,9 @@ static int RunWrite(const Args& args) {
   int status = kExitOk;
   for (std::size_t i = 0; i < o.ports.size(); ++i) {
     std::fprintf(stderr, "%s: %s\n", o.ports[i].c_str(), OutcomeText(results[i].outcome));
+    if (LeftRadioPartlyWritten(results[i]))
+      std::fprintf(stderr, "%s: %s\n", o.ports[i].c_str(),
+                   WriteStoppedText(results[i], lang).c_str());
     if (status == kExitOk) status = ExitStatusOf(results[i].outcome);
   }
   return status;

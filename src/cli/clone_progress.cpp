@@ -108,7 +108,13 @@ bool CliCloneUi::AskRetry() {
   return retry;
 }
 
-void CliCloneUi::ShowMessage(MessageKind kind) { board_.Message(row_, MessageText(kind, lang_)); }
+void CliCloneUi::ShowMessage(MessageKind kind) {
+  board_.Message(row_, MessageText(kind, lang_));
+}
+
+void CliCloneUi::ShowPortOpenFailure(const std::string& reason) {
+  board_.Message(row_, PortOpenFailedText(reason, lang_));
+}
 
 CloneOutcome RunOnePortTransaction(
     const std::string& port, int retries, Language lang,

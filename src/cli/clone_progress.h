@@ -57,6 +57,7 @@ class CliCloneUi : public CloneUi {
   void Step(int position) override { board_.SetPosition(row_, position); }
   bool AskRetry() override;
   void ShowMessage(MessageKind kind) override;
+  void ShowPortOpenFailure(const std::string& reason) override;
 
  private:
   ProgressBoard& board_;

@@ -51,6 +51,6 @@ int RunDiff(const Args& args) {
   return differences.empty() ? kExitSame : kExitDifferent;
 }
 
-extern const CliCommand kDiffCommand = {"diff", kUsage, RunDiff};
+extern const CliCommand kDiffCommand = {"diff", kUsage, RunDiff, kExitTrouble};
 
 }  // namespace radio::cli

@@ -1,7 +1,6 @@
 // radioprog-cli export-csv FILE.dat [-o OUT.csv]: channels 1-128 as CSV in
 // the common radio layout, to OUT.csv (replaced atomically) or stdout.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "cli/args.h"
@@ -26,11 +25,9 @@ int RunExportCsv(const Args& args) {
   const auto output = a.Value("-o");
   if (!output) {
     std::fwrite(csv.data(), 1, csv.size(), stdout);
-    return std::fflush(stdout) == 0 ? kExitOk : Fail(kExitFile, "cannot write the output");
+    return kExitOk;
   }
-  std::error_code ec;
-  if (std::filesystem::equivalent(input, *output, ec))
-    return Fail(kExitUsage, "the output would replace the input file \"" + input + "\"");
+  if (auto refused = RefuseOutputOverInput(*output, {input})) return *refused;
   if (!WriteFileAtomically(*output, csv.data(), csv.size(), error)) return Fail(kExitFile, error);
   return kExitOk;
 }

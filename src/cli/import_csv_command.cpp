@@ -23,11 +23,12 @@ bool ReadCsvFile(const std::string& path, std::string& text, std::string& error,
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   std::ifstream in(path, std::ios::binary);
   if (ec || !in) {
-    error = Tr(lang, "Cannot open \"%1\".", "无法打开“%1”。", {path});
+    error = FillIn(Tr(lang, "Cannot open \"%1\".", "无法打开“%1”。"), {path});
     return false;
   }
   if (size > kLargestChannelCsv) {
-    error = Tr(lang, "\"%1\" is too large for a channel list.", "“%1”太大，不是信道列表。", {path});
+    error = FillIn(Tr(lang, "\"%1\" is too large for a channel list.", "“%1”太大，不是信道列表。"),
+                   {path});
     return false;
   }
   std::ostringstream s;
@@ -50,10 +51,7 @@ int RunImportCsv(const Args& args) {
   const auto output = a.Value("-o");
   if (!output)
     return Fail(kExitUsage, "-o OUT.dat is required\nusage: radioprog-cli " + std::string(kUsage));
-  std::error_code ec;
-  for (const std::string& input : {datPath, csvPath})
-    if (std::filesystem::equivalent(input, *output, ec))
-      return Fail(kExitUsage, "the output would replace the input file \"" + input + "\"");
+  if (auto refused = RefuseOutputOverInput(*output, {datPath, csvPath})) return *refused;
 
   RadioImage image;
   std::string error, csv;
@@ -74,12 +72,13 @@ int RunImportCsv(const Args& args) {
   if (!plan.Readable()) return kExitFile;
 
   ApplyChannelImport(plan, image);
-  if (!SaveDatFile(*output, image, error, lang)) return Fail(kExitFile, error);
+  if (!SaveImageFile(*output, image, "import-csv", lang)) return kExitFile;
   const int skipped = plan.SkippedRows();
-  const std::string summary = Tr(lang, "%1 rows taken, %2 channels changed, %3 rows skipped",
-                                 "采用 %1 行，改变 %2 个信道，跳过 %3 行",
-                                 {std::to_string(static_cast<int>(plan.rows.size()) - skipped),
-                                  std::to_string(plan.ChangedChannels()), std::to_string(skipped)});
+  const std::string summary =
+      FillIn(Tr(lang, "%1 rows taken, %2 channels changed, %3 rows skipped",
+                "采用 %1 行，改变 %2 个信道，跳过 %3 行"),
+             {std::to_string(static_cast<int>(plan.rows.size()) - skipped),
+              std::to_string(plan.ChangedChannels()), std::to_string(skipped)});
   std::fprintf(stderr, "%s: %s\n", csvPath.c_str(), summary.c_str());
   return skipped > 0 && !a.Has("--skip-bad") ? kExitRowsSkipped : kExitOk;
 }

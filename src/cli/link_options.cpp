@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "cli/program_ini.h"
 #include "image/dat_file.h"
@@ -107,6 +109,31 @@ bool LoadStartImage(const LinkOptions& options, const char* command, RadioImage&
   if (LoadDatFile(options.input, image, error)) return true;
   std::fprintf(stderr, "radioprog-cli %s: %s\n", command, error.c_str());
   return false;
+}
+
+bool LoadImageToProgram(const std::string& path, const char* command, RadioImage& image) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status)) {
+    std::fprintf(stderr,
+                 "radioprog-cli %s: \"%s\" is not a regular file; a radio is programmed from a "
+                 ".dat file only\n",
+                 command, path.c_str());
+    return false;
+  }
+  std::string error;
+  if (!LoadDatFile(path, image, error)) {
+    std::fprintf(stderr, "radioprog-cli %s: %s\n", command, error.c_str());
+    return false;
+  }
+  const auto size = fs::file_size(path, ec);
+  if (!ec && size > kImageSize)
+    std::fprintf(stderr,
+                 "radioprog-cli %s: warning: \"%s\" is %llu bytes; only the first 6144 bytes "
+                 "are used\n",
+                 command, path.c_str(), static_cast<unsigned long long>(size));
+  return true;
 }
 
 }  // namespace radio::cli

@@ -52,6 +52,11 @@ bool ValidPortArgument(const std::string& port);
 // the fault and returns false when the file cannot be loaded.
 bool LoadStartImage(const LinkOptions& options, const char* command, RadioImage& image);
 
+// The document a radio is programmed from: a regular file only, never a
+// device (/dev/zero) or a pipe; of a longer file the first 6144 bytes, with
+// a warning. Prints the fault and returns false when it cannot be used.
+bool LoadImageToProgram(const std::string& path, const char* command, RadioImage& image);
+
 int ExitStatusOf(CloneOutcome outcome);
 const char* OutcomeText(CloneOutcome outcome);
 

@@ -6,7 +6,6 @@
 
 #include "cli/args.h"
 #include "cli/program_ini.h"
-#include "image/dat_file.h"
 #include "image/radio_image.h"
 #include "shell/settings_store.h"
 
@@ -37,8 +36,7 @@ int RunNew(const Args& args) {
   if (const auto field = store.ReadField()) bandBytes = *field;
   const RadioImage image = MakeNewImage(bandBytes);
 
-  std::string error;
-  if (!SaveDatFile(*output, image, error)) return Fail(kExitFile, error);
+  if (!SaveImageFile(*output, image, "new")) return kExitFile;
   std::printf("New radio image written to %s\n", output->c_str());
   return kExitOk;
 }

@@ -56,6 +56,8 @@ int RunPrint(const Args& args) {
   const auto pdf = a.Value("--pdf");
   if (pdf.has_value() == a.Has("--text"))
     return Fail(kExitUsage, "give exactly one of --pdf OUT.pdf and --text");
+  if (pdf)
+    if (auto refused = RefuseOutputOverInput(*pdf, {a.positional[0]})) return *refused;
   const std::string langName = a.Value("--lang").value_or("en");
   if (langName != "en" && langName != "zh") return Fail(kExitUsage, "--lang takes en or zh");
   const Language lang = langName == "zh" ? Language::Chinese : Language::English;

@@ -1,5 +1,8 @@
 #include "cli/program_ini.h"
 
+#include "shell/program_ini_check.h"
+
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -33,8 +36,20 @@ bool LoadProgramIni(CIniFile& ini) {
   const fs::path dir =
       slash == std::string::npos ? fs::current_path(ec) : fs::path(program.substr(0, slash));
   // Loading a missing file would create it empty; the CLI leaves the
-  // program directory as it is.
-  if (!fs::is_regular_file(dir / "Program.ini", ec)) return false;
+  // program directory as it is. A file that is there but cannot be used
+  // is said once; the commands go on without its settings.
+  const std::string path = (dir / "Program.ini").string();
+  const ProgramIniProblem problem = CheckProgramIni(path);
+  static bool told = false;
+  if (problem != ProgramIniProblem::Missing && problem != ProgramIniProblem::Empty &&
+      problem != ProgramIniProblem::NoLanguage && problem != ProgramIniProblem::None) {
+    if (!told)
+      std::fprintf(stderr, "radioprog-cli: warning: %s Its settings are not used.\n",
+                   ProgramIniProblemText(problem, path, Language::English).c_str());
+    told = true;
+    return false;
+  }
+  if (!fs::is_regular_file(path, ec)) return false;
   return ini.Load("Program.ini", /*saveOnClose=*/false, /*caseInsensitive=*/true,
                   /*makeBackup=*/false, program);
 }

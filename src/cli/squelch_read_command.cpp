@@ -2,10 +2,10 @@
 // into a document (the one given, or a new one) and saves it.
 #include <cstdio>
 
+#include "cli/args.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "cli/squelch_values.h"
-#include "image/dat_file.h"
 #include "link/squelch_transaction.h"
 #include "shell/app_context.h"
 
@@ -38,11 +38,7 @@ static int RunSquelchReadCommand(const Args& args) {
     std::fprintf(stderr, "%s: %s, nothing saved\n", port.c_str(), OutcomeText(outcome));
     return ExitStatusOf(outcome);
   }
-  std::string error;
-  if (!SaveDatFile(o.output, image, error)) {
-    std::fprintf(stderr, "radioprog-cli squelch-read: %s\n", error.c_str());
-    return kExitFile;
-  }
+  if (!SaveImageFile(o.output, image, "squelch-read")) return kExitFile;
   std::printf("Squelch:       %s\n", DescribeSquelchValues(image).c_str());
   std::fprintf(stderr, "%s: squelch values read into %s\n", port.c_str(), o.output.c_str());
   return kExitOk;

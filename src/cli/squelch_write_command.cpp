@@ -5,7 +5,6 @@
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "cli/squelch_values.h"
-#include "image/dat_file.h"
 #include "link/squelch_transaction.h"
 #include "shell/app_context.h"
 
@@ -27,11 +26,7 @@ static int RunSquelchWriteCommand(const Args& args) {
   const CliQtSession session;
 
   RadioImage image{};
-  std::string error;
-  if (!LoadDatFile(o.files.front(), image, error)) {
-    std::fprintf(stderr, "radioprog-cli squelch-write: %s\n", error.c_str());
-    return kExitFile;
-  }
+  if (!LoadImageToProgram(o.files.front(), "squelch-write", image)) return kExitFile;
   // What the dialog shows is what it sends: a byte out of range goes as its
   // field's default, a stored 55 as it is. The file itself is not changed.
   const SquelchSelections selections = LoadSquelchFields(image);

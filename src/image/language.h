@@ -15,20 +15,17 @@ inline const char* Tr(Language lang, const char* english, const char* chinese) {
   return lang == Language::Chinese ? chinese : english;
 }
 
-// The text of the pair with "%1" ... "%9" replaced by `args` in order, so a
-// sentence can put its values where its own language wants them.
-inline std::string Tr(Language lang, const char* english, const char* chinese,
-                      std::initializer_list<std::string_view> args) {
-  const std::string_view pattern = Tr(lang, english, chinese);
+// `text` with "%1" … "%9" replaced by the arguments, as the translated
+// texts of both languages place them.
+inline std::string FillIn(std::string_view text, std::initializer_list<std::string_view> args) {
   std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-    const auto n = static_cast<std::size_t>(next - '1');
-    if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
+    if (text[i] == '%' && n < args.size()) {
       out += *(args.begin() + n);
       ++i;
     } else {
-      out += pattern[i];
+      out += text[i];
     }
   }
   return out;

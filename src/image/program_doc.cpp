@@ -75,8 +75,10 @@ bool CProgramDoc::OnSaveDocument(const QString& path, QString& error, Language l
   const RadioImage beforeCommit = image_;
   CommitViews();
   RecordChange(tr("Save"), beforeCommit);
-  std::string err;
-  if (!SaveDatFile(path.toStdString(), image_, err, lang)) {
+  std::string err, warning;
+  const bool saved = SaveDatFile(path.toStdString(), image_, err, lang, &warning);
+  lastSaveWarning_ = QString::fromStdString(warning);
+  if (!saved) {
     error = QString::fromStdString(err);
     return false;
   }

@@ -27,13 +27,17 @@ class CProgramDoc : public QObject {
   // "Channel Information" / "信道信息", the default path name `appName`.
   bool OnNewDocument(BandLimitBytes& processBandBytes, Language lang, const QString& appName);
 
-  // Loads a .dat file. On failure `error` says why and the image is unchanged.
+  // Loads a .dat file. On failure `error` says why (in `lang`) and the
+  // image is unchanged.
   bool OnOpenDocument(const QString& path, QString& error, Language lang = Language::English);
 
   // Commits the views first (the whole channel table, as at every save;
   // a commit that changes bytes is recorded as the step "Save"), then
-  // writes the image atomically. Clears the modified flag.
+  // writes the image atomically. Clears the modified flag. A save that
+  // worked but kept no .bak of the old file leaves a warning in
+  // LastSaveWarning().
   bool OnSaveDocument(const QString& path, QString& error, Language lang = Language::English);
+  const QString& LastSaveWarning() const { return lastSaveWarning_; }
 
   RadioImage& Image() { return image_; }
   const RadioImage& Image() const { return image_; }
@@ -75,6 +79,7 @@ class CProgramDoc : public QObject {
   QString pathName_;
   QString title_;
   bool modified_ = false;
+  QString lastSaveWarning_;
   std::function<void()> commitHook_;
   std::unique_ptr<QUndoStack> undo_;
 };

@@ -73,7 +73,7 @@ class RowReader {
   // A problem text in the plan's language, "%1" ... filled from `args`.
   std::string T(const char* english, const char* chinese,
                 std::initializer_list<std::string_view> args = {}) const {
-    return Tr(lang_, english, chinese, args);
+    return FillIn(Tr(lang_, english, chinese), args);
   }
 
   // The row's own text; nothing when the file or the row lacks the column.
@@ -114,8 +114,9 @@ class RowReader {
   Language lang_;
 };
 
+// A field of the file in a problem text: shortened, control bytes escaped.
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return "\"" + FieldForMessage(text) + "\"";
 }
 
 // A frequency column in MHz to 10 Hz units; nothing after reporting a problem.
@@ -132,7 +133,7 @@ std::optional<std::int64_t> ReadMhz(RowReader& in, ChannelCsvColumn c, std::stri
   }
   if (!exact) {
     in.Error(c, in.T("%1 MHz is not on the 5 / 6.25 kHz step", "%1 MHz 不在 5 / 6.25 kHz 步进上",
-                     {Trim(text)}));
+                     {FieldForMessage(Trim(text))}));
     return std::nullopt;
   }
   return f;
@@ -184,7 +185,7 @@ std::string ReadCtcss(RowReader& in, ChannelCsvColumn c) {
     const auto& list = ToneList(Language::English);
     if (exact && std::find(list.begin() + 1, list.end(), tone) != list.end()) return tone;
     in.Error(c, in.T("%1 Hz is not in the radio's tone list", "%1 Hz 不在本机的亚音列表中",
-                     {Trim(text)}));
+                     {FieldForMessage(Trim(text))}));
     return {};
   }
   in.Error(c, in.T("%1 is not a tone frequency", "%1 不是亚音频率", {Quoted(text)}));
@@ -418,7 +419,7 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
 }  // namespace
 
 std::string ImportProblem::Text(Language lang) const {
-  std::string out = line > 0 ? Tr(lang, "line %1", "第 %1 行", {std::to_string(line)}) : "";
+  std::string out = line > 0 ? FillIn(Tr(lang, "line %1", "第 %1 行"), {std::to_string(line)}) : "";
   if (!column.empty()) out += (out.empty() ? "" : Tr(lang, ", ", "，")) + column;
   return out.empty() ? message : out + Tr(lang, ": ", "：") + message;
 }
@@ -433,6 +434,11 @@ int ChannelImportPlan::ChangedChannels() const {
                                         [](const ImportRow& r) { return r.ChangesChannel(); }));
 }
 
+bool ChannelImportPlan::Readable() const {
+  return std::none_of(fileProblems.begin(), fileProblems.end(),
+                      [](const ImportProblem& p) { return p.severity == ImportSeverity::kError; });
+}
+
 std::vector<ImportProblem> ChannelImportPlan::AllProblems() const {
   std::vector<ImportProblem> all = fileProblems;
   for (const ImportRow& r : rows) all.insert(all.end(), r.problems.begin(), r.problems.end());
@@ -443,6 +449,12 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
                                     const BandLimits& limits, Language lang,
                                     const NameCharset* names) {
   ChannelImportPlan plan;
+  if (csv.substr(0, 2) == "\xFF\xFE" || csv.substr(0, 2) == "\xFE\xFF") {
+    plan.fileProblems.push_back(
+        {0, "", ImportSeverity::kError,
+         Tr(lang, "the file is UTF-16; save it as UTF-8", "文件是 UTF-16 编码；请另存为 UTF-8")});
+    return plan;
+  }
   if (csv.size() > kLargestChannelCsv) {
     plan.fileProblems.push_back(
         {0, "", ImportSeverity::kError,
@@ -460,7 +472,8 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
         {1, "", ImportSeverity::kError, Tr(lang, "the file has no header line", "文件没有标题行")});
     return plan;
   }
-  // Columns by header name; the first of two equal names counts.
+  // Columns by header name; the first of two equal names counts, and the
+  // second is worth a warning: the file may not mean what it seems to.
   std::array<int, kCsvColumnCount> columnAt;
   columnAt.fill(-1);
   const CsvRecord& header = records.front();
@@ -468,6 +481,16 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
     const std::string_view name = Trim(header.fields[k]);
     for (int c = 0; c < kCsvColumnCount; ++c)
       if (columnAt[c] < 0 && name == ChannelCsvHeader()[c]) columnAt[c] = static_cast<int>(k);
+    const bool repeated = std::any_of(header.fields.begin(), header.fields.begin() + k,
+                                      [&](const std::string& f) { return Trim(f) == name; });
+    const bool firstRepeat =
+        std::none_of(plan.fileProblems.begin(), plan.fileProblems.end(),
+                     [&](const ImportProblem& p) { return p.column == FieldForMessage(name); });
+    if (!name.empty() && repeated && firstRepeat)
+      plan.fileProblems.push_back(
+          {header.line, FieldForMessage(name), ImportSeverity::kWarning,
+           Tr(lang, "the header names this column twice; the first one is read",
+              "标题行两次给出此列；读取第一个")});
   }
   if (columnAt[kCsvLocation] < 0) {
     plan.fileProblems.push_back(
@@ -478,8 +501,9 @@ ChannelImportPlan PlanChannelImport(std::string_view csv, const RadioImage& targ
   if (records.size() - 1 > kMostChannelCsvRows) {
     plan.fileProblems.push_back(
         {records[kMostChannelCsvRows + 1].line, "", ImportSeverity::kError,
-         Tr(lang, "the file has more than %1 rows; the radio has 128 channels",
-            "文件超过 %1 行；本机只有 128 个信道", {std::to_string(kMostChannelCsvRows)})});
+         FillIn(Tr(lang, "the file has more than %1 rows; the radio has 128 channels",
+                   "文件超过 %1 行；本机只有 128 个信道"),
+                {std::to_string(kMostChannelCsvRows)})});
     return plan;
   }
   std::map<int, int> firstLine;

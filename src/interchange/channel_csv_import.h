@@ -53,12 +53,13 @@ struct ImportRow {
 };
 
 struct ChannelImportPlan {
-  // Problems of the file as a whole (unreadable CSV, no header, no Location
-  // column, too large). When there are any, `rows` is empty and nothing can be applied.
+  // Problems of the file as a whole: errors (unreadable CSV, UTF-16, no
+  // header, no Location column, too large), after which `rows` is empty and
+  // nothing can be applied, and warnings (a column named twice).
   std::vector<ImportProblem> fileProblems;
   std::vector<ImportRow> rows;  // file order
 
-  bool Readable() const { return fileProblems.empty(); }
+  bool Readable() const;
   int SkippedRows() const;
   int ChangedChannels() const;
   // Every problem, file problems first, then row by row in line order.

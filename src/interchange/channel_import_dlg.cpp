@@ -77,9 +77,12 @@ CChannelImportDlg::CChannelImportDlg(QWidget* parent, const ChannelImportPlan& p
   table_->resizeRowsToContents();
 
   summary_->setObjectName("summary");
-  summary_->setText(tr("%1 channels will change, %2 rows skipped")
+  QString summary = tr("%1 channels will change, %2 rows skipped")
                         .arg(plan.ChangedChannels())
-                        .arg(plan.SkippedRows()));
+                        .arg(plan.SkippedRows());
+  for (const ImportProblem& p : plan.fileProblems)  // warnings only: the file was readable
+    summary += '\n' + tr("warning: %1").arg(QString::fromStdString(p.Text(App().language)));
+  summary_->setText(summary);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);

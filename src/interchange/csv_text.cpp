@@ -121,4 +121,53 @@ std::string CsvLine(const std::vector<std::string>& fields) {
   return out;
 }
 
+namespace {
+
+// The length of the UTF-8 character at the start of `s`; 0 when the bytes
+// there are no UTF-8 character.
+std::size_t Utf8Length(std::string_view s) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char lead = byte(0);
+  const std::size_t n = lead < 0x80   ? 1
+                        : lead < 0xC2 ? 0
+                        : lead < 0xE0 ? 2
+                        : lead < 0xF0 ? 3
+                        : lead < 0xF5 ? 4
+                                      : 0;
+  if (n == 0 || n > s.size()) return 0;
+  for (std::size_t i = 1; i < n; ++i)
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  // No overlong forms, no surrogates, nothing beyond U+10FFFF.
+  if (n > 2) {
+    const unsigned char second = byte(1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+      return 0;
+  }
+  return n;
+}
+
+}  // namespace
+
+std::string FieldForMessage(std::string_view field) {
+  constexpr int kMostCharacters = 40;
+  std::string out;
+  int shown = 0;
+  while (!field.empty() && shown < kMostCharacters) {
+    const unsigned char c = static_cast<unsigned char>(field.front());
+    const std::size_t n = Utf8Length(field);
+    if (n == 0 || c < 0x20 || c == 0x7F) {
+      static const char kHex[] = "0123456789ABCDEF";
+      out += {'\\', 'x', kHex[c >> 4], kHex[c & 0x0F]};
+      field.remove_prefix(1);
+    } else {
+      out += field.substr(0, n);
+      field.remove_prefix(n);
+    }
+    ++shown;
+  }
+  if (!field.empty()) out += "\u2026";
+  return out;
+}
+
 }  // namespace radio

@@ -28,6 +28,11 @@ struct CsvError {
 bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& error,
              Language lang = Language::English);
 
+// A field as problem texts show it: at most 40 characters (then "…"),
+// with control bytes and bytes that are no UTF-8 text as "\xHH", so that
+// a wrong file can neither flood a message nor put raw bytes in it.
+std::string FieldForMessage(std::string_view field);
+
 // One record as a line ending in CRLF; fields holding a comma, a quote, a
 // line break or outer blanks are quoted.
 std::string CsvLine(const std::vector<std::string>& fields);

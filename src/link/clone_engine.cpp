@@ -85,7 +85,7 @@ class CloneRun {
 
 CloneResult CloneRun::Run(const std::function<CloneMode()>& mode, const std::string& portName) {
   if (!link_.Open(portName)) {
-    ui_.ShowMessage(MessageKind::PortOpenFailed);
+    ui_.ShowPortOpenFailure(link_.OpenFailureText(lang_));
     result_.outcome = CloneOutcome::PortError;
     return result_;
   }

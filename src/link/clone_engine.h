@@ -39,6 +39,12 @@ class CloneUi {
   virtual bool AskRetry() = 0;
   // An OK message box (61451, 61452, band type, password).
   virtual void ShowMessage(MessageKind kind) = 0;
+  // Message 61451 with why the port could not be opened (see
+  // PortOpenFailedText); without a way to show the reason, 61451 alone.
+  virtual void ShowPortOpenFailure(const std::string& reason) {
+    static_cast<void>(reason);
+    ShowMessage(MessageKind::PortOpenFailed);
+  }
 };
 
 // --- Connect and identify, shared by the clone run and the squelch tuning

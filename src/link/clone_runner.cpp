@@ -51,6 +51,13 @@ class CloneRunner::WorkerUi : public CloneUi {
     });
   }
 
+  void ShowPortOpenFailure(const std::string& reason) override {
+    Ask([dialog = dialog_, t = QString::fromStdString(PortOpenFailedText(reason, lang_))] {
+      radio::ShowMessage(dialog, t, QMessageBox::Warning);
+      return true;
+    });
+  }
+
  private:
   template <typename F>
   void Post(F f) {

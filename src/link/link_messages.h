@@ -3,6 +3,8 @@
 // table, which holds them in English for both languages.
 #pragma once
 
+#include <string>
+
 #include "image/language.h"
 
 namespace radio {
@@ -50,6 +52,13 @@ inline const char* MessageText(MessageKind kind, Language lang) {
       return Tr(lang, "Write Successfully", "写数据成功");
   }
   return "";
+}
+
+// Message 61451 with the reason the port could not be opened (device,
+// reason, what to do) on a second line, when there is one.
+inline std::string PortOpenFailedText(const std::string& reason, Language lang) {
+  std::string text = MessageText(MessageKind::PortOpenFailed, lang);
+  return reason.empty() ? text : text + "\n" + reason;
 }
 
 // Status text of every connect attempt.

@@ -43,6 +43,17 @@ std::string DefaultPortDevice(int port) {
   return {};
 }
 
-bool IsDevicePath(std::string_view name) { return !name.empty() && name.front() == '/'; }
+bool IsComPortName(std::string_view name) {
+  for (std::string_view prefix : {"COM", "\\\\.\\COM"}) {
+    if (name.substr(0, prefix.size()) != prefix || name.size() == prefix.size()) continue;
+    const std::string_view digits = name.substr(prefix.size());
+    return digits.find_first_not_of("0123456789") == std::string_view::npos;
+  }
+  return false;
+}
+
+bool IsDevicePath(std::string_view name) {
+  return !name.empty() && !IsComPortName(name);
+}
 
 }  // namespace radio

@@ -37,7 +37,12 @@ int PortNumberOfStoredChoice(std::optional<std::uint32_t> stored);
 // COM13-16 -> /dev/ttyS0-3. Empty outside 1-16.
 std::string DefaultPortDevice(int port);
 
-// Whether a port argument is a device path rather than a COM name.
+// Whether a port argument is a COM name: "COM" or "\\.\COM" followed by
+// digits only ("COM3", "\\.\COM12", also "COM17", which is no port).
+bool IsComPortName(std::string_view name);
+
+// Whether a port argument is a device path rather than a COM name: anything
+// else that is not empty ("/dev/ttyUSB0", "./ttyUSB0", "sim.tty").
 bool IsDevicePath(std::string_view name);
 
 }  // namespace radio

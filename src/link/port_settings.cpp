@@ -1,5 +1,7 @@
 #include "link/port_settings.h"
 
+#include <QDir>
+
 #include "link/port_names.h"
 #include "shell/app_context.h"
 #include "shell/settings_store.h"
@@ -26,11 +28,13 @@ bool SetPortDevice(int port, const QString& device) {
 }
 
 QString PortDeviceOf(const QString& portName) {
-  const std::string name = portName.toStdString();
-  if (IsDevicePath(name)) return portName;
 #ifdef _WIN32
   return portName;
 #else
+  const std::string name = portName.toStdString();
+  // A relative path is relative to the working directory, like any file
+  // name on the command line (the port layer would look for it in /dev).
+  if (IsDevicePath(name)) return QDir::cleanPath(QDir::current().absoluteFilePath(portName));
   const auto n = PortNumberOfName(name);
   const bool comName = portName.startsWith("COM") || portName.startsWith("\\\\.\\COM");
   if (comName && n && *n >= kFirstPort && *n <= kLastPort) return PortDevice(*n);

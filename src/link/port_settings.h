@@ -15,8 +15,8 @@ QString PortDevice(int port);
 bool SetPortDevice(int port, const QString& device);
 
 // The device to open for a current port name or command-line port: a device
-// path stays as it is, a COM name of 1-16 becomes PortDevice(n), anything
-// else is passed on unchanged (and fails to open if it is nonsense).
+// path (made absolute when relative), a COM name of 1-16 becomes
+// PortDevice(n), anything else is passed on unchanged (and fails to open).
 QString PortDeviceOf(const QString& portName);
 
 // Reads the stored choice (missing -> 1, lowest byte) and makes it the

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "link/port_settings.h"
+#include "link/serial_lock.h"
 
 #ifndef _WIN32
 #include <termios.h>
@@ -34,13 +35,38 @@ QtSerialLink::~QtSerialLink() { Close(); }
 
 bool QtSerialLink::Open(const std::string& portName) {
   Close();
+  openFailure_.reset();
+  const QString device = PortDeviceOf(QString::fromStdString(portName));
+#ifndef _WIN32
+  // The port layer's own lock check misreads some common lock forms: it
+  // blocks for ever on a binary or "%10d name user" lock of an ended
+  // process and overrides a text lock of a running one.
+  const PortLock lock = CheckPortLock(device.toStdString());
+  if (lock.state != PortLock::State::None) {
+    openFailure_ = FailureOfLock(device.toStdString(), lock);
+    return false;
+  }
+#endif
   auto port = std::make_unique<QSerialPort>();
-  port->setPortName(PortDeviceOf(QString::fromStdString(portName)));
+  port->setPortName(device);
   // QSerialPort opens the existing device only, exclusively (TIOCEXCL and a
   // lock file on POSIX, no sharing on Windows).
-  if (!port->open(QIODevice::ReadWrite)) return false;
+  if (!port->open(QIODevice::ReadWrite)) {
+    const QSerialPort::SerialPortError error = port->error();
+    openFailure_ =
+        DiagnosePortOpenFailure(device.toStdString(), error == QSerialPort::PermissionError,
+                                port->errorString().toStdString());
+    if (error == QSerialPort::DeviceNotFoundError &&
+        openFailure_->kind == PortOpenFailure::Kind::Other)
+      openFailure_->kind = PortOpenFailure::Kind::NoSuchDevice;
+    return false;
+  }
   port_ = std::move(port);
   return true;
+}
+
+std::string QtSerialLink::OpenFailureText(Language lang) const {
+  return openFailure_ ? PortOpenFailureLine(*openFailure_, lang) : std::string();
 }
 
 void QtSerialLink::Configure() {
@@ -122,11 +148,13 @@ void QtSerialLink::Close() {
 
 void SystemClock::SleepMs(int ms) { std::this_thread::sleep_for(Ms(ms)); }
 
-bool CanOpenPort(const std::string& portName) {
+std::optional<PortOpenFailure> ProbePort(const std::string& portName) {
   QtSerialLink link;
-  if (!link.Open(portName)) return false;
+  if (!link.Open(portName)) return link.OpenFailure();
   link.Close();
-  return true;
+  return std::nullopt;
 }
+
+bool CanOpenPort(const std::string& portName) { return !ProbePort(portName); }
 
 }  // namespace radio

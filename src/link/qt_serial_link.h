@@ -4,7 +4,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
+#include "link/port_open_failure.h"
 #include "link/serial_link.h"
 
 class QSerialPort;
@@ -17,8 +19,13 @@ class QtSerialLink : public SerialLink {
   ~QtSerialLink() override;
 
   // `portName` is a COM name (COM3, \\.\COM12) or a device path; on Linux
-  // and macOS a COM name is resolved through PortDeviceOf.
+  // and macOS a COM name is resolved through PortDeviceOf. A lock file of
+  // a running program keeps the port closed; one of an ended program is
+  // removed first.
   bool Open(const std::string& portName) override;
+  std::string OpenFailureText(Language lang) const override;
+  // Why the last Open failed; nothing after a successful one.
+  const std::optional<PortOpenFailure>& OpenFailure() const { return openFailure_; }
   void Configure() override;
   void FullClear() override;
   // Discards received bytes only: every write has already reached the
@@ -30,6 +37,7 @@ class QtSerialLink : public SerialLink {
 
  private:
   std::unique_ptr<QSerialPort> port_;
+  std::optional<PortOpenFailure> openFailure_;
 };
 
 // Real pauses on the calling thread.
@@ -38,7 +46,9 @@ class SystemClock : public Clock {
   void SleepMs(int ms) override;
 };
 
-// Whether a port can be opened exclusively right now (opened and closed at once).
+// Why a port cannot be opened exclusively right now (tried by opening and
+// closing it at once); nothing when it can.
+std::optional<PortOpenFailure> ProbePort(const std::string& portName);
 bool CanOpenPort(const std::string& portName);
 
 }  // namespace radio

@@ -1,25 +1,19 @@
 #include "link/radio_commands.h"
 
+#include "channels/flex_grid.h"
 #include "channels/program_view.h"
 #include "link/clone_runner.h"
 #include "link/port_setting_dlg.h"
 #include "link/process_dlg.h"
-#include "link/qt_serial_link.h"
+#include "link/stopped_write.h"
 #include "safety/read_backup.h"
 #include "shell/app_context.h"
+#include "shell/message_box.h"
 
 namespace radio {
 
 RadioCommands::RadioCommands(CProgramView& view, SerialLink* link, Clock* clock)
-    : QObject(&view), view_(view), link_(link), clock_(clock) {
-  if (!link_) {
-    ownLink_ = std::make_unique<QtSerialLink>();
-    link_ = ownLink_.get();
-  }
-  if (!clock_) {
-    ownClock_ = std::make_unique<SystemClock>();
-    clock_ = ownClock_.get();
-  }
+    : QObject(&view), view_(view), givenLink_(link), givenClock_(clock) {
   dialog_ = new CProcessDlg(&view_);
   runner_ = std::make_unique<CloneRunner>(*dialog_);
   connect(dialog_, &CProcessDlg::startRequested, this, &RadioCommands::OnStartRequested);
@@ -55,30 +49,53 @@ void RadioCommands::OnComSetup() {
   dlg.Run();
 }
 
+void RadioCommands::Stop() {
+  if (IsRunning()) dialog_->OnCancel();
+}
+
 void RadioCommands::OnStartRequested() {
   if (IsRunning()) return;
   // Clone-run start: the grid is the working copy, commit it (both modes).
-  // The run, commit included, becomes one undoable step.
+  // A value still in a cell editor is its own step; the run, with the
+  // rest of the commit, is the next.
+  view_.CommitCellEdit();
   imageBefore_ = view_.Document().Image();
   view_.CommitToImage();
-  view_.setEnabled(false);  // the run hands its image back at the end
-  runner_->Start(*link_, *clock_, mode_, view_.Document().Image(), App().currentPort.toStdString(),
+  // The run hands its image back at the end: the grid takes no edits
+  // meanwhile. The Process dialog stays live, so Cancel reaches the run.
+  view_.Grid()->setEnabled(false);
+  runLink_ = givenLink_ ? LinkAndClock{} : MakeLinkAndClock();
+  SerialLink& link = givenLink_ ? *givenLink_ : *runLink_.link;
+  Clock& clock = givenClock_ ? *givenClock_ : *runLink_.clock;
+  runner_->Start(link, clock, mode_, view_.Document().Image(), App().currentPort.toStdString(),
                  App().language);
   emit runningChanged(true);
 }
 
 void RadioCommands::OnRunFinished() {
-  // The run's copy holds everything it got (a partial read included); the
-  // grid shows it only after a complete read. A document whose bytes came
-  // from the radio differs from its file: it counts as modified, so closing
-  // the program asks before the read is lost.
+  const CloneResult& result = runner_->Result();
+  runLink_ = {};
+  // Only a complete read replaces the document's channels and settings: a
+  // read that stopped part-way would leave an image that is half this
+  // radio and half the document, which a later Save or Write would keep,
+  // so the document goes back to exactly what it was. A write hands back
+  // the option bit its info phase took from the radio. A document whose
+  // bytes came from the radio differs from its file: it counts as
+  // modified, so closing the program asks before the read is lost.
   CProgramDoc& doc = view_.Document();
-  doc.Image() = runner_->Image();
-  const QString step = runner_->Result().mode == CloneMode::Read
-                           ? App().Tr("Read from radio", "从对讲机读取")
-                           : App().Tr("Write to radio", "写入对讲机");
-  view_.RecordRunResult(step, imageBefore_, runner_->MustRebuildGrid());
-  view_.setEnabled(true);
+  if (result.mode == CloneMode::Write || runner_->MustRebuildGrid()) {
+    doc.Image() = runner_->Image();
+    const QString step = result.mode == CloneMode::Read
+                             ? App().Tr("Read from radio", "从对讲机读取")
+                             : App().Tr("Write to radio", "写入对讲机");
+    view_.RecordRunResult(step, imageBefore_, runner_->MustRebuildGrid());
+  } else {
+    doc.Image() = imageBefore_;
+  }
+  view_.Grid()->setEnabled(true);
+  if (LeftRadioPartlyWritten(result))
+    ShowMessage(&view_, QString::fromStdString(WriteStoppedText(result, App().language)),
+                QMessageBox::Warning);
   emit runningChanged(false);
   // A complete read is also kept untouched in the backup folder.
   if (runner_->MustRebuildGrid()) KeepReadBackup(runner_->Image(), &view_);

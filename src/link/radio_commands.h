@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "link/clone_engine.h"
+#include "link/link_factory.h"
 
 namespace radio {
 
@@ -25,8 +26,8 @@ class Clock;
 class RadioCommands : public QObject {
   Q_OBJECT
  public:
-  // Creates the view's Process dialog. The real serial port and clock are
-  // used unless a test supplies others.
+  // Creates the view's Process dialog. Each run gets its serial port and
+  // clock from MakeLinkAndClock unless a test supplies them here.
   explicit RadioCommands(CProgramView& view, SerialLink* link = nullptr, Clock* clock = nullptr);
   ~RadioCommands() override;
 
@@ -40,13 +41,15 @@ class RadioCommands : public QObject {
   bool IsRunning() const;
 
   CloneMode Mode() const { return mode_; }
+  // Stops a run at its next cancel point, as Cancel in the Process dialog.
+  void Stop();
   CProcessDlg& ProcessDialog() { return *dialog_; }
   // How the last run ended.
   const CloneResult& LastResult() const;
 
  signals:
   // A run started or ended: the frame disables the commands that edit the
-  // image (and Read/Write) meanwhile.
+  // image (and Read/Write) meanwhile. The grid takes no edits during a run.
   void runningChanged(bool running);
 
  private:
@@ -56,10 +59,9 @@ class RadioCommands : public QObject {
 
   CProgramView& view_;
   CProcessDlg* dialog_ = nullptr;
-  std::unique_ptr<SerialLink> ownLink_;
-  std::unique_ptr<Clock> ownClock_;
-  SerialLink* link_;
-  Clock* clock_;
+  SerialLink* givenLink_;
+  Clock* givenClock_;
+  LinkAndClock runLink_;  // the port of the run going on
   std::unique_ptr<CloneRunner> runner_;
   CloneMode mode_ = CloneMode::Read;
   RadioImage imageBefore_{};  // the document's image when the run started

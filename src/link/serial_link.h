@@ -20,6 +20,8 @@
 #include <span>
 #include <string>
 
+#include "image/language.h"
+
 namespace radio {
 
 class SerialLink {
@@ -27,6 +29,9 @@ class SerialLink {
   virtual ~SerialLink() = default;
 
   virtual bool Open(const std::string& portName) = 0;
+  // After a failed Open: the device and why it could not be opened, one
+  // line for under the port message; empty when there is nothing to add.
+  virtual std::string OpenFailureText(Language) const { return {}; }
   virtual void Configure() = 0;
   // Full clear (0x0F): abort pending transfers and empty both queues.
   virtual void FullClear() = 0;

@@ -16,7 +16,7 @@ constexpr std::size_t kAnswerSize = kReadHeaderSize + kSquelchByteCount;
 CloneOutcome Connect(SerialLink& link, Clock& clock, CloneUi& ui, const std::string& portName,
                      Language lang) {
   if (!link.Open(portName)) {
-    ui.ShowMessage(MessageKind::PortOpenFailed);
+    ui.ShowPortOpenFailure(link.OpenFailureText(lang));
     return CloneOutcome::PortError;
   }
   link.Configure();

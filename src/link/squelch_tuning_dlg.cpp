@@ -55,6 +55,13 @@ class WorkerUi : public CloneUi {
     });
   }
 
+  void ShowPortOpenFailure(const std::string& reason) override {
+    OnGui([this, t = QString::fromStdString(PortOpenFailedText(reason, lang_))] {
+      radio::ShowMessage(dialog_, t, QMessageBox::Warning);
+      return true;
+    });
+  }
+
  private:
   template <typename F>
   bool OnGui(F f) {

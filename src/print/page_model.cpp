@@ -320,8 +320,8 @@ void FrameAndFooter(PageWriter& w, const PageMetrics& m, int page, int total,
   for (int y : {-(2 * L + 50), -(2 * L + 120), L / 2 - 36 * L}) w.Rule(w.Col(5), y, w.Col(60), y);
   w.Text(w.Col(10), -36 * L, owner, FontKind::Page);
   w.Text(w.Col(45), -36 * L,
-         Tr(w.lang(), "Page %1 of %2", "第 %1 页，共 %2 页",
-            {std::to_string(page), std::to_string(total)}),
+         FillIn(Tr(w.lang(), "Page %1 of %2", "第 %1 页，共 %2 页"),
+                {std::to_string(page), std::to_string(total)}),
          FontKind::Page);
 }
 

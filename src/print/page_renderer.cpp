@@ -1,5 +1,7 @@
 #include "print/page_renderer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -7,6 +9,8 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
+
+#include "image/atomic_file.h"
 
 namespace radio::print {
 
@@ -77,15 +81,25 @@ bool RenderDocument(QPagedPaintDevice& device, const PrintPlan& plan, const Prin
 
 bool WritePdf(const QString& path, const PrintPlan& plan, const PrintSource& source,
               std::string& error) {
-  QPdfWriter writer(path);
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                   QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-  writer.setTitle(QStringLiteral("Radio settings"));
-  if (!RenderDocument(writer, plan, source)) {
-    error = Tr(source.lang, "Cannot write \"%1\".", "无法写入“%1”。", {path.toStdString()});
-    return false;
+  // Drawn in memory first, then saved like every other file: the old PDF
+  // stays whole until the new one is complete on the disk.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&pdf);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    writer.setTitle(QStringLiteral("Radio settings"));
+    if (!RenderDocument(writer, plan, source)) {
+      error = FillIn(Tr(source.lang, "Cannot write \"%1\": the pages could not be drawn.",
+                        "无法写入“%1”：无法绘制页面。"),
+                     {path.toStdString()});
+      return false;
+    }
   }
-  return true;
+  const QByteArray& bytes = pdf.data();
+  return WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.constData(),
+                             static_cast<std::size_t>(bytes.size()), error, source.lang);
 }
 
 }  // namespace radio::print

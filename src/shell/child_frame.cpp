@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QProxyStyle>
 #include <QResizeEvent>
 
@@ -39,6 +41,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
   setWindowTitle(doc_->Title());
   setGeometry(0, 0, kWidth, kHeight);
   wanted_ = QSize(kWidth, kHeight);
+  // The window menu's own keys (Close on Ctrl+W or Ctrl+F4) would shadow
+  // the program's accelerators, Write above all; the menu keeps its entries.
+  if (QMenu* menu = systemMenu())
+    for (QAction* entry : menu->actions()) entry->setShortcuts({});
 }
 
 // The view goes first: it unregisters its commit hook from the document.
@@ -49,6 +55,7 @@ CChildFrame::~CChildFrame() {
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
   event->ignore();
+  if (closeGuard_ && !closeGuard_()) return;
   hide();
   emit hiddenByCloseRequest(this);
 }

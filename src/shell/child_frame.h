@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <functional>
 #include <memory>
 
 namespace radio {
@@ -32,6 +33,10 @@ class CChildFrame : public QMdiSubWindow {
   // user's own resizing); it shows smaller while the area is smaller.
   QSize WantedSize() const { return wanted_; }
 
+  // Asked before a close request hides the window; false keeps it shown
+  // (a transfer with the radio on its document is running).
+  void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+
  signals:
   void hiddenByCloseRequest(CChildFrame* frame);
 
@@ -52,6 +57,7 @@ class CChildFrame : public QMdiSubWindow {
   QSize fitted_;             // the last size FitToArea gave the window
   QWidget* area_ = nullptr;  // the area watched for resizes
   bool fitting_ = false;
+  std::function<bool()> closeGuard_;
 };
 
 }  // namespace radio

@@ -17,6 +17,8 @@ constexpr int kFilePrintPreview = 57609;
 constexpr int kAppExit = 57665;
 constexpr int kAppAbout = 57664;
 constexpr int kHelp = 57670;  // F1: context help
+constexpr int kNextPane = 57680;  // F6
+constexpr int kPrevPane = 57681;  // Shift+F6
 
 // View
 constexpr int kViewToolbar = 59392;

@@ -7,12 +7,14 @@
 #include "channels/product_info_dlg.h"
 #include "channels/program_view.h"
 #include "compare/compare_dlg.h"
+#include "compare/radio_image_reader.h"
 #include "features/dtmf_dlg.h"
 #include "features/key_assign_dlg.h"
 #include "features/msk_dlg.h"
 #include "features/optional_features_dlg.h"
 #include "features/two_tone_dlg.h"
 #include "interchange/channel_csv_commands.h"
+#include "link/process_dlg.h"
 #include "link/radio_commands.h"
 #include "link/squelch_tuning_dlg.h"
 #include "print/print_commands.h"
@@ -22,6 +24,7 @@
 #include "shell/command_ids.h"
 #include "shell/language_dlg.h"
 #include "shell/main_frame.h"
+#include "shell/radio_transfers.h"
 
 namespace radio {
 namespace {
@@ -32,8 +35,12 @@ RadioCommands* RadioCommandsOf(CMainFrame& frame, CProgramView& view) {
   if (auto* existing = view.findChild<RadioCommands*>(QString(), Qt::FindDirectChildrenOnly))
     return existing;
   auto* commands = new RadioCommands(view);
-  QObject::connect(commands, &RadioCommands::runningChanged, &frame,
-                   [&frame](bool running) { frame.SetRadioBusy(running); });
+  QObject::connect(
+      commands, &RadioCommands::runningChanged, &frame, [&frame, &view, commands](bool running) {
+        if (!running) return frame.Transfers().Ended(commands);
+        frame.Transfers().Started(commands, &view.Document(), commands->Mode() == CloneMode::Write,
+                                  [commands] { commands->Stop(); });
+      });
   return commands;
 }
 
@@ -78,8 +85,12 @@ void ShowCompareDialog(CMainFrame& frame) {
     dialog = new CCompareDlg(view->Document(), view);
     QObject::connect(dialog, &CCompareDlg::channelActivated, view,
                      [view](int row, int column) { view->SelectChannel(row, column); });
-    QObject::connect(dialog, &CCompareDlg::radioRunningChanged, &frame,
-                     [&frame](bool running) { frame.SetRadioBusy(running); });
+    QObject::connect(
+        dialog, &CCompareDlg::radioRunningChanged, &frame, [&frame, dialog](bool running) {
+          if (!running) return frame.Transfers().Ended(dialog);
+          frame.Transfers().Started(dialog, nullptr, false,
+                                    [dialog] { dialog->Reader().ProcessDialog().OnCancel(); });
+        });
   }
   dialog->show();
   dialog->raise();

@@ -5,13 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "image/dat_file.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "image/atomic_file.h"
 
 namespace radio {
 namespace fs = std::filesystem;
@@ -43,16 +37,6 @@ bool EqualFolded(std::string_view a, std::string_view b) {
 void CutAt(std::string& value, std::string_view marker) {
   const auto pos = value.find(marker);
   if (pos != std::string::npos) value.erase(pos);
-}
-
-// Flushes the stream and asks the system to put it on the disk.
-bool FlushToDisk(std::FILE* f) {
-  if (std::fflush(f) != 0) return false;
-#ifdef _WIN32
-  return _commit(_fileno(f)) == 0;
-#else
-  return fsync(fileno(f)) == 0;
-#endif
 }
 
 bool WriteAll(std::FILE* f, std::string_view content) {
@@ -105,6 +89,7 @@ bool CIniFile::LoadPath(const std::string& fullPath, bool saveOnClose, bool case
   fs::path path = fs::absolute(fs::path(fullPath), ec);
   if (ec) path = fullPath;
   if (fs::is_directory(path, ec)) return false;
+  if (const auto size = fs::file_size(path, ec); !ec && size > kLargestIniFile) return false;
 
   std::FILE* f = std::fopen(path.string().c_str(), "rb");
   if (!f && !fs::exists(path, ec)) {
@@ -214,15 +199,10 @@ std::string CIniFile::Serialize() const {
 
 bool CIniFile::WriteToDisk(const std::string& content) const {
   std::error_code ec;
-  fs::path target = path_;
-  // Replace the file a link points to, not the link.
-  if (fs::is_symlink(target, ec)) {
-    const fs::path resolved = fs::canonical(target, ec);
-    if (!ec) target = resolved;
-  }
+  // The file a link points to is the one written; the link stays.
+  const fs::path target = FileBehindLinks(path_);
   const fs::file_status status = fs::status(target, ec);
-  const bool exists = fs::exists(status);
-  if (exists) {
+  if (fs::exists(status)) {
     // A read-only file stays as it is, even for a user who could replace it.
     constexpr auto kWritable =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
@@ -234,13 +214,11 @@ bool CIniFile::WriteToDisk(const std::string& content) const {
     std::fclose(probe);
   }
 
-  // Normal path: a complete new file renamed over the old one, so that a
-  // crash or a full disk never leaves a half-written Program.ini.
+  // Normal path: a complete new file renamed over the old one (keeping its
+  // permission bits), so that a crash or a full disk never leaves a
+  // half-written Program.ini.
   std::string error;
-  if (WriteFileAtomically(target, content.data(), content.size(), error)) {
-    if (exists) fs::permissions(target, status.permissions(), ec);
-    return true;
-  }
+  if (WriteFileAtomically(target, content.data(), content.size(), error)) return true;
   // The folder takes no new file: rewrite the file itself.
   if (std::FILE* f = std::fopen(target.string().c_str(), "wb")) {
     bool ok = WriteAll(f, content) && FlushToDisk(f);

@@ -3,11 +3,16 @@
 // written back whole when the program ends if anything changed.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace radio {
+
+// A configuration file is a few kilobytes; a larger one is some other file
+// (a log, a picture), refused rather than read for seconds.
+constexpr std::uintmax_t kLargestIniFile = 1024 * 1024;
 
 class CIniFile {
  public:
@@ -18,7 +23,8 @@ class CIniFile {
 
   // Loads `fileName` from the directory of `invocationPath` (the program's
   // own path, argv[0]); a path without a directory falls back to the working
-  // directory. A missing file is created empty. False when it cannot be opened.
+  // directory. A missing file is created empty. False when it cannot be
+  // opened or is larger than kLargestIniFile.
   bool Load(const std::string& fileName, bool saveOnClose, bool caseInsensitive, bool makeBackup,
             const std::string& invocationPath);
 

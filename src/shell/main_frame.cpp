@@ -13,7 +13,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -21,6 +23,7 @@
 #include <QUndoStack>
 #include <QUrl>
 
+#include "channels/flex_grid.h"
 #include "channels/program_view.h"
 #include "shell/app_context.h"
 #include "shell/child_frame.h"
@@ -30,6 +33,7 @@
 #include "shell/mdi_background.h"
 #include "shell/message_box.h"
 #include "shell/navigation_bar.h"
+#include "shell/radio_transfers.h"
 
 namespace radio {
 
@@ -96,6 +100,16 @@ const char* const kDatFilter = "*.dat (*.dat);;All Files (*)";
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), docManager_(*this) {
+  transfers_ = new RadioTransfers(this);
+  connect(transfers_, &RadioTransfers::runningChanged, this, [this] { UpdateUi(); });
+#if QT_CONFIG(sessionmanager)
+  // Log-out: a transfer going on is stopped (or kept, and the log-out
+  // cancelled) as far as the session manager lets the program ask.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+    if (!transfers_->EndSession(this, [&session] { return session.allowsInteraction(); }))
+      session.cancel();
+  });
+#endif
   // The title is the Title text only; document names never join it.
   setWindowTitle(App().LanguageText("Title"));
   setAcceptDrops(true);
@@ -182,7 +196,11 @@ void CMainFrame::BuildActions() {
   MakeAction(cmd::kAppAbout, tr("&About ..."))
       ->setStatusTip(tr("Display program information, version number and copyright"));
   MakeAction(cmd::kHelp, tr("Help"), QKeySequence(Qt::Key_F1));
-  MakeAction(cmd::kEditUndo, tr("&Undo"), QKeySequence::Undo);
+  // Alt+Backspace undoes too, also where it is not the platform's custom.
+  QList<QKeySequence> undoKeys = QKeySequence::keyBindings(QKeySequence::Undo);
+  if (!undoKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Backspace)))
+    undoKeys << QKeySequence(Qt::ALT | Qt::Key_Backspace);
+  MakeAction(cmd::kEditUndo, tr("&Undo"))->setShortcuts(undoKeys);
   MakeAction(cmd::kEditRedo, tr("&Redo"), QKeySequence::Redo);
   // The channel commands take their keys in the grid only (where a single
   // cell keeps its own Ctrl+C and the editors their Delete); the menu
@@ -202,6 +220,9 @@ void CMainFrame::BuildActions() {
   gridKeys(cmd::kEditSortFrequency, tr("Sort by Rx &Frequency"), {});
   gridKeys(cmd::kEditSortName, tr("Sort by &Name"), {});
   MakeAction(cmd::kHelpDefaultTopic, tr("Help Topics"));
+  // Keys only, in no menu: the keyboard goes to the next or previous pane.
+  MakeAction(cmd::kNextPane, QString(), QKeySequence(Qt::Key_F6));
+  MakeAction(cmd::kPrevPane, QString(), QKeySequence(Qt::SHIFT | Qt::Key_F6));
 
   QAction* toolbar = MakeAction(cmd::kViewToolbar, tr("&Toolbar"));
   toolbar->setCheckable(true);
@@ -334,13 +355,13 @@ QAction* CMainFrame::Action(int id) const { return actions_.value(id, nullptr); 
 bool CMainFrame::NeedsDocument(int id) const { return Contains(kDocumentCommands, id); }
 
 bool CMainFrame::IsCommandEnabled(int id) const {
-  if (radioBusy_ && Contains(kBlockedWhileRadioBusy, id)) return false;
+  if (RadioBusy() && Contains(kBlockedWhileRadioBusy, id)) return false;
   if (Contains(kWiredCommands, id) && !handlers_.contains(id)) return false;
   if (NeedsDocument(id) && !ActiveDocument()) return false;
   if (id == cmd::kEditUndo) return ActiveDocument() && ActiveDocument()->UndoStack().canUndo();
   if (id == cmd::kEditRedo) return ActiveDocument() && ActiveDocument()->UndoStack().canRedo();
   if (const RowCommand* command = RowCommandOf(id))
-    return !radioBusy_ && ActiveView() && ActiveView()->CanRunRowCommand(*command);
+    return !RadioBusy() && ActiveView() && ActiveView()->CanRunRowCommand(*command);
   return actions_.contains(id);
 }
 
@@ -366,9 +387,13 @@ void CMainFrame::UndoOrRedo(bool redo) {
     doc->UndoStack().undo();
 }
 
+bool CMainFrame::RadioBusy() const { return transfers_->Running(); }
+
 void CMainFrame::SetRadioBusy(bool busy) {
-  radioBusy_ = busy;
-  UpdateUi();
+  if (busy)
+    transfers_->Started(this, nullptr, false, {});
+  else
+    transfers_->Ended(this);
 }
 
 void CMainFrame::SetCommandHandler(int id, CommandHandler handler) {
@@ -398,6 +423,8 @@ void CMainFrame::OnCommand(int id) {
     }
     case cmd::kHelp: return OnHelp();
     case cmd::kHelpDefaultTopic: ShowHelpContext(0); return;
+    case cmd::kNextPane:
+    case cmd::kPrevPane: return FocusNextPane();
     case cmd::kEditUndo: return UndoOrRedo(false);
     case cmd::kEditRedo: return UndoOrRedo(true);
     default:
@@ -427,6 +454,21 @@ void CMainFrame::ShowChannelInformation() {
   frame->showNormal();
   mdi_->setActiveSubWindow(frame);
   UpdateUi();
+}
+
+// The panes are the navigation tree and the active channel grid; with two,
+// the next one and the previous one are the same.
+void CMainFrame::FocusNextPane() {
+  QList<QWidget*> panes;
+  if (!navDock_->isHidden()) panes << navBar_->findChild<QTreeWidget*>();
+  if (CProgramView* view = ActiveView()) panes << view->Grid();
+  panes.removeAll(nullptr);
+  if (panes.isEmpty()) return;
+  QWidget* focus = QApplication::focusWidget();
+  qsizetype current = -1;
+  for (qsizetype i = 0; i < panes.size(); ++i)
+    if (focus && (focus == panes[i] || panes[i]->isAncestorOf(focus))) current = i;
+  panes[(current + 1) % panes.size()]->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CMainFrame::ToggleNavigationBar() {
@@ -487,6 +529,11 @@ CChildFrame* CMainFrame::AddDocumentFrame(std::unique_ptr<CProgramDoc> doc, bool
   frame->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
   frame->View().OnInitialUpdate();
   connect(frame, &CChildFrame::hiddenByCloseRequest, this, [this](CChildFrame*) { UpdateUi(); });
+  frame->SetCloseGuard([this, frame] {
+    return transfers_->MayClose(this, &frame->Document(), [window = QPointer<CChildFrame>(frame)] {
+      if (window) window->close();
+    });
+  });
   connect(&frame->Document(), &CProgramDoc::modifiedChanged, this, [this] { UpdateUi(); });
   connect(&frame->Document().UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateUi(); });
   connect(&frame->View(), &CProgramView::rowSelectionChanged, this, [this] { UpdateUi(); });
@@ -567,6 +614,8 @@ bool CMainFrame::SaveDocument(CChildFrame* frame, bool saveAs) {
                 QMessageBox::Warning);
     return false;
   }
+  if (!doc.LastSaveWarning().isEmpty())
+    ShowMessage(this, doc.LastSaveWarning(), QMessageBox::Warning);
   hasFile_.insert(frame, true);
   return true;
 }
@@ -601,7 +650,7 @@ bool CMainFrame::AskToSaveChanges() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (!AskToSaveChanges()) {
+  if (!transfers_->MayClose(this, nullptr, [this] { close(); }) || !AskToSaveChanges()) {
     event->ignore();
     return;
   }
@@ -613,6 +662,7 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+  if (RadioBusy()) return;  // opening would hide the window under the transfer
   for (const QUrl& url : event->mimeData()->urls())
     if (url.isLocalFile()) OpenDocumentFile(url.toLocalFile());
   event->acceptProposedAction();

@@ -27,6 +27,7 @@ class CMdiBackground;
 class CNavigationBar;
 class CProgramDoc;
 class CProgramView;
+class RadioTransfers;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -48,9 +49,12 @@ class CMainFrame : public QMainWindow {
   void SetCommandHandler(int id, CommandHandler handler);
 
   // While a transfer with the radio runs, the commands that would change or
-  // replace a document (and Read/Write themselves) are disabled.
+  // replace a document (and Read/Write themselves) are disabled, and
+  // closing the program or a document window asks first.
+  RadioTransfers& Transfers() const { return *transfers_; }
+  bool RadioBusy() const;
+  // A transfer that cannot be stopped, for tests of the disabled commands.
   void SetRadioBusy(bool busy);
-  bool RadioBusy() const { return radioBusy_; }
 
   // A dialog built afresh for each command: Dlg(QWidget*), int Run(CProgramDoc&).
   // Whatever a run of the dialog changes in the image is one undoable step
@@ -150,6 +154,7 @@ class CMainFrame : public QMainWindow {
   void UpdateUi();
   void ShowChannelInformation();
   void ToggleNavigationBar();
+  void FocusNextPane();
   void OnFileClose();
   void OnHelp();
   void UndoOrRedo(bool redo);
@@ -161,7 +166,7 @@ class CMainFrame : public QMainWindow {
   // The places that later parts fill (each one named after its command).
   void RunWiredCommand(int id);
 
-  bool radioBusy_ = false;
+  RadioTransfers* transfers_ = nullptr;
   CMyDocManager docManager_;
   CMdiBackground* mdi_ = nullptr;
   CNavigationBar* navBar_ = nullptr;

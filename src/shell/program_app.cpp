@@ -15,6 +15,7 @@
 #include "shell/app_context.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
+#include "shell/program_ini_check.h"
 #include "shell/program_ini_location.h"
 #include "shell/restart.h"
 #include "shell/settings_store.h"
@@ -100,10 +101,14 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
   if (!dir.isEmpty() && !dir.endsWith('/')) dir += '/';
 
   // Program.ini: saved on close, names without regard to case, no backups.
-  // A missing file yields the defaults. An installed, read-only program
-  // directory gives a per-user copy.
+  // An installed, read-only program directory gives a per-user copy. A
+  // file that is missing, a folder, unreadable or too large is not loaded
+  // (loading would create a missing one empty): the defaults are used.
   const QString iniPath = ProgramIniPath(dir, UserProgramIniDir(), ProgramIniWritable(dir));
-  app.ini.LoadPath(iniPath.toStdString(), true, true, false);
+  const ProgramIniProblem iniProblem = CheckProgramIni(iniPath.toStdString());
+  if (iniProblem != ProgramIniProblem::Missing && iniProblem != ProgramIniProblem::Folder &&
+      iniProblem != ProgramIniProblem::Unreadable && iniProblem != ProgramIniProblem::TooLarge)
+    app.ini.LoadPath(iniPath.toStdString(), true, true, false);
 
   // The language is fixed for the whole run; only exactly "Chinese" is.
   app.languageName = app.SetupText("Language");
@@ -119,8 +124,14 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
   }
 
   if (!LoadLanguageCatalog(dir)) {
-    ShowMessage(nullptr, app.Tr("Load language DLL fail", "加载语言链接库失败"),
-                QMessageBox::Critical);
+    // Without a usable Program.ini there is no language: say what is wrong
+    // with which file under the message.
+    QString text = app.Tr("Load language DLL fail", "加载语言链接库失败");
+    if (iniProblem != ProgramIniProblem::None)
+      text +=
+          '\n' + QString::fromStdString(ProgramIniProblemText(
+                     iniProblem, QDir::toNativeSeparators(iniPath).toStdString(), app.language));
+    ShowMessage(nullptr, text, QMessageBox::Critical);
     return nullptr;
   }
 

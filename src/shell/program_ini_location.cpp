@@ -3,10 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "image/atomic_file.h"
 #include "shell/ini_file.h"
+#include "shell/program_ini_check.h"
 
 namespace radio {
 namespace {
@@ -20,13 +21,19 @@ bool CopyWhole(const QString& from, const QString& to) {
   if (!in.open(QIODevice::ReadOnly)) return false;
   const QByteArray data = in.readAll();
   if (in.error() != QFileDevice::NoError) return false;
-  QSaveFile out(to);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  if (out.write(data) != data.size()) {
-    out.cancelWriting();
-    return false;
+  std::string error;
+  return WriteFileAtomically(QFile::encodeName(to).toStdString(), data.constData(),
+                             static_cast<std::size_t>(data.size()), error);
+}
+
+// Renames `path` to "<path>.broken" (or "<path>.broken-2", …, whichever is
+// free), keeping whatever it holds for the user to look at.
+bool SetAside(const QString& path) {
+  for (int n = 1; n < 100; ++n) {
+    const QString aside = path + ".broken" + (n > 1 ? "-" + QString::number(n) : QString());
+    if (!QFileInfo::exists(aside)) return QDir().rename(path, aside);
   }
-  return out.commit();
+  return false;
 }
 
 std::string LanguageIn(const QString& path) {
@@ -53,8 +60,15 @@ QString ProgramIniPath(const QString& programDir, const QString& userDir, bool p
 
   const QString copy = QDir(userDir).filePath(kIniName);
   const QFileInfo installedInfo(installed);
-  const QFileInfo copyInfo(copy);
+  QFileInfo copyInfo(copy);
   if (!installedInfo.exists()) return copy;  // nothing to copy: the user's file, or a new one
+  // A copy the program cannot use (emptied, overwritten, made a folder) is
+  // set aside, never deleted, and made again from a usable installed file.
+  if (copyInfo.exists() && CheckProgramIni(copy.toStdString()) != ProgramIniProblem::None &&
+      CheckProgramIni(installed.toStdString()) == ProgramIniProblem::None) {
+    if (!SetAside(copy)) return installed;
+    copyInfo.refresh();
+  }
   if (copyInfo.exists() && copyInfo.lastModified() >= installedInfo.lastModified()) return copy;
 
   // First run, or the installed file was updated: take the new file and keep

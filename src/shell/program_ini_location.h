@@ -22,7 +22,9 @@ QString UserProgramIniDir();
 // The Program.ini to load. `programDir` ends in '/'. When `programIniWritable`
 // is false the file in `userDir` is used: it is made from the installed file
 // when missing, and made again when the installed file is newer (an update)
-// with the user's [Setup] Language kept. When the copy cannot be made, the
+// with the user's [Setup] Language kept. A copy the program cannot use
+// (see CheckProgramIni) is renamed to "Program.ini.broken" and made again
+// from the installed file. When the copy cannot be made, the
 // installed file is read as it is (the Language dialog then reports that the
 // choice cannot be saved).
 QString ProgramIniPath(const QString& programDir, const QString& userDir, bool programIniWritable);

@@ -4,7 +4,21 @@
 
 namespace radio {
 
-SettingsStore::SettingsStore(const QString& appName) {
+namespace {
+
+// AppName comes from Program.ini, which anybody may have edited: as part of
+// a file or registry path it must stay one name, so path separators and
+// ".." are dropped ("../../x" gives "x").
+QString SettingsName(QString appName) {
+  appName.remove('/').remove('\\');
+  while (appName.contains(QLatin1String(".."))) appName.remove(QLatin1String(".."));
+  return appName;
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(const QString& givenAppName) {
+  const QString appName = SettingsName(givenAppName);
 #ifdef _WIN32
   settings_ = std::make_unique<QSettings>("HKEY_CURRENT_USER\\Software\\" + appName,
                                           QSettings::NativeFormat);
@@ -19,6 +33,8 @@ SettingsStore::SettingsStore(const QString& appName) {
 }
 
 SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::Location() const { return settings_->fileName(); }
 
 std::optional<BandLimitBytes> SettingsStore::ReadField() const {
   const QVariant v = settings_->value("Field");

@@ -18,7 +18,10 @@ namespace radio {
 
 class SettingsStore {
  public:
+  // `appName` is used without path separators and "..".
   explicit SettingsStore(const QString& appName);
+  // Where the values are kept (the file, or the registry key on Windows).
+  QString Location() const;
   ~SettingsStore();
 
   // The six band-limit bytes, when a value of exactly six bytes is stored.

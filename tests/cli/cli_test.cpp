@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "image/channel_codec.h"
@@ -63,8 +64,8 @@ class CliTest : public ::testing::Test {
     fs::remove_all(dir_, ec);
   }
 
-  Result Run(const std::vector<std::string>& args) const {
-    return test::RunProgram(program_, dir_ / "files", args, dir_);
+  Result Run(const std::vector<std::string>& args, const std::string& stdoutTo = "") const {
+    return test::RunProgram(program_, dir_ / "files", args, dir_, stdoutTo);
   }
 
   fs::path File(const std::string& name) const { return dir_ / "files" / name; }
@@ -214,6 +215,11 @@ TEST_F(CliTest, ShortMissingAndLongFiles) {
   EXPECT_NE(missing.err.find("missing.dat"), std::string::npos);
   EXPECT_EQ(FileNames(), (std::vector<std::string>{"empty.dat", "short.dat"}))
       << "nothing written on failure";
+  fs::create_directory(File("folder.dat"));
+  const Result folder = Run({"info", "folder.dat"});
+  EXPECT_EQ(folder.status, 3);
+  EXPECT_NE(folder.err.find("\"folder.dat\" is a folder"), std::string::npos) << folder.err;
+  fs::remove(File("folder.dat"));
 
   const RadioImage image = DefaultNewImage();
   WriteAll(File("long.dat"), std::string(image.begin(), image.end()) + "extra");
@@ -242,6 +248,48 @@ TEST_F(CliTest, NewWritesNothingWhenItCannot) {
 
   EXPECT_EQ(Run({"new", "-o", "keep.dat", "--force"}).status, 0);
   EXPECT_EQ(fs::file_size(File("keep.dat")), kImageSize);
+}
+
+TEST_F(CliTest, OutputThatCannotBeWrittenIsAFailure) {
+  ASSERT_EQ(Run({"new", "-o", "a.dat"}).status, 0);
+  RadioImage other = DefaultNewImage();
+  other[0x1261] = 0x05;
+  std::string error;
+  ASSERT_TRUE(SaveDatFile(File("b.dat"), other, error)) << error;
+  const std::vector<std::vector<std::string>> commands = {{"info", "a.dat"},
+                                                          {"channels", "--all", "a.dat"},
+                                                          {"print", "a.dat", "--text"},
+                                                          {"export-csv", "a.dat"},
+                                                          {"--help"}};
+  for (const auto& args : commands) {
+    const Result full = Run(args, "/dev/full");
+    EXPECT_EQ(full.status, 3) << args[0];
+    EXPECT_NE(full.err.find("cannot write the output: No space left on device"), std::string::npos)
+        << args[0] << ": " << full.err;
+  }
+  const Result diff = Run({"diff", "a.dat", "b.dat"}, "/dev/full");
+  EXPECT_EQ(diff.status, 2) << "trouble, not \"different\"";
+  EXPECT_NE(diff.err.find("cannot write the output"), std::string::npos) << diff.err;
+  EXPECT_EQ(Run({"diff", "a.dat", "b.dat"}).status, 1) << "with output that can be written";
+}
+
+TEST_F(CliTest, OutputsThatAreNotRegularFilesAreRefusedAndLeftAlone) {
+  ASSERT_EQ(Run({"new", "-o", "radio.dat"}).status, 0);
+  ASSERT_EQ(mkfifo(File("pipe").c_str(), 0644), 0);
+  fs::create_symlink("/dev/null", File("null.csv"));
+  const std::vector<std::vector<std::string>> commands = {
+      {"export-csv", "radio.dat", "-o", "pipe"},
+      {"export-csv", "radio.dat", "-o", "null.csv"},
+      {"new", "--force", "-o", "pipe"},
+      {"print", "radio.dat", "--pdf", "pipe"}};
+  for (const auto& args : commands) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.status, 3) << args[0] << " " << args.back();
+    EXPECT_NE(r.err.find("is not a regular file"), std::string::npos) << r.err;
+  }
+  EXPECT_TRUE(fs::is_fifo(File("pipe")));
+  EXPECT_TRUE(fs::is_symlink(File("null.csv")));
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"null.csv", "pipe", "radio.dat"}));
 }
 
 TEST_F(CliTest, UsageMistakesExitWithTheUsageStatus) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <tuple>
@@ -215,9 +216,12 @@ TEST(ChannelCsvImport, UnreadableFilesAreRefusedAsAWhole) {
       {"\n\n", 1, "the file has no header line"},
       {"Name,Frequency\nA,146\n", 1, "the header line has no Location column"},
       {"Location,Name\n1,\"open\n", 2, "a quoted field is not closed"},
+      {"\xFF\xFEL\0o\0c\0", 0, "the file is UTF-16; save it as UTF-8"},
+      {"\xFE\xFF\0L\0o\0c", 0, "the file is UTF-16; save it as UTF-8"},
   };
   for (const auto& c : cases) {
-    const ChannelImportPlan plan = Import(c.csv, image);
+    const ChannelImportPlan plan =
+        Import(std::string_view(c.csv, c.line == 0 ? 8 : std::strlen(c.csv)), image);
     EXPECT_FALSE(plan.Readable()) << c.csv;
     EXPECT_TRUE(plan.rows.empty());
     ASSERT_EQ(plan.fileProblems.size(), 1u);
@@ -236,6 +240,43 @@ TEST(ChannelCsvImport, UnreadableFilesAreRefusedAsAWhole) {
   plan = PlanChannelImport(std::string(kLargestChannelCsv + 1, ','), image, BandLimits{});
   ASSERT_FALSE(plan.Readable());
   EXPECT_EQ(plan.fileProblems[0].Text(), "the file is too large for a channel list");
+}
+
+TEST(ChannelCsvImport, ProblemTextsShowAShortenedFieldWithControlBytesEscaped) {
+  RadioImage image = BlankImage();
+  const std::string longText(60, '9');
+  const std::string csv =
+      "Location,Name,Frequency,Tone\n"
+      "1,A,\"" +
+      std::string(50, 'x') +
+      "\",\n"
+      "2,B,146.52,\"T\x01\x1B[2J\"\n"
+      "3,C,146.52" +
+      longText + "1,\n";
+  const ChannelImportPlan plan = PlanChannelImport(csv, image, BandLimits{});
+  ASSERT_EQ(plan.rows.size(), 3u);
+  EXPECT_EQ(plan.rows[0].problems.at(0).Text(),
+            "line 2, Frequency: \"" + std::string(40, 'x') + "\u2026\" is not a number of MHz");
+  EXPECT_EQ(plan.rows[1].problems.at(0).Text(),
+            "line 3, Tone: \"T\\x01\\x1B[2J\" is not a tone mode this radio can store");
+  EXPECT_EQ(plan.rows[2].problems.at(0).Text(), "line 4, Frequency: 146.52" +
+                                                    longText.substr(0, 34) +
+                                                    "\u2026 MHz is not on the 5 / 6.25 kHz step");
+}
+
+TEST(ChannelCsvImport, AColumnNamedTwiceIsReadOnceWithAWarning) {
+  RadioImage image = BlankImage();
+  const ChannelImportPlan plan =
+      PlanChannelImport("Location,Frequency,Name,Frequency,Frequency\n1,146.52,A,147.00,148.00\n",
+                        image, BandLimits{});
+  ASSERT_TRUE(plan.Readable());
+  ASSERT_EQ(plan.fileProblems.size(), 1u) << "one warning per column, however often repeated";
+  EXPECT_EQ(plan.fileProblems[0].severity, ImportSeverity::kWarning);
+  EXPECT_EQ(plan.fileProblems[0].Text(),
+            "line 1, Frequency: the header names this column twice; the first one is read");
+  ASSERT_EQ(plan.rows.size(), 1u);
+  EXPECT_EQ(plan.rows[0].newFields[kCsvFrequency], "146.520000");
+  EXPECT_EQ(plan.ChangedChannels(), 1);
 }
 
 TEST(ChannelCsvImport, DuplexFormsGiveTheTransmitFrequency) {

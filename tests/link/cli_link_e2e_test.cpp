@@ -2,6 +2,8 @@
 // radioprog-cli reads and writes it through the serial port code.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,7 +14,14 @@
 
 #include "cli/cli_command.h"
 #include "image/radio_image.h"
+#include "link/clone_frames.h"
 #include "link/qt_serial_link.h"
+#include "link/serial_lock.h"
+#include "support/ended_process.h"
+
+#include <unistd.h>
+
+#include <cstdio>
 
 namespace radio {
 namespace {
@@ -64,8 +73,9 @@ struct CliRun {
   QString err;
 };
 
-CliRun RunCli(const QStringList& args, int timeoutMs = 20000) {
+CliRun RunCli(const QStringList& args, int timeoutMs = 20000, const QString& workDir = {}) {
   QProcess cli;
+  if (!workDir.isEmpty()) cli.setWorkingDirectory(workDir);
   cli.start(kProgramDir + "/radioprog-cli", args);
   CliRun run;
   if (!cli.waitForFinished(timeoutMs)) {
@@ -83,8 +93,10 @@ class CliLinkTest : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
-    // radioprog-cli read keeps its backups under the data home: ours.
+    // radioprog-cli read keeps its backups under the data home, the port
+    // choices under the configuration home: ours.
     qputenv("XDG_DATA_HOME", (dir_.path() + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (dir_.path() + "/config").toUtf8());
   }
   fs::path Path(const char* name) const { return fs::path(dir_.path().toStdString()) / name; }
   QString QPath(const char* name) const { return QString::fromStdString(Path(name).string()); }
@@ -165,8 +177,99 @@ TEST_F(CliLinkTest, BusyPortIsRefused) {
   ASSERT_TRUE(holder.Open(sim.Device().toStdString()));
   const CliRun run = RunCli({"read", "--port", sim.Device(), "-o", QPath("out.dat")});
   EXPECT_EQ(run.status, cli::kExitPort) << run.err.toStdString();
-  EXPECT_TRUE(run.err.contains(kPortText)) << run.err.toStdString();
+  // Under the port message, the device and who has it.
+  EXPECT_TRUE(run.err.contains(QString(kPortText) + "\n" + sim.Device() + ": busy (process " +
+                               QString::number(QCoreApplication::applicationPid()) + ")"))
+      << run.err.toStdString();
   EXPECT_FALSE(fs::exists(Path("out.dat")));
+  holder.Close();
+}
+
+// Lock files in the folder the port library itself uses, where a wrong
+// reading matters; skipped where this user may not write there.
+class LockFileTest : public CliLinkTest {
+ protected:
+  void SetUp() override {
+    CliLinkTest::SetUp();
+    if (access("/var/lock", W_OK) != 0) GTEST_SKIP() << "/var/lock cannot be written";
+  }
+  void TearDown() override {
+    if (!lock_.empty()) fs::remove(lock_);
+  }
+  void PlaceLock(const QString& device, const std::string& contents) {
+    lock_ = fs::path("/var/lock") / LockFileName(device.toStdString());
+    std::ofstream(lock_, std::ios::binary) << contents;
+  }
+  fs::path lock_;
+};
+
+TEST_F(LockFileTest, LocksOfEndedProgramsAreIgnoredInEveryForm) {
+  Sim sim({"--link", QPath("sim.tty")});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  const long long ended = test::EndedProcessId();
+  char text[32];
+  std::snprintf(text, sizeof text, "%10lld minicom root\n", ended);
+  const auto binary = static_cast<std::int32_t>(ended);
+  const std::string forms[] = {text, std::string(reinterpret_cast<const char*>(&binary), 4),
+                               std::to_string(ended) + "\nradioprog-cli\nhost\n"};
+  for (const std::string& form : forms) {
+    // A relative port path is a file in the working directory.
+    PlaceLock(QPath("sim.tty"), form);
+    const CliRun run = RunCli({"read", "--port", "sim.tty", "-o", "out.dat"}, 20000, dir_.path());
+    EXPECT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
+    EXPECT_FALSE(fs::exists(lock_)) << "the lock of an ended program is cleared";
+  }
+  EXPECT_EQ(ReadFile(Path("out.dat")).size(), kImageSize);
+}
+
+TEST_F(LockFileTest, ALockOfARunningProgramIsHonouredWhateverItsName) {
+  Sim sim({"--link", QPath("sim.tty")});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  // This test's own process stands for a terminal program holding the port.
+  char text[32];
+  std::snprintf(text, sizeof text, "%10lld minicom root\n", QCoreApplication::applicationPid());
+  PlaceLock(QPath("sim.tty"), text);
+  const CliRun run = RunCli({"read", "--port", "./sim.tty", "-o", "out.dat"}, 20000, dir_.path());
+  EXPECT_EQ(run.status, cli::kExitPort) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(": busy (process " +
+                               QString::number(QCoreApplication::applicationPid()) + ")"))
+      << run.err.toStdString();
+  EXPECT_TRUE(fs::exists(lock_));
+  EXPECT_FALSE(fs::exists(Path("out.dat")));
+}
+
+TEST_F(CliLinkTest, WriteTakesOnlyRegularFilesAndSaysWhyAPortFails) {
+  const CliRun device = RunCli({"write", "--port", "COM1", "/dev/zero"});
+  EXPECT_EQ(device.status, cli::kExitFile);
+  EXPECT_TRUE(device.err.contains("\"/dev/zero\" is not a regular file"))
+      << device.err.toStdString();
+  WriteFile(Path("long.dat"), Bytes(kImageSize + 10, 0xFF));
+  const CliRun missing =
+      RunCli({"write", "--port", "./missing.tty", "long.dat"}, 20000, dir_.path());
+  EXPECT_EQ(missing.status, cli::kExitPort);
+  EXPECT_TRUE(missing.err.contains("is 6154 bytes; only the first 6144 bytes are used"))
+      << missing.err.toStdString();
+  EXPECT_TRUE(
+      missing.err.contains(QString(kPortText) + "\n" + QPath("missing.tty") + ": no such device"))
+      << missing.err.toStdString();
+}
+
+TEST_F(CliLinkTest, PortsListSaysWhyEachPortCannotBeOpened) {
+  Sim sim({});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  QtSerialLink holder;
+  ASSERT_TRUE(holder.Open(sim.Device().toStdString()));
+  ASSERT_EQ(RunCli({"ports", "--set", "COM1", sim.Device()}).status, cli::kExitOk);
+  ASSERT_EQ(RunCli({"ports", "--set", "COM2", QPath("gone.tty")}).status, cli::kExitOk);
+  QProcess ports;
+  ports.start(kProgramDir + "/radioprog-cli", {"ports"});
+  ASSERT_TRUE(ports.waitForFinished(20000));
+  const QStringList lines = QString::fromUtf8(ports.readAllStandardOutput()).split('\n');
+  ASSERT_GE(lines.size(), 2);
+  EXPECT_TRUE(lines[0].endsWith("cannot be opened: busy (process " +
+                                QString::number(QCoreApplication::applicationPid()) + ")"))
+      << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].endsWith("cannot be opened: no such device")) << lines[1].toStdString();
   holder.Close();
 }
 
@@ -200,8 +303,55 @@ TEST_F(CliLinkTest, WritesSeveralRadiosAtOnceAndReportsEach) {
   EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(good.Device() + ": done")) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(dropping.Device() + ": transfer interrupted"));
+  EXPECT_TRUE(run.err.contains(dropping.Device() +
+                               ": Write stopped at 2 %: the radio holds part "
+                               "of the new data. Write it again before using the radio."))
+      << run.err.toStdString();
+  EXPECT_FALSE(run.err.contains(good.Device() + ": Write stopped"));
   good.Stop();
   EXPECT_EQ(ReadFile(Path("a.bin")).at(0), 0x12);
+}
+
+// Ctrl+C (or a TERM from a script) during a write: the run stops at its
+// next block, the port is let go, and the user learns the radio holds only
+// part of the new data. The radio is paced at 9600 baud, so the write is
+// still going when the signal comes.
+TEST_F(CliLinkTest, InterruptStopsAWriteAndSaysTheRadioIsPartlyWritten) {
+  WriteFile(Path("doc.dat"), Bytes(kImageSize, 0x12));
+  for (const int signal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(signal);
+    WriteFile(Path("radio.bin"), Bytes(kRadioMemorySize, 0x00));  // band type 0 is taken
+    Sim sim({"--memory", QPath("radio.bin"), "--pace", "9600"});
+    ASSERT_FALSE(sim.Device().isEmpty());
+    QProcess cli;
+    cli.setReadChannel(QProcess::StandardError);
+    cli.start(kProgramDir + "/radioprog-cli", {"write", "--port", sim.Device(), QPath("doc.dat")});
+    QString err;
+    // Stderr is no terminal: progress comes as "PORT: 20/189" lines.
+    while (!err.contains(": 20/189") && cli.waitForReadyRead(60000))
+      err += QString::fromUtf8(cli.readAllStandardError());
+    ASSERT_TRUE(err.contains(": 20/189")) << err.toStdString();
+    ASSERT_EQ(::kill(static_cast<pid_t>(cli.processId()), signal), 0);
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    err += QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), cli::kExitInterrupted) << err.toStdString();
+    EXPECT_TRUE(err.contains(sim.Device() + ": cancelled")) << err.toStdString();
+    EXPECT_TRUE(
+        err.contains(" %: the radio holds part of the new data. Write it again before "
+                     "using the radio."))
+        << err.toStdString();
+    EXPECT_FALSE(err.contains("189/189")) << err.toStdString();
+    QtSerialLink next;  // the port was let go
+    EXPECT_TRUE(next.Open(sim.Device().toStdString()));
+    next.Close();
+    sim.Stop();
+    const Bytes memory = ReadFile(Path("radio.bin"));
+    ASSERT_EQ(memory.size(), kRadioMemorySize);
+    EXPECT_EQ(memory[0], 0x12);                 // the first channel went in
+    EXPECT_EQ(memory[0x0C2F], 0x00);            // the end of the channel area did not
+    EXPECT_EQ(memory[kBandTypeAddress], 0x00);  // nor the final band type
+  }
 }
 
 TEST_F(CliLinkTest, SimRefusesAForeignMemoryFileAndLeavesIt) {

@@ -9,6 +9,7 @@
 #include "image/bytes.h"
 #include "link/link_trace.h"
 #include "link/recording_ui.h"
+#include "link/stopped_write.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
 
@@ -482,6 +483,42 @@ TEST_F(CloneEngineTest, CancelAtBlockPumpsEndsAtTheBlockBoundary) {
     EXPECT_TRUE(u.messages.empty());
     EXPECT_FALSE(l.IsOpen());
     EXPECT_EQ(Trace(l).back(), "close");
+  }
+}
+
+// A write that stops after its first chunk has reached the radio must say
+// so, with how far it got; a read, a finished write and a write stopped
+// before its transfer leave no such radio.
+TEST_F(CloneEngineTest, OnlyAWriteStoppedInItsTransferLeavesTheRadioPartlyWritten) {
+  struct Case {
+    CloneMode mode;
+    int cancelAfterSteps;  // -1: never; 0: at the first connect pump
+    int silentAfterChunks;
+    bool partly;
+    int percent;
+  };
+  for (const Case& c :
+       {Case{CloneMode::Write, 135, -1, true, 71}, Case{CloneMode::Write, -1, 3 + 1, true, 0},
+        Case{CloneMode::Write, 188, -1, true, 99}, Case{CloneMode::Write, 0, -1, false, 0},
+        Case{CloneMode::Write, -1, -1, false, 0}, Case{CloneMode::Read, 140, -1, false, 0}}) {
+    VirtualRadio r;
+    r.Faults().silentAfterChunks = c.silentAfterChunks;
+    SimulatedLink l{r};
+    RecordingUi u;
+    u.cancelWhen = [&](int) { return static_cast<int>(u.steps.size()) == c.cancelAfterSteps; };
+    RadioImage copy = image;
+    const CloneResult result = RunClone(l, l, u, c.mode, copy, "COM1", Language::English);
+    SCOPED_TRACE(c.cancelAfterSteps);
+    EXPECT_EQ(LeftRadioPartlyWritten(result), c.partly);
+    if (!c.partly) continue;
+    EXPECT_EQ(WriteStoppedPercent(result), c.percent);
+    EXPECT_EQ(WriteStoppedText(result, Language::English),
+              "Write stopped at " + std::to_string(c.percent) +
+                  " %: the radio holds part of the new data. Write it again before using the "
+                  "radio.");
+    EXPECT_EQ(WriteStoppedText(result, Language::Chinese),
+              "写入在 " + std::to_string(c.percent) +
+                  " % 处中断：对讲机中只有部分新数据。使用对讲机前请重新写入。");
   }
 }
 

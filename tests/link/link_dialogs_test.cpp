@@ -16,6 +16,7 @@
 #include <QUndoStack>
 #include <set>
 
+#include "channels/flex_grid.h"
 #include "channels/program_view.h"
 #include "image/program_doc.h"
 #include "link/port_setting_dlg.h"
@@ -23,9 +24,11 @@
 #include "link/radio_commands.h"
 #include "safety/user_data_folder.h"
 #include "shell/app_context.h"
+#include "shell/message_box.h"
 #include "shell/settings_store.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
+#include "support/held_link.h"
 
 namespace radio {
 namespace {
@@ -324,9 +327,11 @@ TEST_F(RadioCommandsTest, ReadIsOneStepThatUndoTakesBackByteForByte) {
   EXPECT_FALSE(doc_.IsModified());  // back at the new document's state
 }
 
-TEST_F(RadioCommandsTest, BrokenReadKeepsItsChunksButNotTheGrid) {
+TEST_F(RadioCommandsTest, BrokenReadLeavesTheDocumentAsItWas) {
   radio_.Faults().silentAfterChunks = 10;
-  const QString gridBefore = view_.CellText(1, 1);
+  ASSERT_TRUE(view_.SetCell(1, 1, "145.00000"));
+  const RadioImage before = doc_.Image();
+  const int steps = doc_.UndoStack().count();
   MessageBoxAnswerer answerer(QMessageBox::Ok);
   commands_.OnRead();
   PressStart();
@@ -334,15 +339,14 @@ TEST_F(RadioCommandsTest, BrokenReadKeepsItsChunksButNotTheGrid) {
   EXPECT_EQ(commands_.LastResult().outcome, CloneOutcome::Interrupted);
   ASSERT_EQ(answerer.texts.size(), 1u);
   EXPECT_EQ(answerer.texts[0], "Program Interrupt, Please reset the radio and try again");
-  // The first channel arrived; the grid still shows what it showed.
-  for (std::size_t i = 0; i < 24; ++i) EXPECT_EQ(doc_.Image()[i], radio_.Memory()[i]);
-  EXPECT_EQ(view_.CellText(1, 1), gridBefore);
+  // The chunks that arrived are not mixed into the document: a Save or a
+  // Write afterwards keeps what the user had.
+  EXPECT_EQ(doc_.Image(), before);
+  EXPECT_EQ(doc_.UndoStack().count(), steps);
+  EXPECT_EQ(view_.CellText(1, 1), "145.00000");
   EXPECT_FALSE(commands_.ProcessDialog().isVisible());
   EXPECT_FALSE(link_.IsOpen());
-  // The chunks that arrived are one step; undo puts the image back.
-  ASSERT_EQ(doc_.UndoStack().count(), 1);
-  doc_.UndoStack().undo();
-  EXPECT_NE(doc_.Image()[0], radio_.Memory()[0]);
+  EXPECT_TRUE(view_.Grid()->isEnabled());
 }
 
 TEST_F(RadioCommandsTest, WriteProgramsTheRadio) {
@@ -355,6 +359,20 @@ TEST_F(RadioCommandsTest, WriteProgramsTheRadio) {
   EXPECT_EQ(commands_.ProcessDialog().ProgressBar()->value(), 189);
   EXPECT_EQ(radio_.Memory()[0x0C2F], 0x5A);
   EXPECT_EQ(radio_.Memory()[0x0FD1], 0x03);
+}
+
+TEST_F(RadioCommandsTest, BrokenWriteSaysTheRadioHoldsPartOfTheNewData) {
+  radio_.Faults().silentAfterChunks = 3 + 30;  // the cable goes after ten blocks
+  MessageBoxAnswerer answerer(QMessageBox::Ok);
+  commands_.OnWrite();
+  PressStart();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(commands_.LastResult().outcome, CloneOutcome::Interrupted);
+  ASSERT_EQ(answerer.texts.size(), 2u);
+  EXPECT_EQ(answerer.texts[0], "Program Interrupt, Please reset the radio and try again");
+  EXPECT_EQ(answerer.texts[1],
+            "Write stopped at 5 %: the radio holds part of the new data. Write it again before "
+            "using the radio.");
 }
 
 TEST_F(RadioCommandsTest, CancelRaisedBeforeTheRunBeginsEndsItQuietly) {
@@ -385,6 +403,110 @@ TEST_F(RadioCommandsTest, SilentRadioAsksRetryThenCancelEndsSilently) {
   EXPECT_EQ(answerer.texts[0],
             "Communication Error, Please check all the connections and the radio power");
 }
+
+// ------------------------------------- Stopping a run that is going on
+
+enum class StopBy { CancelButton, Escape, CloseBox };
+
+// The user stops a read or a write while it runs: the Process dialog stays
+// live during the run (the grid is what is blocked).
+class StopDuringRunTest : public testing::TestWithParam<std::tuple<CloneMode, StopBy>> {
+ protected:
+  StopDuringRunTest() : view_(doc_), commands_(view_, &link_, &link_) {
+    SetUserDataFolder(dataDir_.path());
+    BandLimitBytes band = kDefaultBandLimitBytes;
+    doc_.OnNewDocument(band, Language::English, "test");
+    view_.OnInitialUpdate();
+    SetMessageHook([this](const MessageRequest& m) {
+      messages_.push_back(m.text);
+      return QMessageBox::Ok;
+    });
+  }
+  ~StopDuringRunTest() override {
+    SetMessageHook({});
+    SetUserDataFolder({});
+  }
+  static int HoldAfter(CloneMode mode) {
+    // Ten blocks into the transfer.
+    return (mode == CloneMode::Read ? test::kReadPreludeChunks : test::kWritePreludeChunks) + 30;
+  }
+  QTemporaryDir dataDir_;
+  VirtualRadio radio_;
+  test::HeldLink link_{radio_, HoldAfter(std::get<0>(GetParam()))};
+  CProgramDoc doc_;
+  CProgramView view_;
+  RadioCommands commands_;
+  std::vector<QString> messages_;
+};
+
+TEST_P(StopDuringRunTest, RunEndsAtItsNextCancelPointAndClosesPortAndDialog) {
+  const auto [mode, by] = GetParam();
+  ASSERT_TRUE(view_.SetCell(1, 1, "145.00000"));
+  const RadioImage docBefore = doc_.Image();
+  const int steps = doc_.UndoStack().count();
+  const RadioMemory radioBefore = radio_.Memory();
+  ASSERT_NE(radioBefore[3], docBefore[3]);  // the radio's channel 1 is another
+  CProcessDlg& dialog = commands_.ProcessDialog();
+  mode == CloneMode::Read ? commands_.OnRead() : commands_.OnWrite();
+  QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return link_.Held(); }, 10000));
+  ASSERT_TRUE(commands_.IsRunning());
+  EXPECT_FALSE(view_.Grid()->isEnabled());
+
+  switch (by) {
+    case StopBy::CancelButton:
+      QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+      break;
+    case StopBy::Escape:
+      QTest::keyClick(&dialog, Qt::Key_Escape);
+      break;
+    case StopBy::CloseBox:
+      dialog.close();
+      break;
+  }
+  EXPECT_TRUE(dialog.CancelFlag());
+  EXPECT_TRUE(dialog.isVisible());  // the run closes it when it sees the flag
+  link_.Release();
+  QSignalSpy ended(&commands_, &RadioCommands::runningChanged);
+  ASSERT_TRUE(!commands_.IsRunning() || ended.wait(10000));
+
+  const CloneResult& result = commands_.LastResult();
+  EXPECT_EQ(result.outcome, CloneOutcome::CancelledByUser);
+  // The block under way is finished, no more: a read was held at the
+  // acknowledge of block 10's last chunk, a write before block 11.
+  EXPECT_EQ(result.progress, mode == CloneMode::Read ? 10 : 11);
+  EXPECT_FALSE(link_.IsOpen());
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(view_.Grid()->isEnabled());
+  if (mode == CloneMode::Write) {
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0],
+              "Write stopped at 5 %: the radio holds part of the new data. "
+              "Write it again before using the radio.");
+    for (std::size_t i = 0; i < kBlockSize; ++i)  // channel 1 reached the radio
+      EXPECT_EQ(radio_.Memory()[i], doc_.Image()[i]) << i;
+    EXPECT_EQ(radio_.Memory()[0x0C2F], radioBefore[0x0C2F]);
+    EXPECT_EQ(radio_.Memory()[kBandTypeAddress], radioBefore[kBandTypeAddress]);
+  } else {
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(doc_.Image(), docBefore);
+    EXPECT_EQ(doc_.UndoStack().count(), steps);
+    EXPECT_EQ(view_.CellText(1, 1), "145.00000");
+    EXPECT_EQ(radio_.Memory(), radioBefore);
+  }
+}
+
+std::string StopCaseName(const testing::TestParamInfo<StopDuringRunTest::ParamType>& info) {
+  static const char* const kBy[] = {"CancelButton", "Escape", "CloseBox"};
+  return std::string(std::get<0>(info.param) == CloneMode::Read ? "Read" : "Write") +
+         kBy[static_cast<int>(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(ReadAndWrite, StopDuringRunTest,
+                         testing::Combine(testing::Values(CloneMode::Read, CloneMode::Write),
+                                          testing::Values(StopBy::CancelButton, StopBy::Escape,
+                                                          StopBy::CloseBox)),
+                         StopCaseName);
 
 }  // namespace
 }  // namespace radio

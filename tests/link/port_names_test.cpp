@@ -67,5 +67,14 @@ TEST(PortNames, DefaultDevicesOnLinux) {
   EXPECT_FALSE(IsDevicePath(""));
 }
 
+TEST(PortNames, EverythingButAComNameIsAPath) {
+  for (const char* path : {"sim.tty", "./ttyUSB0", "../dev/ttyUSB0", "COM", "COM3x", "com3"})
+    EXPECT_TRUE(IsDevicePath(path)) << path;
+  for (const char* com : {"COM1", "COM16", "COM17", "\\\\.\\COM12"}) {
+    EXPECT_TRUE(IsComPortName(com)) << com;
+    EXPECT_FALSE(IsDevicePath(com)) << com;
+  }
+}
+
 }  // namespace
 }  // namespace radio

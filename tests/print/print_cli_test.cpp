@@ -2,6 +2,7 @@
 // read back with the poppler tools, and the section list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -130,6 +131,36 @@ TEST_F(PrintCliTest, NothingToPrintAndBadArguments) {
   EXPECT_EQ(Run("print radio.dat --text --pdf x.pdf").status, 2);
   EXPECT_EQ(Run("print radio.dat --text --lang de").status, 2);
   EXPECT_EQ(Run("print missing.dat --text").status, 3);
+}
+
+TEST_F(PrintCliTest, PdfNeverReplacesItsInputHoweverItIsNamed) {
+  fs::create_directory(dir_ / "sub");
+  fs::create_symlink("radio.dat", dir_ / "link.pdf");
+  const std::string before = ReadAll(dir_ / "radio.dat");
+  for (const std::string& out :
+       {std::string("radio.dat"), std::string("./radio.dat"), (dir_ / "radio.dat").string(),
+        std::string("sub/../radio.dat"), std::string("link.pdf")}) {
+    const Result r = Run("print radio.dat --pdf '" + out + "'");
+    EXPECT_EQ(r.status, 2) << out;
+    EXPECT_NE(r.err.find("would replace the input file"), std::string::npos) << out << r.err;
+  }
+  EXPECT_EQ(ReadAll(dir_ / "radio.dat"), before);
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.pdf"));
+}
+
+TEST_F(PrintCliTest, APdfThatCannotBeWrittenWhollyLeavesTheOldOne) {
+  std::ofstream(dir_ / "old.pdf") << "the old PDF";
+  // A file size limit stands in for a full disk.
+  const Result r = Shell("trap '' XFSZ; ulimit -f 4; '" + std::string(RADIOPROG_PROGRAM_DIR) +
+                         "/radioprog-cli' print radio.dat --pdf old.pdf");
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.err.find("Cannot write \"old.pdf\""), std::string::npos) << r.err;
+  EXPECT_EQ(ReadAll(dir_ / "old.pdf"), "the old PDF");
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"err", "old.pdf", "out", "radio.dat"}))
+      << "no temporary file left";
 }
 
 TEST_F(PrintCliTest, PdfHoldsSelectableTextAndEveryPage) {

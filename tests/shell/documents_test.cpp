@@ -137,7 +137,11 @@ TEST_F(DocumentsTest, MissingOrEmptyFilesAreRefused) {
   EXPECT_EQ(frame_->OpenDocumentFile(TempPath("none.dat")), nullptr);
   EXPECT_EQ(frame_->OpenDocumentFile(MakeFile("empty.dat", 0)), nullptr);
   EXPECT_EQ(frame_->OpenDocumentFile(""), nullptr);
-  EXPECT_EQ(messages_.size(), 3u);
+  ASSERT_TRUE(QDir(workDir_.path()).mkdir("folder.dat"));
+  EXPECT_EQ(frame_->OpenDocumentFile(TempPath("folder.dat")), nullptr);
+  ASSERT_EQ(messages_.size(), 4u);
+  EXPECT_TRUE(messages_[3].text.endsWith("folder.dat\" is a folder, not a radio file."))
+      << messages_[3].text.toStdString();
   EXPECT_EQ(frame_->DocumentFrames().size(), 1);
 }
 
@@ -212,6 +216,19 @@ TEST_F(DocumentsTest, SaveThatFailsSaysSoAndKeepsTheDocumentModified) {
   frame_->OnCommand(cmd::kFileSave);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_TRUE(first_->Document().IsModified());
+}
+
+TEST_F(DocumentsTest, SaveOverAFileWhoseBakIsAFolderWarnsAndSaves) {
+  const QString target = MakeFile("radio.dat", 6144);
+  ASSERT_TRUE(QDir(workDir_.path()).mkdir("radio.dat.bak"));
+  frame_->SetFileNamePrompt([&](bool, const QString&) { return target; });
+  first_->Document().ImageChanged(true);
+  frame_->OnCommand(cmd::kFileSave);
+  EXPECT_FALSE(first_->Document().IsModified()) << "the save itself worked";
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_TRUE(messages_[0].text.contains("radio.dat.bak\" is a folder"))
+      << messages_[0].text.toStdString();
+  EXPECT_EQ(messages_[0].icon, QMessageBox::Warning);
 }
 
 TEST_F(DocumentsTest, DroppedFilesOpenByTheOpenRule) {

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "shell/ini_file.h"
@@ -107,6 +108,32 @@ TEST_F(ProgramIniLocationTest, NoPlaceForACopyFallsBackToTheInstalledFileUntouch
             programDir_ + "Program.ini");
   EXPECT_EQ(ReadAll(programDir_ + "Program.ini"), kInstalled);
   EXPECT_EQ(ReadAll(blocked), "x");
+}
+
+TEST_F(ProgramIniLocationTest, ABrokenUserCopyIsSetAsideAndMadeAgain) {
+  ASSERT_TRUE(QDir().mkpath(userDir_));
+  // Newer than the installed file, so only its being broken replaces it.
+  WriteAll(UserCopy(), "", QDateTime::currentDateTime());
+  EXPECT_EQ(ProgramIniPath(programDir_, userDir_, false), UserCopy());
+  EXPECT_EQ(ReadAll(UserCopy()), kInstalled);
+  EXPECT_TRUE(QFileInfo(UserCopy() + ".broken").isFile()) << "set aside, not deleted";
+
+  WriteAll(UserCopy(),
+           QByteArray("\x7F"
+                      "ELF\0\0\0",
+                      7),
+           QDateTime::currentDateTime());
+  EXPECT_EQ(ProgramIniPath(programDir_, userDir_, false), UserCopy());
+  EXPECT_EQ(ReadAll(UserCopy()), kInstalled);
+  EXPECT_EQ(ReadAll(UserCopy() + ".broken-2"), QByteArray("\x7F"
+                                                          "ELF\0\0\0",
+                                                          7));
+
+  ASSERT_TRUE(QFile::remove(UserCopy()));
+  ASSERT_TRUE(QDir().mkdir(UserCopy()));
+  EXPECT_EQ(ProgramIniPath(programDir_, userDir_, false), UserCopy());
+  EXPECT_EQ(ReadAll(UserCopy()), kInstalled);
+  EXPECT_TRUE(QFileInfo(UserCopy() + ".broken-3").isDir());
 }
 
 TEST_F(ProgramIniLocationTest, MissingInstalledFileUsesTheUsersOwn) {

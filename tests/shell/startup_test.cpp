@@ -2,12 +2,16 @@
 // band-limit bytes in the settings store, the catalog, the menus.
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <functional>
 
 #include "image/band_limits.h"
 #include "shell/app_context.h"
@@ -89,6 +93,59 @@ TEST_F(StartupTest, MissingCatalogEndsStartUpWithTheMessageBeforeAnyWindow) {
   WriteProgramIni("");  // no language at all: no catalog to load
   EXPECT_EQ(Start(), nullptr);
   EXPECT_EQ(messages_.size(), 1u);
+}
+
+TEST_F(StartupTest, AnUnusableProgramIniIsNamedUnderTheMessageAndNeverMadeEmpty) {
+  const QString ini = ProgramDir() + "Program.ini";
+  const auto write = [&](const QByteArray& bytes) {
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+  };
+  QByteArray large = "[Setup]\nLanguage=English\n";
+  large += QByteArray(1024 * 1024, ';');
+  const struct {
+    std::function<void()> make;
+    const char* fault;
+  } cases[] = {
+      {[&] { QFile::remove(ini); }, "is missing"},
+      {[&] { write(""); }, "is empty"},
+      {[&] { write("just some words\nand more\n"); }, "names no language (Language in [Setup])"},
+      {[&] {
+         write(
+             QByteArray("\x7F"
+                        "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
+                        16));
+       },
+       "is not a text file"},
+      {[&] { write(large); }, "is larger than 1 MB"},
+      {[&] {
+         QFile::remove(ini);
+         QDir().mkdir(ini);
+       },
+       "is a folder"},
+  };
+  for (const auto& c : cases) {
+    c.make();
+    messages_.clear();
+    app_ = std::make_unique<CProgramApp>();
+    EXPECT_EQ(Start(), nullptr) << c.fault;
+    ASSERT_EQ(messages_.size(), 1u) << c.fault;
+    EXPECT_EQ(messages_[0].text, "Load language DLL fail\nThe configuration file " +
+                                     QDir::toNativeSeparators(ini) + " " + c.fault + ".");
+    app_.reset();  // the exit a failed start ends in
+    if (QString(c.fault) == "is missing") {
+      EXPECT_FALSE(QFileInfo::exists(ini)) << "not made empty";
+    }
+  }
+}
+
+TEST_F(StartupTest, AppNameCannotTakeTheSettingsOutOfTheirFolder) {
+  const SettingsStore store("../../escaped/x");
+  const QString location = QFileInfo(store.Location()).absoluteFilePath();
+  EXPECT_TRUE(location.startsWith(QDir(settingsDir_.path()).absolutePath() + "/Software/"))
+      << location.toStdString();
+  EXPECT_EQ(QFileInfo(location).fileName(), "escapedx.ini");
 }
 
 TEST_F(StartupTest, ChineseRunsInChineseThroughout) {

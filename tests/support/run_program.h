@@ -25,14 +25,17 @@ struct ProgramResult {
 };
 
 // Runs `program` with `args` in `workDir`; stdout and stderr go through
-// files in `scratchDir`.
+// files in `scratchDir`, or stdout to `stdoutTo` when given (/dev/full).
 inline ProgramResult RunProgram(const std::filesystem::path& program,
                                 const std::filesystem::path& workDir,
                                 const std::vector<std::string>& args,
-                                const std::filesystem::path& scratchDir) {
+                                const std::filesystem::path& scratchDir,
+                                const std::string& stdoutTo = "") {
   std::string command = "cd '" + workDir.string() + "' && '" + program.string() + "'";
   for (const std::string& a : args) command += " '" + a + "'";
-  command += " >'" + (scratchDir / "out").string() + "' 2>'" + (scratchDir / "err").string() + "'";
+  const std::string out = stdoutTo.empty() ? (scratchDir / "out").string() : stdoutTo;
+  std::ofstream(scratchDir / "out", std::ios::trunc);
+  command += " >'" + out + "' 2>'" + (scratchDir / "err").string() + "'";
   ProgramResult r;
   const int raw = std::system(command.c_str());
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
