@@ -108,13 +108,19 @@ TEST_F(CsvCliTest, ImportReportsEachProblemWritesTheGoodRowsAndFailsUnlessSkipBa
   EXPECT_EQ(skipping.status, 0) << skipping.err;
   EXPECT_EQ(Load("out2.dat"), out);
 
+  // In Chinese, over a file whose .bak cannot be kept.
+  fs::copy_file(File("radio.dat"), File("out3.dat"));
+  fs::create_directory(File("out3.dat.bak"));
   const Result chinese =
       Run({"import-csv", "radio.dat", "in.csv", "-o", "out3.dat", "--lang", "zh"});
   EXPECT_EQ(chinese.status, 4);
-  EXPECT_EQ(chinese.err,
-            "in.csv: 第 3 行，Frequency：300.000000 MHz 超出本机的频段范围 (跳过该行)\n"
-            "in.csv: 第 4 行，Name：\"LONGNAME9\" 超过 8 个字节，截为 \"LONGNAME\" (警告)\n"
-            "in.csv: 采用 2 行，改变 2 个信道，跳过 1 行\n");
+  EXPECT_EQ(
+      chinese.err,
+      "in.csv: 第 3 行，Frequency：300.000000 MHz 超出本机的频段范围 (跳过该行)\n"
+      "in.csv: 第 4 行，Name：\"LONGNAME9\" 超过 8 个字节，截为 \"LONGNAME\" (警告)\n"
+      "radioprog-cli import-csv: 警告：“out3.dat.bak”是一个文件夹，因此没有保留旧文件的备份。\n"
+      "in.csv: 采用 2 行，改变 2 个信道，跳过 1 行\n");
+  EXPECT_EQ(Load("out3.dat"), out);
 }
 
 TEST_F(CsvCliTest, BadArgumentsAndUnreadableFilesChangeNothing) {

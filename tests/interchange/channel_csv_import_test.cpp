@@ -202,6 +202,19 @@ TEST(ChannelCsvImport, ProblemsReadInChineseInAChineseRun) {
                 .fileProblems.at(0)
                 .Text(Language::Chinese),
             "第 2 行：引号中的字段没有结束");
+  // The file's own refusals and warnings, and a field quoted shortened and
+  // escaped, as in English.
+  const auto first = [&](std::string_view file) {
+    return PlanChannelImport(file, image, BandLimits{}, Language::Chinese)
+        .AllProblems()
+        .at(0)
+        .Text(Language::Chinese);
+  };
+  EXPECT_EQ(first(std::string_view("\xFF\xFEL\0o\0c\0", 8)), "文件是 UTF-16 编码；请另存为 UTF-8");
+  EXPECT_EQ(first("Location,Name,Name\n1,A,B\n"), "第 1 行，Name：标题行两次给出此列；读取第一个");
+  EXPECT_EQ(
+      first("Location,Frequency\n1,\"1\x1B" + std::string(50, '0') + "\"\n"),
+      "第 2 行，Frequency：\"1\\x1B" + std::string(38, '0') + "\u2026\" 不是以 MHz 为单位的数值");
 }
 
 TEST(ChannelCsvImport, UnreadableFilesAreRefusedAsAWhole) {

@@ -93,12 +93,17 @@ TEST(PortOpenFailureTest, EachReasonSaysWhatToDo) {
             "/dev/no-such-tty: no such device. Check that the cable is plugged in, or choose the "
             "port it is on.");
   EXPECT_EQ(PortOpenFailureReason(missing, Language::Chinese), "设备不存在");
+  EXPECT_EQ(PortOpenFailureLine(missing, Language::Chinese),
+            "/dev/no-such-tty: 设备不存在。请检查数据线是否已插好，或选择数据线所在的端口。");
   EXPECT_EQ(DiagnosePortOpenFailure("/tmp", true, "").kind, PortOpenFailure::Kind::NotADevice);
 
   PortLock held{PortLock::State::Held, "/var/lock/LCK..ttyUSB0", 4321};
   EXPECT_EQ(PortOpenFailureLine(FailureOfLock("/dev/ttyUSB0", held), Language::English),
             "/dev/ttyUSB0: busy (process 4321). Lock file /var/lock/LCK..ttyUSB0; close that "
             "program and try again.");
+  EXPECT_EQ(
+      PortOpenFailureLine(FailureOfLock("/dev/ttyUSB0", held), Language::Chinese),
+      "/dev/ttyUSB0: 端口忙（进程 4321）。锁文件 /var/lock/LCK..ttyUSB0；请关闭该程序后重试。");
 }
 
 // A user outside the device's group: only root can become one for the test.

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -15,10 +16,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableView>
+#include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolBar>
@@ -31,13 +34,17 @@
 #include "channels/program_view.h"
 #include "compare/compare_dlg.h"
 #include "image/dat_file.h"
+#include "link/process_dlg.h"
+#include "link/radio_commands.h"
 #include "print/print_commands.h"
 #include "shell/app_context.h"
+#include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
 #include "shell/navigation_bar.h"
 #include "shell_fixture.h"
+#include "support/held_link.h"
 
 namespace radio::test {
 namespace {
@@ -161,6 +168,46 @@ class ChineseRunTest : public ShellTest {
   CMainFrame* frame_ = nullptr;
   std::set<QString> english_;
 };
+
+// The warnings and questions of files and transfers, each when it comes:
+// a folder opened as a radio file, a save that could keep no .bak, and
+// Exit during a write, answered Yes (the question, then the stopped write).
+TEST_F(ChineseRunTest, FileAndTransferMessagesAreChinese) {
+  ASSERT_TRUE(QDir(workDir_.path()).mkdir("folder.dat"));
+  EXPECT_EQ(frame_->OpenDocumentFile(TempPath("folder.dat")), nullptr);
+  const QString target = MakeFile("radio.dat", 6144);
+  ASSERT_TRUE(QDir(workDir_.path()).mkdir("radio.dat.bak"));
+  frame_->SetFileNamePrompt([&](bool, const QString&) { return target; });
+  frame_->ActiveFrame()->Document().ImageChanged(true);
+  frame_->OnCommand(cmd::kFileSave);
+  ASSERT_EQ(messages_.size(), 2u);
+
+  VirtualRadio radio;
+  auto link = std::make_shared<HeldLink>(radio, kWritePreludeChunks + 30);
+  LinkFactoryOverride factory(link);
+  frame_->OnCommand(cmd::kWrite);
+  auto* commands = frame_->ActiveFrame()->View().findChild<RadioCommands*>();
+  ASSERT_NE(commands, nullptr);
+  QTest::mouseClick(commands->ProcessDialog().StartButton(), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return link->Held(); }, 10000));
+  answers_ = {QMessageBox::Yes};
+  frame_->Action(cmd::kAppExit)->trigger();
+  link->Release();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !frame_->RadioBusy(); }, 10000));
+  ASSERT_GE(messages_.size(), 4u);
+  EXPECT_TRUE(messages_[3].text.startsWith(QString::fromUtf8("写入在 5 % 处中断")))
+      << messages_[3].text.toStdString();
+
+  // Beyond the file names, not one English word.
+  for (const MessageRequest& m : messages_) {
+    QString text = m.text;
+    text.remove(workDir_.path()).remove(QRegularExpression("[\\w.]+\\.(dat|bak)"));
+    EXPECT_TRUE(HasChinese(text) && AllowedWithoutChinese(text)) << m.text.toStdString();
+  }
+  std::string report;
+  for (const QString& text : missed_.missed) report += text.toStdString() + "\n";
+  EXPECT_TRUE(missed_.missed.empty()) << "no Chinese translation:\n" << report;
+}
 
 TEST_F(ChineseRunTest, EveryWindowAndDialogShowsChinese) {
   CheckWindow(frame_);
