@@ -11,6 +11,10 @@
 namespace radio {
 
 QString NameBytesToText(const std::string& bytes, Language lang);
+// The same text in UTF-8, for what leaves the program (the printed pages).
+inline std::string NameBytesToUtf8(const std::string& bytes, Language lang) {
+  return NameBytesToText(bytes, lang).toStdString();
+}
 std::string TextToNameBytes(const QString& text, Language lang);
 
 }  // namespace radio

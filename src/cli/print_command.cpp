@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "channels/name_text.h"
 #include "cli/args.h"
 #include "cli/program_ini.h"
 #include "image/channel_codec.h"
@@ -76,7 +77,9 @@ int RunPrint(const Args& args) {
 
   const print::PrintPlan plan = print::PlanPrint(sections, channels);
   if (plan.totalPages == 0) return Fail(kExitNothingToPrint, "Nothing to print");
-  const print::PrintSource source{image, channels, lang, CopyrightsOwner(lang)};
+  const print::PrintSource source{
+      image, channels, lang, CopyrightsOwner(lang),
+      [lang](const std::string& name) { return NameBytesToUtf8(name, lang); }};
   if (pdf) return WritePdfFile(*pdf, plan, source);
   const std::string text =
       print::PagesAsText(print::BuildDocument(plan, source, print::NominalMetrics()));

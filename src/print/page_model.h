@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,10 @@ struct PrintSource {
   const ChannelTable& channels;
   Language lang = Language::English;
   std::string owner;  // Copyrights Owner
+  // A channel name's bytes as the grid shows them, in UTF-8 (the grid
+  // reads them as GBK or Latin-1). Without it, and for every text field of
+  // the image, printable ASCII prints as it is and other bytes as "\xHH".
+  std::function<std::string(const std::string&)> nameText = {};
 };
 
 Page BuildPage(const PrintPlan& plan, int page, const PrintSource& source,

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "channels/name_text.h"
 #include "image/channel_codec.h"
 #include "image/language.h"
 #include "image/radio_image.h"
@@ -53,7 +54,9 @@ class PrintCommands : public QObject {
     PrintData data;
     print::PrintPlan plan;
     print::PrintSource Source() const {
-      return print::PrintSource{data.image, data.channels, data.lang, data.owner};
+      return print::PrintSource{
+          data.image, data.channels, data.lang, data.owner,
+          [lang = data.lang](const std::string& name) { return NameBytesToUtf8(name, lang); }};
     }
   };
   std::optional<Job> Prepare();

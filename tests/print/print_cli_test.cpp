@@ -2,6 +2,7 @@
 // read back with the poppler tools, and the section list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -112,6 +113,23 @@ TEST_F(PrintCliTest, SectionsPrintInTheFixedOrderWhateverTheListSays) {
     first = line;
   }
   EXPECT_EQ(titles, (std::vector<std::string>{"DTMF", "MSK", "2-Tone 解码", "2-Tone 编码"}));
+}
+
+TEST_F(PrintCliTest, ChannelNamesPrintAsTheGridShowsThem) {
+  RadioImage image;
+  std::string error;
+  ASSERT_TRUE(LoadDatFile(dir_ / "radio.dat", image, error)) << error;
+  const std::string gbk = "\xD6\xD0\xCE\xC4";  // 中文
+  std::copy(gbk.begin(), gbk.end(), image.begin() + 16);
+  const std::string latin1 = "Caf\xE9";
+  std::copy(latin1.begin(), latin1.end(), image.begin() + 24 + 16);
+  ASSERT_TRUE(SaveDatFile(dir_ / "names.dat", image, error)) << error;
+  Result r = Run("print names.dat --text --sections channels --lang zh");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("信道名称:\n中文\n"), std::string::npos) << r.out;
+  r = Run("print names.dat --text --sections channels");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Channel Name:\nCafé\n"), std::string::npos) << r.out;
 }
 
 TEST_F(PrintCliTest, NothingToPrintAndBadArguments) {
