@@ -10,6 +10,7 @@
 #include "features/optional_features.h"
 #include "features/two_tone_fields.h"
 #include "image/bytes.h"
+#include "interchange/channel_name_text.h"
 
 namespace radio::print {
 
@@ -60,23 +61,14 @@ class PageWriter {
   Page items_;
 };
 
-std::string Decimal(int value) {
-  return std::to_string(value);
+// A text field of the image: single bytes, readable on paper even when
+// the radio holds something other than ASCII there.
+std::string FieldText(const std::string& bytes) {
+  return NameToCsvText(bytes);
 }
 
-// A name's bytes as Latin-1 text, for sources that bring no decoder.
-std::string Latin1Text(std::string_view bytes) {
-  std::string text;
-  for (const char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      text += ch;
-    } else {
-      text += static_cast<char>(0xC0 | (c >> 6));
-      text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return text;
+std::string Decimal(int value) {
+  return std::to_string(value);
 }
 
 std::string OnOff(bool on, const PageWriter& w) {
@@ -109,7 +101,7 @@ void ChannelBlock(PageWriter& w, int k, int row, const PrintSource& s) {
     if (kLeft[i].field != kChannelName)
       w.At(24, top + 1 + i, cell);
     else
-      w.At(24, top + 1 + i, s.names ? s.names(cell) : Latin1Text(cell));
+      w.At(24, top + 1 + i, s.names ? s.names(cell) : FieldText(cell));
   }
   const std::uint8_t* record = s.image.data() + static_cast<std::size_t>(row - 1) * kChannelRecordSize;
   w.At(40, top + 1, w.T("Wide/Narrow:", "宽/窄带:"));
@@ -141,7 +133,7 @@ void MskPage(PageWriter& w, const PrintSource& s) {
   const MskSettings msk = LoadMskSettings(s.image);
   w.Title("MSK");
   w.At(6, 4, w.T("ID Code:", "本机 ID:"));
-  w.At(15, 4, msk.idCode);
+  w.At(15, 4, FieldText(msk.idCode));
   w.At(6, 6, w.T("CallList", "呼叫列表"));
   w.At(9, 7, w.T("Num", "序号"));
   w.At(16, 7, w.T("CallList", "呼叫列表"));
@@ -151,7 +143,7 @@ void MskPage(PageWriter& w, const PrintSource& s) {
   for (int t = 1; t <= kMskCallListSize; ++t) {
     const int y = -(t + 7) * l - 25;
     w.Text(w.Col(10), y, Decimal(t));
-    w.Text(w.Col(17), y, msk.callList[static_cast<std::size_t>(t - 1)]);
+    w.Text(w.Col(17), y, FieldText(msk.callList[static_cast<std::size_t>(t - 1)]));
   }
 }
 
@@ -173,10 +165,11 @@ void DtmfPage(PageWriter& w, const PrintSource& s) {
   row(8, "* and # Digit Time(ms):", "* 和 # 持续时间(ms):", Decimal(enc.starHashDigitTimeMs));
   row(9, "Side Tone:", "侧音:", enc.sideTone ? "√" : "×");
   w.At(6, 11, w.T("Decode", "解码"));
-  row(12, "ID Code:", "本机 ID:", dec.idCode);
-  row(13, "Group Code:", "组呼码:", GroupCodeText(dec.groupCode, s.lang));
+  row(12, "ID Code:", "本机 ID:", FieldText(dec.idCode));
+  const std::string group = GroupCodeText(dec.groupCode, s.lang);
+  row(13, "Group Code:", "组呼码:", dec.groupCode == kGroupCodeOff ? group : FieldText(group));
   row(14, "Stun Activation:", "遥毙功能:", OnOff(dec.stunActivation, w));
-  row(15, "Stun Code:", "遥毙码:", dec.stunCode);
+  row(15, "Stun Code:", "遥毙码:", FieldText(dec.stunCode));
   row(16, "Stun Code Response:", "遥毙方式:",
       s.lang == Language::Chinese ? StunTypeText(dec.txInhibit, s.lang)
                                   : (dec.txInhibit ? "Tx inbibit" : "Transceiver inhibit"));
@@ -189,7 +182,7 @@ void DtmfPage(PageWriter& w, const PrintSource& s) {
   for (int n = 0; n < static_cast<int>(kDtmfCallCount); ++n) {
     const int y = -(n + 20) * l - 50;
     w.Text(w.Col(10), y, Decimal(n + 1));
-    w.Text(w.Col(18), y, calls[static_cast<std::size_t>(n)]);
+    w.Text(w.Col(18), y, FieldText(calls[static_cast<std::size_t>(n)]));
   }
 }
 
@@ -310,8 +303,10 @@ void OptionalPage(PageWriter& w, const PrintSource& s) {
   w.At(6, 23, "PTT ID");
   row(24, "Display PTT ID:", "显示 PTT ID:", OnOff(GetBit(im[0x1264], 7), w));
   row(25, "PTT ID type:", "PTT ID 类型:", GetBit(im[0x12A8], 2) ? "DTMF" : "MSK");
-  row(26, "Beginning of Trasmit:", "发射开始码:", ReadTextField(std::span(im).subspan(0x1278, 16)));
-  row(27, "End of transmit:", "发射结束码:", ReadTextField(std::span(im).subspan(0x1290, 16)));
+  row(26, "Beginning of Trasmit:", "发射开始码:",
+      FieldText(ReadTextField(std::span(im).subspan(0x1278, 16))));
+  row(27, "End of transmit:", "发射结束码:",
+      FieldText(ReadTextField(std::span(im).subspan(0x1290, 16))));
 }
 
 void FrameAndFooter(PageWriter& w, const PageMetrics& m, int page, int total,

@@ -81,7 +81,7 @@ using Page = std::vector<PageItem>;
 // What the pages print from: the image for the feature sections, the
 // grid's cell texts for the channel section, the owner line of the footer.
 // Channel names are the radio's bytes; `names` reads them as the grid does
-// (without it, as Latin-1).
+// (without it, printable ASCII as it is and other bytes as "\xHH").
 struct PrintSource {
   const RadioImage& image;
   const ChannelTable& channels;

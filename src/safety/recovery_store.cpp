@@ -33,7 +33,7 @@ QByteArray SerialiseRecoveryRecord(const RecoveryRecord& r) {
   o["pathName"] = r.pathName;
   o["title"] = r.title;
   o["hasFile"] = r.hasFile;
-  o["savedAt"] = r.savedAt.toString(Qt::ISODate);
+  o["savedAt"] = r.savedAt.toString(Qt::ISODateWithMs);  // as exact as the clock that took it
   o["image"] = QString::fromLatin1(
       QByteArray(reinterpret_cast<const char*>(r.image.data()), qsizetype(r.image.size()))
           .toBase64());

@@ -173,7 +173,9 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
   }
   for (std::size_t i = s->keys.size(); i-- > 0;) {
     if (!Equal(s->keys[i], key)) continue;
-    if (!Equal(s->values[i], value)) modified_ = true;
+    // Any change of the value is one, letter case included: "chinese" is
+    // not the "Chinese" that selects the Chinese interface.
+    if (s->values[i] != value) modified_ = true;
     s->values[i] = value;
     return;
   }
@@ -184,9 +186,11 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
 
 std::string CIniFile::Serialize() const {
   // Lines end in CR LF on every system, as the file has always been written.
+  // Only the leading unnamed section goes without a header: a later "[]"
+  // keeps its own, or its keys would join the section before it.
   std::string out;
   for (const Section& s : sections_) {
-    if (!s.name.empty()) out += "[" + s.name + "]\r\n";
+    if (!s.name.empty() || &s != &sections_.front()) out += "[" + s.name + "]\r\n";
     for (std::size_t i = 0; i < s.keys.size(); ++i) {
       out += s.keys[i];
       if (!s.keys[i].empty()) out += '=';

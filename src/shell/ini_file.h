@@ -51,12 +51,17 @@ class CIniFile {
   const std::string& Path() const { return path_; }
   bool Modified() const { return modified_; }
 
- private:
+  // A section as held: its name (empty for the keys before the first
+  // header) and its keys and values in file order.
   struct Section {
     std::string name;
     std::vector<std::string> keys;
     std::vector<std::string> values;
+    bool operator==(const Section&) const = default;
   };
+  const std::vector<Section>& Sections() const { return sections_; }
+
+ private:
   bool Equal(std::string_view a, std::string_view b) const;
   Section* FindSection(std::string_view name);
   const Section* FindSection(std::string_view name) const;

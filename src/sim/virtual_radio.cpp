@@ -78,8 +78,14 @@ VirtualRadio::VirtualRadio(const RadioMemory& memory, const VirtualRadioFaults& 
 
 std::vector<std::uint8_t> VirtualRadio::Receive(std::span<const std::uint8_t> fromPc) {
   std::vector<std::uint8_t> out;
-  for (std::uint8_t byte : fromPc) Take(byte, out);
-  if (faults_.noAnswer || silent_) out.clear();
+  for (std::uint8_t byte : fromPc) {
+    // What was answered before the radio fell silent has gone out already,
+    // however the PC's bytes were cut into pieces.
+    const std::size_t sent = out.size();
+    Take(byte, out);
+    if (silent_) out.resize(sent);
+  }
+  if (faults_.noAnswer) out.clear();
   return out;
 }
 

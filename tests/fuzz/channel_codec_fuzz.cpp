@@ -2,11 +2,9 @@
 // channel table, storing it back and decoding again must give the same
 // texts, and storing must leave alone every byte the channel table does not
 // own. A byte beyond the image picks the language of the texts.
-#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 
+#include "fuzz/fuzz_support.h"
 #include "image/channel_codec.h"
 
 namespace {
@@ -26,13 +24,8 @@ bool OwnedByChannelCommit(std::size_t offset, std::uint8_t changedBits) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  RadioImage original;
-  original.fill(0xFF);
-  std::memcpy(original.data(), data, std::min(size, original.size()));
-
-  const Language lang = size > original.size() && (data[original.size()] & 1) != 0
-                            ? Language::Chinese
-                            : Language::English;
+  const RadioImage original = fuzz::ImageOf({data, size});
+  const Language lang = fuzz::LanguageOf(size > kImageSize ? data[kImageSize] : 0);
 
   ChannelTable first, second;
   BandState band;
@@ -40,10 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   RadioImage image = original;
   EncodeChannelTable(first, band.limits, image);
   DecodeChannelTable(image, second, band, lang);
-  if (first != second) std::abort();
+  fuzz::Check(first == second, "the channel texts survive a store");
   for (std::size_t i = 0; i < image.size(); ++i) {
     const std::uint8_t changed = original[i] ^ image[i];
-    if (changed != 0 && !OwnedByChannelCommit(i, changed)) std::abort();
+    fuzz::Check(changed == 0 || OwnedByChannelCommit(i, changed),
+                "storing the channel table changes only its own bytes");
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "image/band_limits.h"
@@ -43,9 +44,10 @@ class PageModelTest : public ::testing::Test {
     for (int r = 1; r <= count; ++r) UseRow(r);
   }
 
-  std::vector<Page> Print(const SectionChoice& choice, Language lang = Language::English) {
+  std::vector<Page> Print(const SectionChoice& choice, Language lang = Language::English,
+                          NameDecoder names = {}) {
     plan = PlanPrint(choice, channels);
-    return BuildDocument(plan, PrintSource{image, channels, lang, "Owner Ltd", {}}, kMetrics);
+    return BuildDocument(plan, PrintSource{image, channels, lang, "Owner Ltd", names}, kMetrics);
   }
 
   static int Col(int c) { return c * kMetrics.ColumnUnit(); }
@@ -210,6 +212,18 @@ TEST_F(PageModelTest, ChannelBlockShowsGridTextsAndTheRecordsSignal) {
   EXPECT_EQ(ValueOf(p, 55, 9), "DTMF");
   EXPECT_EQ(ValueOf(p, 4, 12), "Channel FR:");
   EXPECT_EQ(ValueOf(p, 55, 17), "2-Tone");
+}
+
+TEST_F(PageModelTest, NamesPrintAsTheGridShowsThemAndOtherBytesEscaped) {
+  UseRows({3});
+  channels[2][kChannelName] = "\xD6\xD0\xCE\xC4";  // GBK bytes as the record holds them
+  image[0x1320] = 0x80;                            // a DTMF ID code byte beyond ASCII
+  EXPECT_EQ(ValueOf(Print(kOnly(Section::Channels))[0], 24, 9), "\\xD6\\xD0\\xCE\\xC4");
+  const auto shown = [](std::string_view bytes) -> std::string {
+    return bytes == "\xD6\xD0\xCE\xC4" ? "中文" : "?";
+  };
+  EXPECT_EQ(ValueOf(Print(kOnly(Section::Channels), Language::Chinese, shown)[0], 24, 9), "中文");
+  EXPECT_EQ(ValueOf(Print(kOnly(Section::Dtmf))[0], 40, 12), "\\x80");
 }
 
 // ---- DTMF ------------------------------------------------------------

@@ -115,6 +115,23 @@ TEST_F(PrintCliTest, SectionsPrintInTheFixedOrderWhateverTheListSays) {
   EXPECT_EQ(titles, (std::vector<std::string>{"DTMF", "MSK", "2-Tone 解码", "2-Tone 编码"}));
 }
 
+TEST_F(PrintCliTest, ChannelNamesPrintAsTheGridShowsThem) {
+  RadioImage image;
+  std::string error;
+  ASSERT_TRUE(LoadDatFile(dir_ / "radio.dat", image, error)) << error;
+  const std::string gbk = "\xD6\xD0\xCE\xC4";  // 中文
+  std::copy(gbk.begin(), gbk.end(), image.begin() + 16);
+  const std::string latin1 = "Caf\xE9";
+  std::copy(latin1.begin(), latin1.end(), image.begin() + 24 + 16);
+  ASSERT_TRUE(SaveDatFile(dir_ / "names.dat", image, error)) << error;
+  Result r = Run("print names.dat --text --sections channels --lang zh");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("信道名称:\n中文\n"), std::string::npos) << r.out;
+  r = Run("print names.dat --text --sections channels");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Channel Name:\nCafé\n"), std::string::npos) << r.out;
+}
+
 TEST_F(PrintCliTest, NothingToPrintAndBadArguments) {
   Result r = Run("print radio.dat --text --sections channels");
   EXPECT_EQ(r.status, 0);

@@ -34,6 +34,7 @@ TEST(RecoveryRecord, RoundTripsEveryField) {
   RecoveryRecord r = Record(0xC3, "/home/u/名字 with spaces.dat");
   r.hasFile = false;
   r.title = "信道信息";
+  r.savedAt = QDateTime(QDate(2026, 12, 7), QTime(15, 30, 12, 345));  // the clock's milliseconds
   const auto back = ParseRecoveryRecord(SerialiseRecoveryRecord(r));
   ASSERT_TRUE(back);
   EXPECT_EQ(back->pathName, r.pathName);

@@ -145,13 +145,18 @@ TEST_F(IniFileTest, CrLfAndLfFilesReadAlike) {
   EXPECT_EQ(crlf.Get("Setup", "Language", ""), "Chinese");
 }
 
-TEST_F(IniFileTest, SaveWritesCrLfLinesAndDropsEmptyHeaders) {
+TEST_F(IniFileTest, SaveWritesCrLfLinesAndKeepsAnEmptyHeaderApart) {
   CIniFile ini;
-  LoadText(ini, "K=v\n[A]\nx=1\n[]\ny=2\n");
+  LoadText(ini, "K=v\n[Setup]\nLanguage=English\n[]\nLanguage=Chinese\n");
   ini.Set("B", "z", "3");
   EXPECT_EQ(ini.Save(false), "");
   EXPECT_TRUE(ini.LastSaveOk());
-  EXPECT_EQ(Read(path_), "K=v\r\n[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
+  EXPECT_EQ(Read(path_),
+            "K=v\r\n[Setup]\r\nLanguage=English\r\n[]\r\nLanguage=Chinese\r\n[B]\r\nz=3\r\n");
+  // Saving does not change what the file says.
+  CIniFile back;
+  ASSERT_TRUE(back.LoadPath(path_, false, true, false));
+  EXPECT_EQ(back.Get("Setup", "Language", ""), "English");
 }
 
 TEST_F(IniFileTest, SaveWritesNothingUntilSomethingChangedAndKeepsTheMark) {
@@ -159,9 +164,8 @@ TEST_F(IniFileTest, SaveWritesNothingUntilSomethingChangedAndKeepsTheMark) {
   const std::string original = "; my notes\n[Setup]\nLanguage=English\n";
   LoadText(ini, original);
   EXPECT_EQ(ini.Save(false), "");
-  ini.Set("setup", "LANGUAGE", "english");  // same value under the case rule
+  ini.Set("setup", "LANGUAGE", "English");  // the same value, found under the case rule
   EXPECT_FALSE(ini.Modified());
-  EXPECT_EQ(ini.Get("Setup", "Language", ""), "english");  // stored all the same
   ini.Save(false);
   EXPECT_EQ(Read(path_), original);
 
@@ -171,6 +175,16 @@ TEST_F(IniFileTest, SaveWritesNothingUntilSomethingChangedAndKeepsTheMark) {
   EXPECT_TRUE(ini.Modified());
   // Still marked: a later save writes again over whatever is there.
   Write(path_, "garbage");
+  ini.Save(false);
+  EXPECT_EQ(Read(path_), "[Setup]\r\nLanguage=Chinese\r\n");
+}
+
+TEST_F(IniFileTest, AValueChangedOnlyInLetterCaseIsSaved) {
+  // "chinese" runs the English interface; choosing Chinese must reach the file.
+  CIniFile ini;
+  LoadText(ini, "[Setup]\nLanguage=chinese\n");
+  ini.Set("Setup", "Language", "Chinese");
+  EXPECT_TRUE(ini.Modified());
   ini.Save(false);
   EXPECT_EQ(Read(path_), "[Setup]\r\nLanguage=Chinese\r\n");
 }

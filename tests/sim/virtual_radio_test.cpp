@@ -103,6 +103,13 @@ TEST(VirtualRadio, FaultsShapeTheAnswers) {
   EXPECT_TRUE(radio.Silent());
   EXPECT_TRUE(WakeUp(radio).empty());  // silent for good
 
+  // Frames that come in one piece: those answered before the radio falls
+  // silent keep their answers.
+  VirtualRadio fading(MakePlausibleRadioMemory(), VirtualRadioFaults{.silentAfterChunks = 1});
+  EXPECT_EQ(Feed(fading, {'W', 0x00, 0x00, 0x01, 0x77, 'W', 0x00, 0x01, 0x01, 0x77, kAck}),
+            Bytes{kAck});
+  EXPECT_TRUE(fading.Silent());
+
   VirtualRadio off(MakePlausibleRadioMemory(), VirtualRadioFaults{.noAnswer = true});
   EXPECT_TRUE(WakeUp(off).empty());
   EXPECT_EQ(off.Frames().size(), 1u);  // it still hears
