@@ -44,7 +44,7 @@ void CheckPages(const RadioImage& image, std::uint8_t options, Language lang) {
   Check(plan.totalPages == total, "the page count is the sum of the chosen sections' pages");
 
   const print::PageMetrics metrics = print::NominalMetrics();
-  const print::PrintSource source{image, channels, lang, "Owner"};
+  const print::PrintSource source{image, channels, lang, "Owner", {}};
   const std::vector<print::Page> pages = print::BuildDocument(plan, source, metrics);
   Check(static_cast<int>(pages.size()) == plan.totalPages, "every page is built");
 
@@ -52,7 +52,8 @@ void CheckPages(const RadioImage& image, std::uint8_t options, Language lang) {
   std::vector<std::string> printed;
   for (int p = 1; p <= plan.totalPages; ++p) {
     const std::string footer =
-        "Page " + std::to_string(p) + " of " + std::to_string(plan.totalPages);
+        FillIn(Tr(lang, "Page %1 of %2", "第 %1 页，共 %2 页"),
+               {std::to_string(p), std::to_string(plan.totalPages)});
     bool hasFooter = false;
     for (const print::PageItem& item : pages[static_cast<std::size_t>(p - 1)]) {
       Check(fuzz::IsUtf8(item.text), "every printed text is UTF-8");
