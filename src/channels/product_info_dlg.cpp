@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/app_context.h"
+#include "base/help.h"
+#include "base/message_box.h"
+#include "base/settings_store.h"
 #include "image/band_limits.h"
 #include "image/program_doc.h"
-#include "shell/app_context.h"
-#include "shell/help.h"
-#include "shell/message_box.h"
-#include "shell/settings_store.h"
 
 namespace radio {
 namespace {

@@ -20,13 +20,13 @@
 #include <QUndoStack>
 #include <QWheelEvent>
 
+#include "base/app_context.h"
+#include "base/help.h"
+#include "base/message_box.h"
 #include "channels/channel_grid_model.h"
 #include "channels/flex_grid.h"
 #include "channels/grid_layout.h"
 #include "channels/name_text.h"
-#include "shell/app_context.h"
-#include "shell/help.h"
-#include "shell/message_box.h"
 
 namespace radio {
 namespace {

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "base/app_context.h"
+#include "base/message_box.h"
 #include "channels/channel_grid_model.h"
 #include "channels/channel_rows.h"
 #include "channels/flex_grid.h"
@@ -15,8 +17,6 @@
 #include "channels/program_view.h"
 #include "interchange/channel_csv_export.h"
 #include "interchange/channel_csv_import.h"
-#include "shell/app_context.h"
-#include "shell/message_box.h"
 
 namespace radio {
 namespace {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/app_context.h"
+#include "base/settings_store.h"
 #include "cli/args.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
@@ -15,8 +17,6 @@
 #include "link/qt_serial_link.h"
 #include "safety/backup_store.h"
 #include "safety/user_data_folder.h"
-#include "shell/app_context.h"
-#include "shell/settings_store.h"
 
 namespace radio::cli {
 namespace {

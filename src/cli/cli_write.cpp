@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "base/app_context.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "image/dat_file.h"
 #include "link/qt_serial_link.h"
 #include "link/stopped_write.h"
-#include "shell/app_context.h"
 
 namespace radio::cli {
 namespace {

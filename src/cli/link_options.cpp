@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/app_context.h"
 #include "cli/program_ini.h"
 #include "image/dat_file.h"
 #include "link/port_names.h"
-#include "shell/app_context.h"
 
 namespace radio::cli {
 

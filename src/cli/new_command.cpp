@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/settings_store.h"
 #include "cli/args.h"
 #include "cli/program_ini.h"
 #include "image/radio_image.h"
-#include "shell/settings_store.h"
 
 namespace radio::cli {
 

@@ -1,6 +1,6 @@
 #include "cli/program_ini.h"
 
-#include "shell/program_ini_check.h"
+#include "base/program_ini_check.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/ini_file.h"
+#include "base/ini_file.h"
 
 namespace radio::cli {
 

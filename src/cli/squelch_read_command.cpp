@@ -2,12 +2,12 @@
 // into a document (the one given, or a new one) and saves it.
 #include <cstdio>
 
+#include "base/app_context.h"
 #include "cli/args.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "cli/squelch_values.h"
 #include "link/squelch_transaction.h"
-#include "shell/app_context.h"
 
 namespace radio::cli {
 namespace {

@@ -2,11 +2,11 @@
 // to the radio, as the Squelch Tuning dialog's Write would send them.
 #include <cstdio>
 
+#include "base/app_context.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "cli/squelch_values.h"
 #include "link/squelch_transaction.h"
-#include "shell/app_context.h"
 
 namespace radio::cli {
 namespace {

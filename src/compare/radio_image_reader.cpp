@@ -1,9 +1,9 @@
 #include "compare/radio_image_reader.h"
 
+#include "base/app_context.h"
 #include "link/clone_runner.h"
 #include "link/process_dlg.h"
 #include "link/qt_serial_link.h"
-#include "shell/app_context.h"
 
 namespace radio {
 

@@ -4,10 +4,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/app_context.h"
 #include "features/dialog_help.h"
 #include "features/dtmf_pages.h"
 #include "features/key_filter.h"
-#include "shell/app_context.h"
 
 namespace radio {
 

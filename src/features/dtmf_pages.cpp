@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "base/app_context.h"
 #include "features/decimal_text.h"
 #include "features/dialog_help.h"
 #include "features/dtmf_fields.h"
@@ -17,7 +18,6 @@
 #include "features/grid_cell_editor.h"
 #include "features/key_filter.h"
 #include "features/step_field.h"
-#include "shell/app_context.h"
 
 namespace radio {
 

@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "base/help.h"
 #include "features/dialog_help.h"
 #include "features/side_key.h"
-#include "shell/help.h"
 
 namespace radio {
 namespace {

@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "base/help.h"
 #include "features/dialog_help.h"
-#include "shell/help.h"
 
 namespace radio {
 

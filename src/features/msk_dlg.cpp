@@ -14,9 +14,9 @@
 #include <QValidator>
 #include <cmath>
 
+#include "base/app_context.h"
+#include "base/help.h"
 #include "features/dialog_help.h"
-#include "shell/app_context.h"
-#include "shell/help.h"
 
 namespace radio {
 namespace {

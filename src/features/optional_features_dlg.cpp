@@ -11,9 +11,9 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "base/app_context.h"
+#include "base/help.h"
 #include "features/dialog_help.h"
-#include "shell/app_context.h"
-#include "shell/help.h"
 
 namespace radio {
 namespace {

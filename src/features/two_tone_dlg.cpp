@@ -4,10 +4,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/app_context.h"
 #include "features/dialog_help.h"
 #include "features/key_filter.h"
 #include "features/two_tone_pages.h"
-#include "shell/app_context.h"
 
 namespace radio {
 

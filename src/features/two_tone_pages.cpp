@@ -10,12 +10,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "base/app_context.h"
 #include "features/dialog_help.h"
 #include "features/grid_cell_editor.h"
 #include "features/key_filter.h"
 #include "features/step_field.h"
 #include "features/two_tone_fields.h"
-#include "shell/app_context.h"
 
 namespace radio {
 

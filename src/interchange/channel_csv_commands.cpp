@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include "base/app_context.h"
+#include "base/file_folders.h"
+#include "base/message_box.h"
 #include "channels/program_view.h"
 #include "image/band_limits.h"
 #include "image/dat_file.h"
@@ -12,9 +15,6 @@
 #include "interchange/channel_csv_import.h"
 #include "interchange/channel_import_dlg.h"
 #include "interchange/gbk_name_charset.h"
-#include "shell/app_context.h"
-#include "shell/file_folders.h"
-#include "shell/message_box.h"
 
 namespace radio {
 namespace {

@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "shell/app_context.h"
+#include "base/app_context.h"
 
 namespace radio {
 namespace {

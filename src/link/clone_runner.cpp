@@ -5,9 +5,9 @@
 #include <chrono>
 #include <future>
 
+#include "base/message_box.h"
 #include "link/link_messages.h"
 #include "link/process_dlg.h"
-#include "shell/message_box.h"
 
 namespace radio {
 

@@ -8,10 +8,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "base/app_context.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
 #include "link/qt_serial_link.h"
-#include "shell/app_context.h"
 
 namespace radio {
 

@@ -2,9 +2,9 @@
 
 #include <QDir>
 
+#include "base/app_context.h"
+#include "base/settings_store.h"
 #include "link/port_names.h"
-#include "shell/app_context.h"
-#include "shell/settings_store.h"
 
 namespace radio {
 

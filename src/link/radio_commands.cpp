@@ -1,5 +1,7 @@
 #include "link/radio_commands.h"
 
+#include "base/app_context.h"
+#include "base/message_box.h"
 #include "channels/flex_grid.h"
 #include "channels/program_view.h"
 #include "link/clone_runner.h"
@@ -7,8 +9,6 @@
 #include "link/process_dlg.h"
 #include "link/stopped_write.h"
 #include "safety/read_backup.h"
-#include "shell/app_context.h"
-#include "shell/message_box.h"
 
 namespace radio {
 

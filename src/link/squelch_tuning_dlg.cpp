@@ -12,13 +12,13 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "base/app_context.h"
+#include "base/help.h"
+#include "base/message_box.h"
 #include "image/program_doc.h"
 #include "link/link_factory.h"
 #include "link/link_messages.h"
 #include "link/squelch_transaction.h"
-#include "shell/app_context.h"
-#include "shell/help.h"
-#include "shell/message_box.h"
 
 namespace radio {
 namespace {

@@ -9,11 +9,11 @@
 #include <QStatusBar>
 #include <QWidget>
 
+#include "base/app_context.h"
+#include "base/file_folders.h"
+#include "base/message_box.h"
 #include "print/page_renderer.h"
 #include "print/print_list_dlg.h"
-#include "shell/app_context.h"
-#include "shell/file_folders.h"
-#include "shell/message_box.h"
 
 namespace radio {
 

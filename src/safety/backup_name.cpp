@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "base/ini_file.h"
 #include "image/band_limits.h"
-#include "shell/ini_file.h"
 
 namespace radio {
 namespace {

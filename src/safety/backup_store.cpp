@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <string>
 
+#include "base/app_context.h"
+#include "base/settings_store.h"
 #include "image/dat_file.h"
-#include "shell/app_context.h"
-#include "shell/settings_store.h"
 
 namespace radio {
 

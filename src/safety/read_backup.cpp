@@ -3,11 +3,11 @@
 #include <QDateTime>
 #include <QDir>
 
+#include "base/app_context.h"
+#include "base/message_box.h"
+#include "base/settings_store.h"
 #include "safety/backup_store.h"
 #include "safety/user_data_folder.h"
-#include "shell/app_context.h"
-#include "shell/message_box.h"
-#include "shell/settings_store.h"
 
 namespace radio {
 namespace {

@@ -4,16 +4,16 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "base/app_context.h"
+#include "base/message_box.h"
+#include "base/settings_store.h"
 #include "channels/program_view.h"
 #include "image/channel_codec.h"
 #include "image/program_doc.h"
 #include "safety/open_backup_dlg.h"
 #include "safety/user_data_folder.h"
-#include "shell/app_context.h"
 #include "shell/child_frame.h"
 #include "shell/main_frame.h"
-#include "shell/message_box.h"
-#include "shell/settings_store.h"
 
 namespace radio {
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/app_context.h"
+#include "base/app_context.h"
 
 namespace radio {
 namespace {

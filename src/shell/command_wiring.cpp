@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "base/app_context.h"
 #include "channels/name_text.h"
 #include "channels/product_info_dlg.h"
 #include "channels/program_view.h"
@@ -20,7 +21,6 @@
 #include "print/print_commands.h"
 #include "safety/safety_commands.h"
 #include "shell/about_dlg.h"
-#include "shell/app_context.h"
 #include "shell/command_ids.h"
 #include "shell/language_dlg.h"
 #include "shell/main_frame.h"

@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "base/app_context.h"
+#include "base/message_box.h"
 #include "image/program_doc.h"
-#include "shell/app_context.h"
 #include "shell/child_frame.h"
 #include "shell/main_frame.h"
-#include "shell/message_box.h"
 
 namespace radio {
 

@@ -6,12 +6,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "base/app_context.h"
+#include "base/help.h"
+#include "base/message_box.h"
 #include "features/dialog_help.h"
-#include "shell/app_context.h"
 #include "shell/command_ids.h"
-#include "shell/help.h"
 #include "shell/main_frame.h"
-#include "shell/message_box.h"
 #include "shell/restart.h"
 
 namespace radio {

@@ -23,15 +23,15 @@
 #include <QUndoStack>
 #include <QUrl>
 
+#include "base/app_context.h"
+#include "base/file_folders.h"
+#include "base/help.h"
+#include "base/message_box.h"
 #include "channels/flex_grid.h"
 #include "channels/program_view.h"
-#include "shell/app_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
-#include "shell/file_folders.h"
-#include "shell/help.h"
 #include "shell/mdi_background.h"
-#include "shell/message_box.h"
 #include "shell/navigation_bar.h"
 #include "shell/radio_transfers.h"
 

@@ -10,15 +10,15 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "base/app_context.h"
+#include "base/message_box.h"
+#include "base/program_ini_check.h"
+#include "base/program_ini_location.h"
+#include "base/settings_store.h"
 #include "safety/safety_commands.h"
 #include "safety/user_data_folder.h"
-#include "shell/app_context.h"
 #include "shell/main_frame.h"
-#include "shell/message_box.h"
-#include "shell/program_ini_check.h"
-#include "shell/program_ini_location.h"
 #include "shell/restart.h"
-#include "shell/settings_store.h"
 #include "shell/splash_wnd.h"
 
 namespace radio {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "shell/app_context.h"
-#include "shell/message_box.h"
+#include "base/app_context.h"
+#include "base/message_box.h"
 
 namespace radio {
 

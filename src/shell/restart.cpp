@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QProcess>
 
-#include "shell/message_box.h"
+#include "base/message_box.h"
 
 namespace radio {
 namespace {

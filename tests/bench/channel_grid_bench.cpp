@@ -3,10 +3,10 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 
+#include "base/app_context.h"
 #include "channels/program_view.h"
 #include "image/channel_codec.h"
 #include "image/program_doc.h"
-#include "shell/app_context.h"
 
 namespace radio {
 namespace {

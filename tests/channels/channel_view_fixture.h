@@ -8,11 +8,11 @@
 #include <memory>
 #include <vector>
 
+#include "base/app_context.h"
+#include "base/message_box.h"
 #include "channels/flex_grid.h"
 #include "channels/program_view.h"
 #include "image/program_doc.h"
-#include "shell/app_context.h"
-#include "shell/message_box.h"
 
 namespace radio {
 

@@ -9,8 +9,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include "base/settings_store.h"
 #include "channel_view_fixture.h"
-#include "shell/settings_store.h"
 
 namespace radio {
 namespace {

@@ -12,10 +12,10 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "base/settings_store.h"
 #include "image/channel_codec.h"
-#include "support/run_program.h"
 #include "image/dat_file.h"
-#include "shell/settings_store.h"
+#include "support/run_program.h"
 
 namespace radio {
 namespace {

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "shell/app_context.h"
+#include "base/app_context.h"
 
 namespace radio::testing {
 

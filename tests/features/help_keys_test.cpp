@@ -11,13 +11,13 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "base/app_context.h"
 #include "features/dtmf_dlg.h"
 #include "features/dtmf_pages.h"
 #include "features/grid_cell_editor.h"
 #include "features/step_field.h"
 #include "features/two_tone_dlg.h"
 #include "features/two_tone_pages.h"
-#include "shell/app_context.h"
 
 namespace radio {
 namespace {

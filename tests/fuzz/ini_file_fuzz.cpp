@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "base/ini_file.h"
 #include "fuzz/fuzz_support.h"
-#include "shell/ini_file.h"
 
 namespace {
 

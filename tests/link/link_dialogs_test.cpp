@@ -16,6 +16,9 @@
 #include <QUndoStack>
 #include <set>
 
+#include "base/app_context.h"
+#include "base/message_box.h"
+#include "base/settings_store.h"
 #include "channels/flex_grid.h"
 #include "channels/program_view.h"
 #include "image/program_doc.h"
@@ -23,9 +26,6 @@
 #include "link/process_dlg.h"
 #include "link/radio_commands.h"
 #include "safety/user_data_folder.h"
-#include "shell/app_context.h"
-#include "shell/message_box.h"
-#include "shell/settings_store.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
 #include "support/held_link.h"

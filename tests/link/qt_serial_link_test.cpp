@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <array>
 
+#include "base/app_context.h"
+#include "base/settings_store.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
 #include "link/pty_pair.h"
-#include "shell/app_context.h"
-#include "shell/settings_store.h"
 
 namespace radio {
 namespace {

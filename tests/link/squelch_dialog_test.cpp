@@ -12,10 +12,10 @@
 #include <functional>
 #include <memory>
 
+#include "base/app_context.h"
 #include "image/program_doc.h"
 #include "link/link_factory.h"
 #include "link/squelch_tuning_dlg.h"
-#include "shell/app_context.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
 

@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
+#include "base/ini_file.h"
+#include "base/settings_store.h"
 #include "image/band_limits.h"
 #include "image/dat_file.h"
 #include "safety/backup_name.h"
 #include "safety/backup_store.h"
-#include "shell/ini_file.h"
-#include "shell/settings_store.h"
 #include "support/run_program.h"
 
 namespace radio {

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "base/message_box.h"
 #include "channels/program_view.h"
 #include "image/dat_file.h"
 #include "image/program_doc.h"
@@ -25,7 +26,6 @@
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
-#include "shell/message_box.h"
 #include "shell/shell_fixture.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"

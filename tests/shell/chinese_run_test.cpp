@@ -31,17 +31,17 @@
 #include <optional>
 #include <set>
 
+#include "base/app_context.h"
+#include "base/message_box.h"
 #include "channels/program_view.h"
 #include "compare/compare_dlg.h"
 #include "image/dat_file.h"
 #include "link/process_dlg.h"
 #include "link/radio_commands.h"
 #include "print/print_commands.h"
-#include "shell/app_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
-#include "shell/message_box.h"
 #include "shell/navigation_bar.h"
 #include "shell_fixture.h"
 #include "support/held_link.h"

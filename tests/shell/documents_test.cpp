@@ -11,8 +11,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "base/app_context.h"
 #include "image/dat_file.h"
-#include "shell/app_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/doc_manager.h"

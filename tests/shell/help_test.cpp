@@ -7,9 +7,9 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 
-#include "shell/app_context.h"
+#include "base/app_context.h"
+#include "base/help.h"
 #include "shell/command_ids.h"
-#include "shell/help.h"
 #include "shell/main_frame.h"
 #include "shell_fixture.h"
 

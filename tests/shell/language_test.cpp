@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include "base/app_context.h"
 #include "shell/about_dlg.h"
-#include "shell/app_context.h"
 #include "shell/language_dlg.h"
 #include "shell/main_frame.h"
 #include "shell/restart.h"

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include "base/app_context.h"
 #include "safety/user_data_folder.h"
-#include "shell/app_context.h"
 
 namespace radio::test {
 

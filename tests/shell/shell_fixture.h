@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/message_box.h"
+#include "base/message_box.h"
 #include "shell/program_app.h"
 
 namespace radio::test {

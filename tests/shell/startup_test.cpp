@@ -13,13 +13,13 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "base/app_context.h"
+#include "base/settings_store.h"
 #include "image/band_limits.h"
-#include "shell/app_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/navigation_bar.h"
-#include "shell/settings_store.h"
 #include "shell_fixture.h"
 
 namespace radio::test {

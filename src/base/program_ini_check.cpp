@@ -1,10 +1,10 @@
-#include "shell/program_ini_check.h"
+#include "base/program_ini_check.h"
 
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
-#include "shell/ini_file.h"
+#include "base/ini_file.h"
 
 namespace radio {
 namespace fs = std::filesystem;

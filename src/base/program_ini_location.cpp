@@ -1,13 +1,13 @@
-#include "shell/program_ini_location.h"
+#include "base/program_ini_location.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "base/ini_file.h"
+#include "base/program_ini_check.h"
 #include "image/atomic_file.h"
-#include "shell/ini_file.h"
-#include "shell/program_ini_check.h"
 
 namespace radio {
 namespace {

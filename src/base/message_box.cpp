@@ -1,4 +1,4 @@
-#include "shell/message_box.h"
+#include "base/message_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -7,7 +7,7 @@
 #include <QSpacerItem>
 #include <utility>
 
-#include "shell/app_context.h"
+#include "base/app_context.h"
 
 namespace radio {
 

@@ -1,11 +1,11 @@
-#include "shell/file_folders.h"
+#include "base/file_folders.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "shell/app_context.h"
-#include "shell/settings_store.h"
+#include "base/app_context.h"
+#include "base/settings_store.h"
 
 namespace radio {
 namespace {

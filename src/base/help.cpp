@@ -1,4 +1,4 @@
-#include "shell/help.h"
+#include "base/help.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "shell/app_context.h"
+#include "base/app_context.h"
 
 namespace radio {
 

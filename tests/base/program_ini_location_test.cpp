@@ -1,7 +1,7 @@
 // Which Program.ini a run uses: the program directory's own file, or a
 // per-user copy of an installed read-only one that keeps the user's language
 // across updates.
-#include "shell/program_ini_location.h"
+#include "base/program_ini_location.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "shell/ini_file.h"
+#include "base/ini_file.h"
 
 namespace radio {
 namespace {

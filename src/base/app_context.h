@@ -5,9 +5,9 @@
 
 #include <QString>
 
+#include "base/ini_file.h"
 #include "image/band_limits.h"
 #include "image/language.h"
-#include "shell/ini_file.h"
 
 namespace radio {
 

@@ -1,4 +1,4 @@
-#include "shell/app_context.h"
+#include "base/app_context.h"
 
 namespace radio {
 
