@@ -12,12 +12,12 @@
 
 #include "base/app_context.h"
 #include "features/decimal_text.h"
-#include "features/dialog_help.h"
 #include "features/dtmf_fields.h"
-#include "features/edit_list_swap.h"
-#include "features/grid_cell_editor.h"
-#include "features/key_filter.h"
-#include "features/step_field.h"
+#include "widgets/dialog_help.h"
+#include "widgets/edit_list_swap.h"
+#include "widgets/grid_cell_editor.h"
+#include "widgets/key_filter.h"
+#include "widgets/step_field.h"
 
 namespace radio {
 

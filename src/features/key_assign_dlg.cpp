@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "base/help.h"
-#include "features/dialog_help.h"
 #include "features/side_key.h"
+#include "widgets/dialog_help.h"
 
 namespace radio {
 namespace {

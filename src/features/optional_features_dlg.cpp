@@ -13,7 +13,7 @@
 
 #include "base/app_context.h"
 #include "base/help.h"
-#include "features/dialog_help.h"
+#include "widgets/dialog_help.h"
 
 namespace radio {
 namespace {

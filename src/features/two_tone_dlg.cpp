@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 
 #include "base/app_context.h"
-#include "features/dialog_help.h"
-#include "features/key_filter.h"
 #include "features/two_tone_pages.h"
+#include "widgets/dialog_help.h"
+#include "widgets/key_filter.h"
 
 namespace radio {
 

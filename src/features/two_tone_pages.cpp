@@ -11,11 +11,11 @@
 #include <QTableWidget>
 
 #include "base/app_context.h"
-#include "features/dialog_help.h"
-#include "features/grid_cell_editor.h"
-#include "features/key_filter.h"
-#include "features/step_field.h"
 #include "features/two_tone_fields.h"
+#include "widgets/dialog_help.h"
+#include "widgets/grid_cell_editor.h"
+#include "widgets/key_filter.h"
+#include "widgets/step_field.h"
 
 namespace radio {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "features/dialog_help.h"
+#include "widgets/dialog_help.h"
 
 namespace radio {
 

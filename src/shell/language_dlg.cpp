@@ -9,10 +9,10 @@
 #include "base/app_context.h"
 #include "base/help.h"
 #include "base/message_box.h"
-#include "features/dialog_help.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/restart.h"
+#include "widgets/dialog_help.h"
 
 namespace radio {
 

@@ -16,8 +16,8 @@
 
 #include "features/dtmf_fields.h"
 #include "features/dtmf_pages.h"
-#include "features/grid_cell_editor.h"
-#include "features/step_field.h"
+#include "widgets/grid_cell_editor.h"
+#include "widgets/step_field.h"
 
 namespace radio {
 namespace {

@@ -14,10 +14,10 @@
 #include "base/app_context.h"
 #include "features/dtmf_dlg.h"
 #include "features/dtmf_pages.h"
-#include "features/grid_cell_editor.h"
-#include "features/step_field.h"
 #include "features/two_tone_dlg.h"
 #include "features/two_tone_pages.h"
+#include "widgets/grid_cell_editor.h"
+#include "widgets/step_field.h"
 
 namespace radio {
 namespace {

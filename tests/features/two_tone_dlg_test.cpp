@@ -15,10 +15,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "features/grid_cell_editor.h"
-#include "features/step_field.h"
 #include "features/two_tone_fields.h"
 #include "features/two_tone_pages.h"
+#include "widgets/grid_cell_editor.h"
+#include "widgets/step_field.h"
 
 namespace radio {
 namespace {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "features/dialog_help.h"
+#include "widgets/dialog_help.h"
 
 namespace radio {
 namespace {

@@ -1,4 +1,4 @@
-#include "features/step_field.h"
+#include "widgets/step_field.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

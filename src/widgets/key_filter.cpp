@@ -1,11 +1,11 @@
-#include "features/key_filter.h"
+#include "widgets/key_filter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
 #include "base/help.h"
-#include "features/dialog_help.h"
+#include "widgets/dialog_help.h"
 
 namespace radio {
 

@@ -1,4 +1,4 @@
-#include "features/dialog_help.h"
+#include "widgets/dialog_help.h"
 
 #include <QKeyEvent>
 #include <QVariant>

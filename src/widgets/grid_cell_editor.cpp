@@ -1,4 +1,4 @@
-#include "features/grid_cell_editor.h"
+#include "widgets/grid_cell_editor.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "features/edit_list_swap.h"
+#include "widgets/edit_list_swap.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
