@@ -14,17 +14,17 @@
 #include "features/msk_dlg.h"
 #include "features/optional_features_dlg.h"
 #include "features/two_tone_dlg.h"
-#include "interchange/channel_csv_commands.h"
 #include "link/process_dlg.h"
-#include "link/radio_commands.h"
 #include "link/squelch_tuning_dlg.h"
 #include "print/print_commands.h"
-#include "safety/safety_commands.h"
 #include "shell/about_dlg.h"
+#include "shell/channel_csv_commands.h"
 #include "shell/command_ids.h"
 #include "shell/language_dlg.h"
 #include "shell/main_frame.h"
+#include "shell/radio_commands.h"
 #include "shell/radio_transfers.h"
+#include "shell/safety_commands.h"
 
 namespace radio {
 namespace {

@@ -15,10 +15,10 @@
 #include "base/program_ini_check.h"
 #include "base/program_ini_location.h"
 #include "base/settings_store.h"
-#include "safety/safety_commands.h"
 #include "safety/user_data_folder.h"
 #include "shell/main_frame.h"
 #include "shell/restart.h"
+#include "shell/safety_commands.h"
 #include "shell/splash_wnd.h"
 
 namespace radio {

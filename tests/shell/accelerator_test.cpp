@@ -20,11 +20,11 @@
 #include "image/band_limits.h"
 #include "image/program_doc.h"
 #include "link/process_dlg.h"
-#include "link/radio_commands.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/navigation_bar.h"
+#include "shell/radio_commands.h"
 #include "shell_fixture.h"
 
 namespace radio::test {

@@ -37,12 +37,12 @@
 #include "compare/compare_dlg.h"
 #include "image/dat_file.h"
 #include "link/process_dlg.h"
-#include "link/radio_commands.h"
 #include "print/print_commands.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/navigation_bar.h"
+#include "shell/radio_commands.h"
 #include "shell_fixture.h"
 #include "support/held_link.h"
 

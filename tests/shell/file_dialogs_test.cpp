@@ -11,8 +11,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "interchange/channel_csv_commands.h"
 #include "print/print_commands.h"
+#include "shell/channel_csv_commands.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell_fixture.h"

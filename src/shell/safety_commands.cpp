@@ -1,4 +1,4 @@
-#include "safety/safety_commands.h"
+#include "shell/safety_commands.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "interchange/channel_csv_commands.h"
+#include "shell/channel_csv_commands.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "link/radio_commands.h"
+#include "shell/radio_commands.h"
 
 #include "base/app_context.h"
 #include "base/message_box.h"
