@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "channels/name_text.h"
+#include "image/name_text.h"
 
 namespace radio {
 namespace {

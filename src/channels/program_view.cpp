@@ -26,7 +26,7 @@
 #include "channels/channel_grid_model.h"
 #include "channels/flex_grid.h"
 #include "channels/grid_layout.h"
-#include "channels/name_text.h"
+#include "image/name_text.h"
 
 namespace radio {
 namespace {

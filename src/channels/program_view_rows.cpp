@@ -13,8 +13,8 @@
 #include "channels/channel_grid_model.h"
 #include "channels/channel_rows.h"
 #include "channels/flex_grid.h"
-#include "channels/name_text.h"
 #include "channels/program_view.h"
+#include "image/name_text.h"
 #include "interchange/channel_csv_export.h"
 #include "interchange/channel_csv_import.h"
 

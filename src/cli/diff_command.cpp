@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "channels/name_text.h"
 #include "cli/args.h"
 #include "compare/image_diff.h"
 #include "image/dat_file.h"
+#include "image/name_text.h"
 
 namespace radio::cli {
 

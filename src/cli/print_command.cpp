@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "channels/name_text.h"
 #include "cli/args.h"
 #include "cli/program_ini.h"
 #include "image/channel_codec.h"
 #include "image/dat_file.h"
+#include "image/name_text.h"
 #include "print/page_renderer.h"
 #include "print/page_text.h"
 

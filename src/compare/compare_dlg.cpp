@@ -12,9 +12,9 @@
 #include "base/app_context.h"
 #include "base/file_folders.h"
 #include "base/message_box.h"
-#include "channels/name_text.h"
 #include "compare/radio_image_reader.h"
 #include "image/dat_file.h"
+#include "image/name_text.h"
 
 namespace radio {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringDecoder>
 
-#include "channels/name_text.h"
+#include "image/name_text.h"
 
 namespace radio {
 namespace {

@@ -4,7 +4,6 @@
 #include <QMenu>
 
 #include "base/app_context.h"
-#include "channels/name_text.h"
 #include "channels/product_info_dlg.h"
 #include "channels/program_view.h"
 #include "compare/compare_dlg.h"
@@ -14,6 +13,7 @@
 #include "features/msk_dlg.h"
 #include "features/optional_features_dlg.h"
 #include "features/two_tone_dlg.h"
+#include "image/name_text.h"
 #include "link/process_dlg.h"
 #include "link/squelch_tuning_dlg.h"
 #include "print/print_commands.h"

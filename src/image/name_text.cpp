@@ -1,4 +1,4 @@
-#include "channels/name_text.h"
+#include "image/name_text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
