@@ -1,7 +1,5 @@
 #include "channels/program_view.h"
 
-#include "link/port_settings.h"
-
 #include <algorithm>
 
 #include <QComboBox>
@@ -81,8 +79,6 @@ bool IsEnter(const QKeyEvent* event) {
 }  // namespace
 
 CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
-  // Every new channel view takes the stored port choice ("com").
-  LoadCurrentPortChoice();
   model_ = new ChannelGridModel(App().language, this);
   grid_ = new FlexGrid(model_, this);
   grid_->setProperty(kControlId, kGridControlId);

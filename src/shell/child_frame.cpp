@@ -11,6 +11,7 @@
 
 #include "channels/program_view.h"
 #include "image/program_doc.h"
+#include "link/port_settings.h"
 
 namespace radio {
 namespace {
@@ -36,6 +37,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
   auto* style = new KeepTitleBarStyle;
   style->setParent(this);
   setStyle(style);
+  // Every new channel view takes the stored port choice ("com").
+  LoadCurrentPortChoice();
   view_ = new CProgramView(*doc_, this);
   setWidget(view_);
   setWindowTitle(doc_->Title());

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "base/app_context.h"
+#include "base/settings_store.h"
 #include "image/dat_file.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
@@ -99,6 +100,19 @@ TEST_F(DocumentsTest, OpenHidesThePreviousWindowWhichStaysOpen) {
   EXPECT_EQ(frame_->ActiveFrame(), opened);
   EXPECT_EQ(opened->Document().Image()[1000], 1000 % 251);
   EXPECT_EQ(frame_->windowTitle(), "Test Title");
+}
+
+TEST_F(DocumentsTest, EveryNewDocumentWindowTakesTheStoredPortChoice) {
+  EXPECT_EQ(App().currentPort, "COM1");  // nothing stored when the program started
+  SettingsStore store(App().appName);
+  store.WriteCom(3);
+  ASSERT_TRUE(store.Sync());
+  frame_->OnCommand(cmd::kFileNew);
+  EXPECT_EQ(App().currentPort, "COM3");
+  store.WriteCom(12);
+  ASSERT_TRUE(store.Sync());
+  ASSERT_NE(frame_->OpenDocumentFile(MakeFile("a.dat", 6144)), nullptr);
+  EXPECT_EQ(App().currentPort, "\\\\.\\COM12");
 }
 
 TEST_F(DocumentsTest, AnAlreadyOpenFileIsLoadedAgainIntoANewWindow) {
