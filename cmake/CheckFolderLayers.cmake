@@ -35,7 +35,7 @@ function(report text)
   set(problems ${problems} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The rules, bottom first. A rule may name only folders declared above it.
+# The rules, bottom first. A rule may name only folders declared before it.
 file(STRINGS ${RULES} rule_lines)
 set(declared "")
 foreach(line IN LISTS rule_lines)
@@ -56,7 +56,7 @@ foreach(line IN LISTS rule_lines)
   endif()
   foreach(dep IN LISTS deps)
     if(NOT dep IN_LIST declared)
-      report("${rules_shown}: ${folder} may include ${dep}, which is not listed above it (the layers would allow a cycle)")
+      report("${rules_shown}: ${folder} may include ${dep}, which is not listed before it (the layers would allow a cycle)")
     endif()
   endforeach()
   set(allowed_${folder} ${deps})

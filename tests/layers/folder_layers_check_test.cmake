@@ -61,7 +61,7 @@ expect_check(relative_path "src/low/low.cpp:1: #include \"../top/top.h\": a head
 
 make_tree(rule_names_a_higher_folder "low: top\nmid: low\ntop: low mid\n")
 expect_check(rule_names_a_higher_folder
-  "layers.txt: low may include top, which is not listed above it")
+  "layers.txt: low may include top, which is not listed before it")
 
 make_tree(folder_without_rule "${rules}" src/extra/extra.cpp "int x;\n")
 expect_check(folder_without_rule "src/extra/: no rule in layers.txt")
