@@ -35,12 +35,14 @@ class CloneUi {
   virtual void SetStatus(const std::string& text) = 0;
   // The progress bar advanced by one step to `position` (1 … 191).
   virtual void Step(int position) = 0;
-  // Message 61449 with Retry and Cancel; true for Retry.
+  // The communication-error question with Retry and Cancel; true for Retry.
   virtual bool AskRetry() = 0;
-  // An OK message box (61451, 61452, band type, password).
+  // An OK message box (port open failed, program interrupt, band type,
+  // password).
   virtual void ShowMessage(MessageKind kind) = 0;
-  // Message 61451 with why the port could not be opened (see
-  // PortOpenFailedText); without a way to show the reason, 61451 alone.
+  // The port-open failure message with why the port could not be opened
+  // (see PortOpenFailedText); without a way to show the reason, the
+  // message alone.
   virtual void ShowPortOpenFailure(const std::string& reason) {
     static_cast<void>(reason);
     ShowMessage(MessageKind::PortOpenFailed);
@@ -68,13 +70,14 @@ constexpr ConnectOptions kSquelchConnect{false, false, false, false};
 enum class ConnectResult {
   Identified,
   CancelledByUser,         // cancel seen at a pump point
-  CommunicationCancelled,  // Cancel in the 61449 question
-  IdentifyFailed,          // acknowledge missing after more than 5 attempts; 61452 shown
+  CommunicationCancelled,  // Cancel in the communication-error question
+  IdentifyFailed,          // acknowledge missing after more than 5 attempts; interrupt shown
 };
 
 // Wakes and identifies the radio on an opened, configured link. The
 // attempt counter (1 at the start of a run) carries over between calls.
-// Shows 61449 and 61452 itself; the caller closes the port.
+// Shows the communication-error question and the interrupt message itself;
+// the caller closes the port.
 ConnectResult ConnectAndIdentify(SerialLink& link, Clock& clock, CloneUi& ui,
                                  const ConnectOptions& options, int& attempt, Language lang);
 
@@ -82,10 +85,10 @@ ConnectResult ConnectAndIdentify(SerialLink& link, Clock& clock, CloneUi& ui,
 
 enum class CloneOutcome {
   Ok,
-  PortError,               // 61451
+  PortError,               // port could not be opened
   CancelledByUser,         // Cancel at a pump point
-  CommunicationCancelled,  // Cancel in the 61449 question
-  Interrupted,             // 61452: short read, missing acknowledge, identify failure
+  CommunicationCancelled,  // Cancel in the communication-error question
+  Interrupted,             // program interrupt: short read, missing acknowledge, identify failure
   BandTypeError,
   PasswordError,
 };

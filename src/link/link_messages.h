@@ -1,6 +1,6 @@
 // The texts the radio link shows, shared by the Process dialog, the squelch
-// dialog and the command line. The numbered messages come from the string
-// table, which holds them in English for both languages.
+// dialog and the command line. The port, communication and interrupt
+// messages read the same, in English, in both languages.
 #pragma once
 
 #include <string>
@@ -10,28 +10,14 @@
 namespace radio {
 
 enum class MessageKind {
-  PortOpenFailed,      // 61451
-  CommunicationError,  // 61449, asked with Retry and Cancel
-  ProgramInterrupt,    // 61452
+  PortOpenFailed,
+  CommunicationError,  // asked with Retry and Cancel
+  ProgramInterrupt,
   BandTypeError,
   PasswordError,
   ReadSuccessfully,   // squelch read
   WriteSuccessfully,  // squelch write
 };
-
-// String-table number of a numbered message; 0 for the literal texts.
-constexpr int MessageId(MessageKind kind) {
-  switch (kind) {
-    case MessageKind::PortOpenFailed:
-      return 61451;
-    case MessageKind::CommunicationError:
-      return 61449;
-    case MessageKind::ProgramInterrupt:
-      return 61452;
-    default:
-      return 0;
-  }
-}
 
 inline const char* MessageText(MessageKind kind, Language lang) {
   switch (kind) {
@@ -54,7 +40,7 @@ inline const char* MessageText(MessageKind kind, Language lang) {
   return "";
 }
 
-// Message 61451 with the reason the port could not be opened (device,
+// The port-open failure message with the reason the port could not be opened (device,
 // reason, what to do) on a second line, when there is one.
 inline std::string PortOpenFailedText(const std::string& reason, Language lang) {
   std::string text = MessageText(MessageKind::PortOpenFailed, lang);

@@ -6,6 +6,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "link/clone_engine.h"
+
 namespace radio {
 
 CProcessDlg::CProcessDlg(QWidget* owner) : QDialog(owner) {
@@ -61,13 +63,21 @@ void CProcessDlg::ShowDialog() {
   activateWindow();
 }
 
-void CProcessDlg::CloseDialog() { hide(); }
+void CProcessDlg::CloseDialog() {
+  hide();
+}
 
-bool CProcessDlg::Started() const { return !start_->isEnabled(); }
+bool CProcessDlg::Started() const {
+  return !start_->isEnabled();
+}
 
-void CProcessDlg::SetStatusText(const QString& text) { status_->setText(text); }
+void CProcessDlg::SetStatusText(const QString& text) {
+  status_->setText(text);
+}
 
-void CProcessDlg::SetPosition(int position) { progress_->setValue(position); }
+void CProcessDlg::SetPosition(int position) {
+  progress_->setValue(position);
+}
 
 void CProcessDlg::OnStart() {
   if (Started() || !isVisible()) return;
@@ -84,9 +94,13 @@ void CProcessDlg::OnCancel() {
   emit cancelRequested();  // the run closes the dialog at its next pump point
 }
 
-void CProcessDlg::accept() { OnStart(); }
+void CProcessDlg::accept() {
+  OnStart();
+}
 
-void CProcessDlg::reject() { OnCancel(); }
+void CProcessDlg::reject() {
+  OnCancel();
+}
 
 void CProcessDlg::closeEvent(QCloseEvent* event) {
   event->ignore();

@@ -15,8 +15,6 @@ namespace radio {
 class CProcessDlg : public QDialog {
   Q_OBJECT
  public:
-  static constexpr int kProgressMax = 191;
-
   explicit CProcessDlg(QWidget* owner);
 
   // The caption. Shown at once when the dialog is visible, so it always

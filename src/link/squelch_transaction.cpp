@@ -30,7 +30,7 @@ CloneOutcome Connect(SerialLink& link, Clock& clock, CloneUi& ui, const std::str
     case ConnectResult::CommunicationCancelled:
       link.Close();
       return CloneOutcome::CommunicationCancelled;
-    case ConnectResult::IdentifyFailed:  // 61452 is shown before the port closes
+    case ConnectResult::IdentifyFailed:  // the interrupt message is shown before the port closes
       link.Close();
       return CloneOutcome::Interrupted;
   }
@@ -39,8 +39,8 @@ CloneOutcome Connect(SerialLink& link, Clock& clock, CloneUi& ui, const std::str
 }
 
 void SendFrame(SerialLink& link, std::uint8_t command) {
-  const std::array<std::uint8_t, 4> frame = {command, kSquelchAddress >> 8,
-                                             kSquelchAddress & 0xFF, kSquelchLength};
+  const std::array<std::uint8_t, 4> frame = {command, kSquelchAddress >> 8, kSquelchAddress & 0xFF,
+                                             kSquelchLength};
   link.Write(frame);
 }
 

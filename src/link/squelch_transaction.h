@@ -14,18 +14,19 @@
 
 namespace radio {
 
-// The outcomes are those of a clone run: Ok, PortError (61451),
-// CommunicationCancelled (Cancel in 61449) and Interrupted (61452).
+// The outcomes are those of a clone run: Ok, PortError, CommunicationCancelled
+// (Cancel in the communication-error question) and Interrupted.
 //
 // Read: on success the four bytes are in `image` and "Read Successfully"
-// has been shown. A missing or short answer shows 61452 and leaves `image`
+// has been shown. A missing or short answer shows the interrupt message and leaves `image`
 // as it was.
 CloneOutcome RunSquelchRead(SerialLink& link, Clock& clock, CloneUi& ui, RadioImage& image,
                             const std::string& portName, Language lang);
 
 // Write: once the radio is identified, `selections` are stored into `image`
 // (so the image holds them whatever the radio answers) and the four bytes
-// are sent. Success shows "Write Successfully", any answer but 06 shows 61452.
+// are sent. Success shows "Write Successfully", any answer but 06 shows the
+// interrupt message.
 CloneOutcome RunSquelchWrite(SerialLink& link, Clock& clock, CloneUi& ui, RadioImage& image,
                              const SquelchSelections& selections, const std::string& portName,
                              Language lang);

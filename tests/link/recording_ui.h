@@ -36,7 +36,7 @@ class RecordingUi : public CloneUi {
   std::function<bool(int)> cancelWhen;
   std::function<void()> onQuestion;
   std::function<void(MessageKind)> onMessage;
-  std::deque<bool> retries;  // answers to 61449; Cancel once empty
+  std::deque<bool> retries;  // answers to the communication-error question; Cancel once empty
 
   int pumps = 0;
   int questions = 0;
