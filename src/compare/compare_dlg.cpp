@@ -18,7 +18,8 @@
 
 namespace radio {
 
-CCompareDlg::CCompareDlg(CProgramDoc& doc, QWidget* parent) : QDialog(parent), doc_(&doc) {
+CCompareDlg::CCompareDlg(CProgramDoc& doc, LinkFactory links, QWidget* parent)
+    : QDialog(parent), doc_(&doc), links_(std::move(links)) {
   setWindowTitle(tr("Compare With"));
   setModal(false);
   heading_ = new QLabel(tr("Choose what to compare this document with."), this);
@@ -55,7 +56,7 @@ QString CCompareDlg::BackupFolder() {
 
 RadioImageReader& CCompareDlg::Reader() {
   if (!reader_) {
-    reader_ = new RadioImageReader(this, link_, clock_);
+    reader_ = new RadioImageReader(this, links_);
     connect(reader_, &RadioImageReader::runningChanged, this, [this](bool running) {
       radioButton_->setEnabled(!running);
       emit radioRunningChanged(running);

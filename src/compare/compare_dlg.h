@@ -10,6 +10,7 @@
 
 #include "compare/image_diff.h"
 #include "image/program_doc.h"
+#include "link/link_factory.h"
 
 class QLabel;
 class QListWidget;
@@ -19,8 +20,6 @@ class QPushButton;
 namespace radio {
 
 class RadioImageReader;
-class SerialLink;
-class Clock;
 
 class CCompareDlg : public QDialog {
   Q_OBJECT
@@ -30,7 +29,8 @@ class CCompareDlg : public QDialog {
   static constexpr int kChannelRole = Qt::UserRole + 1;
   static constexpr int kColumnRole = Qt::UserRole + 2;
 
-  CCompareDlg(CProgramDoc& doc, QWidget* parent);
+  // A radio read gets its link from `links`.
+  CCompareDlg(CProgramDoc& doc, LinkFactory links, QWidget* parent);
 
   // Compares the document (its grid committed first) with `other`, named
   // `otherName` in the heading.
@@ -47,11 +47,6 @@ class CCompareDlg : public QDialog {
   // Tests answer the file dialog; the prompt gets the caption and start folder.
   using FilePrompt = std::function<QString(const QString& caption, const QString& folder)>;
   void SetFilePrompt(FilePrompt prompt) { filePrompt_ = std::move(prompt); }
-  // Tests put a virtual radio on the line; call before the first radio read.
-  void UseRadioLink(SerialLink* link, Clock* clock) {
-    link_ = link;
-    clock_ = clock;
-  }
   RadioImageReader& Reader();
 
   QListWidget* List() const { return list_; }
@@ -73,8 +68,7 @@ class CCompareDlg : public QDialog {
   QPushButton* radioButton_ = nullptr;
   RadioImageReader* reader_ = nullptr;
   FilePrompt filePrompt_;
-  SerialLink* link_ = nullptr;
-  Clock* clock_ = nullptr;
+  LinkFactory links_;
 };
 
 }  // namespace radio

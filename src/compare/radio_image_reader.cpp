@@ -1,26 +1,16 @@
 #include "compare/radio_image_reader.h"
 
 #include "base/app_context.h"
-#include "link/clone_runner.h"
 #include "link/process_dlg.h"
-#include "link/qt_serial_link.h"
+#include "link/transfer_runner.h"
 
 namespace radio {
 
-RadioImageReader::RadioImageReader(QWidget* owner, SerialLink* link, Clock* clock)
-    : QObject(owner), link_(link), clock_(clock) {
-  if (!link_) {
-    ownLink_ = std::make_unique<QtSerialLink>();
-    link_ = ownLink_.get();
-  }
-  if (!clock_) {
-    ownClock_ = std::make_unique<SystemClock>();
-    clock_ = ownClock_.get();
-  }
+RadioImageReader::RadioImageReader(QWidget* owner, LinkFactory links) : QObject(owner) {
   dialog_ = new CProcessDlg(owner);
-  runner_ = std::make_unique<CloneRunner>(*dialog_);
+  runner_ = std::make_unique<TransferRunner>(std::move(links), *dialog_, dialog_);
   connect(dialog_, &CProcessDlg::startRequested, this, &RadioImageReader::OnStartRequested);
-  connect(runner_.get(), &CloneRunner::finished, this, &RadioImageReader::OnRunFinished);
+  connect(runner_.get(), &TransferRunner::finished, this, &RadioImageReader::OnRunFinished);
 }
 
 // The runner goes first: it waits for a run still going to give up.
@@ -41,8 +31,9 @@ void RadioImageReader::Read(const RadioImage& start) {
 
 void RadioImageReader::OnStartRequested() {
   if (IsRunning()) return;
-  if (!runner_->Start(*link_, *clock_, CloneMode::Read, start_, App().currentPort.toStdString(),
-                      App().language))
+  if (!runner_->Start(
+          CloneTransaction(CloneMode::Read, App().currentPort.toStdString(), App().language),
+          start_, App().language))
     return;
   emit runningChanged(true);
 }

@@ -7,19 +7,18 @@
 #include <memory>
 
 #include "image/radio_image.h"
+#include "link/link_factory.h"
 
 namespace radio {
 
 class CProcessDlg;
-class CloneRunner;
-class SerialLink;
-class Clock;
+class TransferRunner;
 
 class RadioImageReader : public QObject {
   Q_OBJECT
  public:
-  // The real serial port and clock unless a test supplies others.
-  explicit RadioImageReader(QWidget* owner, SerialLink* link = nullptr, Clock* clock = nullptr);
+  // The read gets its serial port and clock from `links`.
+  RadioImageReader(QWidget* owner, LinkFactory links);
   ~RadioImageReader() override;
 
   // Shows the Process dialog; Start reads the radio over a copy of `start`
@@ -39,11 +38,7 @@ class RadioImageReader : public QObject {
   void OnRunFinished();
 
   CProcessDlg* dialog_ = nullptr;
-  std::unique_ptr<SerialLink> ownLink_;
-  std::unique_ptr<Clock> ownClock_;
-  SerialLink* link_;
-  Clock* clock_;
-  std::unique_ptr<CloneRunner> runner_;
+  std::unique_ptr<TransferRunner> runner_;
   RadioImage start_{};
 };
 

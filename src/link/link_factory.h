@@ -1,6 +1,7 @@
 // Where the desktop program gets the serial link and clock of one exchange
-// with the radio: the real port, unless a test has put another link in its
-// place (an in-process virtual radio, for instance).
+// with the radio. The program's start-up makes the real one (the serial
+// port named in Port Setting); whoever opens ports is handed a factory, so
+// a test can hand in an in-process virtual radio instead.
 #pragma once
 
 #include <functional>
@@ -15,14 +16,11 @@ struct LinkAndClock {
   std::shared_ptr<Clock> clock;
 };
 
+// Makes a fresh link and clock for one exchange. It is called on the thread
+// that will use them: the real port belongs to the thread that opened it.
 using LinkFactory = std::function<LinkAndClock()>;
 
-// A fresh link and clock for one exchange. Call it on the thread that will
-// use them: the real port belongs to the thread that made it.
-LinkAndClock MakeLinkAndClock();
-
-// Replaces the real port for every later exchange; an empty factory brings
-// the real port back.
-void SetLinkFactory(LinkFactory factory);
+// The real serial port and the system clock.
+LinkFactory SerialPortFactory();
 
 }  // namespace radio

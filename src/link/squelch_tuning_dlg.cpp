@@ -1,23 +1,17 @@
 #include "link/squelch_tuning_dlg.h"
 
-#include <QComboBox>
 #include <QCloseEvent>
-#include <QEventLoop>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include "base/app_context.h"
 #include "base/help.h"
-#include "base/message_box.h"
 #include "image/program_doc.h"
-#include "link/link_factory.h"
-#include "link/link_messages.h"
 #include "link/squelch_transaction.h"
 
 namespace radio {
@@ -25,59 +19,10 @@ namespace {
 
 constexpr char kControlId[] = "controlId";  // help context of a control
 
-// The transaction's CloneUi on the worker thread: its message boxes and the
-// Retry/Cancel question appear on the GUI thread over the dialog, and the
-// transaction waits for the answer.
-class WorkerUi : public CloneUi {
- public:
-  WorkerUi(QDialog* dialog, Language lang) : dialog_(dialog), lang_(lang) {}
-
-  bool Pump() override { return false; }  // a squelch transaction has no cancel points
-  void SetStatus(const std::string&) override {}
-  void Step(int) override {}
-
-  bool AskRetry() override {
-    return OnGui([this] {
-      return radio::ShowMessage(dialog_,
-                                QString::fromUtf8(MessageText(MessageKind::CommunicationError, lang_)),
-                                QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel) ==
-             QMessageBox::Retry;
-    });
-  }
-
-  void ShowMessage(MessageKind kind) override {
-    const bool success =
-        kind == MessageKind::ReadSuccessfully || kind == MessageKind::WriteSuccessfully;
-    OnGui([this, kind, success] {
-      radio::ShowMessage(dialog_, QString::fromUtf8(MessageText(kind, lang_)),
-                         success ? QMessageBox::Information : QMessageBox::Warning);
-      return true;
-    });
-  }
-
-  void ShowPortOpenFailure(const std::string& reason) override {
-    OnGui([this, t = QString::fromStdString(PortOpenFailedText(reason, lang_))] {
-      radio::ShowMessage(dialog_, t, QMessageBox::Warning);
-      return true;
-    });
-  }
-
- private:
-  template <typename F>
-  bool OnGui(F f) {
-    bool answer = false;
-    if (!dialog_) return answer;
-    QMetaObject::invokeMethod(dialog_, std::move(f), Qt::BlockingQueuedConnection, &answer);
-    return answer;
-  }
-
-  QPointer<QDialog> dialog_;
-  Language lang_;
-};
-
 }  // namespace
 
-CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent) : QDialog(parent) {
+CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent, LinkFactory links)
+    : QDialog(parent), runner_(std::move(links), *this) {
   setWindowTitle(tr("Squelch Tuning"));
   auto* fields = new QGridLayout;
   const std::vector<std::string> items = SquelchListItems();
@@ -144,41 +89,32 @@ SquelchSelections CSquelchTuningDlg::Selections() const {
 
 void CSquelchTuningDlg::OnRead() {
   if (busy_ || !doc_) return;
-  const CloneOutcome outcome = RunTransaction(RunSquelchRead);
+  const std::string port = App().currentPort.toStdString();
+  const Language lang = App().language;
+  const CloneOutcome outcome =
+      RunTransaction([port, lang](SerialLink& link, Clock& clock, CloneUi& ui, RadioImage& image) {
+        return CloneResult{RunSquelchRead(link, clock, ui, image, port, lang)};
+      });
   if (outcome == CloneOutcome::Ok) LoadFields();
 }
 
 void CSquelchTuningDlg::OnWrite() {
   if (busy_ || !doc_) return;
   const SquelchSelections selections = Selections();
-  RunTransaction([&selections](SerialLink& link, Clock& clock, CloneUi& ui, RadioImage& image,
-                               const std::string& port, Language lang) {
-    return RunSquelchWrite(link, clock, ui, image, selections, port, lang);
-  });
-}
-
-CloneOutcome CSquelchTuningDlg::RunTransaction(const Transaction& transaction) {
-  SetBusy(true);
-  RadioImage image = doc_->Image();
-  CloneOutcome outcome = CloneOutcome::PortError;
   const std::string port = App().currentPort.toStdString();
   const Language lang = App().language;
-  QThread* thread = QThread::create([&] {
-    WorkerUi ui(this, lang);
-    // The link is made, used and dropped on this thread.
-    const LinkAndClock io = MakeLinkAndClock();
-    outcome = transaction(*io.link, *io.clock, ui, image, port, lang);
-  });
-  QEventLoop loop;
-  connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-  thread->start();
-  loop.exec();
-  thread->wait();
-  delete thread;
+  RunTransaction(
+      [selections, port, lang](SerialLink& link, Clock& clock, CloneUi& ui, RadioImage& image) {
+        return CloneResult{RunSquelchWrite(link, clock, ui, image, selections, port, lang)};
+      });
+}
 
-  const bool changed = image != doc_->Image();
+CloneOutcome CSquelchTuningDlg::RunTransaction(RadioTransaction transaction) {
+  SetBusy(true);
+  const CloneOutcome outcome = runner_.Run(std::move(transaction), doc_->Image(), App().language);
+  const bool changed = runner_.Image() != doc_->Image();
   if (changed) {
-    doc_->Image() = image;
+    doc_->Image() = runner_.Image();
     doc_->ImageChanged(true);
   }
   SetBusy(false);

@@ -1,19 +1,20 @@
 // CSquelchTuningDlg: the four squelch tuning values of the active document,
 // with Read and Write buttons that exchange them with the radio directly.
-// A transaction runs on a worker thread while the dialog waits with its
-// controls disabled: the window stays painted and answers nothing else
-// until the transaction's own messages have been answered.
+// A transaction runs on the transfer runner's worker thread while the
+// dialog waits with its controls disabled: the window stays painted and
+// answers nothing else until the transaction's own messages have been
+// answered.
 #pragma once
 
 #include <QDialog>
 #include <QPointer>
 #include <array>
-#include <functional>
 #include <string>
 
 #include "image/language.h"
-#include "link/clone_engine.h"
+#include "link/link_factory.h"
 #include "link/squelch_fields.h"
+#include "link/transfer_runner.h"
 
 class QComboBox;
 class QPushButton;
@@ -28,7 +29,8 @@ class CSquelchTuningDlg : public QDialog {
   static constexpr int kReadId = 1140;
   static constexpr int kWriteId = 1141;
 
-  explicit CSquelchTuningDlg(QWidget* parent);
+  // Read and Write get their link from `links`.
+  CSquelchTuningDlg(QWidget* parent, LinkFactory links);
 
   // Loads the fields from the document's image and runs modally. OK stores
   // them; a squelch read or write has changed the image already, and
@@ -53,17 +55,15 @@ class CSquelchTuningDlg : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  using Transaction = std::function<CloneOutcome(SerialLink&, Clock&, CloneUi&, RadioImage&,
-                                                 const std::string&, Language)>;
-
   void LoadFields();
   SquelchSelections Selections() const;
-  // Runs `transaction` on a worker thread on a copy of the document's image
-  // and takes the copy back; marks the document modified when bytes changed.
-  CloneOutcome RunTransaction(const Transaction& transaction);
+  // Runs `transaction` on a copy of the document's image and takes the
+  // copy back; marks the document modified when bytes changed.
+  CloneOutcome RunTransaction(RadioTransaction transaction);
   void SetBusy(bool busy);
 
   CProgramDoc* doc_ = nullptr;
+  TransferRunner runner_;
   std::array<QComboBox*, kSquelchByteCount> lists_{};
   QPushButton* write_ = nullptr;
   QPushButton* read_ = nullptr;

@@ -31,10 +31,10 @@ namespace {
 
 // The Read/Write/Com Setup handler of a channel view, made on first use and
 // living as long as the view.
-RadioCommands* RadioCommandsOf(CMainFrame& frame, CProgramView& view) {
+RadioCommands* RadioCommandsOf(CMainFrame& frame, CProgramView& view, const LinkFactory& links) {
   if (auto* existing = view.findChild<RadioCommands*>(QString(), Qt::FindDirectChildrenOnly))
     return existing;
-  auto* commands = new RadioCommands(view);
+  auto* commands = new RadioCommands(view, links);
   QObject::connect(
       commands, &RadioCommands::runningChanged, &frame, [&frame, &view, commands](bool running) {
         if (!running) return frame.Transfers().Ended(commands);
@@ -77,12 +77,12 @@ void AddExportPdfEntry(CMainFrame& frame, PrintCommands& printing) {
 
 // File > "Compare With…": one comparison window per channel view, shown
 // again when asked again; a channel line leads back to the view's grid.
-void ShowCompareDialog(CMainFrame& frame) {
+void ShowCompareDialog(CMainFrame& frame, const LinkFactory& links) {
   CProgramView* view = frame.ActiveView();
   if (!view) return;
   auto* dialog = view->findChild<CCompareDlg*>(QString(), Qt::FindDirectChildrenOnly);
   if (!dialog) {
-    dialog = new CCompareDlg(view->Document(), view);
+    dialog = new CCompareDlg(view->Document(), links, view);
     QObject::connect(dialog, &CCompareDlg::channelActivated, view,
                      [view](int row, int column) { view->SelectChannel(row, column); });
     QObject::connect(
@@ -97,15 +97,28 @@ void ShowCompareDialog(CMainFrame& frame) {
   dialog->activateWindow();
 }
 
-void WireRadioCommand(CMainFrame& frame, int id, void (RadioCommands::*handler)()) {
-  frame.SetCommandHandler(id, [&frame, handler] {
-    if (CProgramView* view = frame.ActiveView()) (RadioCommandsOf(frame, *view)->*handler)();
+void WireRadioCommand(CMainFrame& frame, int id, void (RadioCommands::*handler)(),
+                      const LinkFactory& links) {
+  frame.SetCommandHandler(id, [&frame, handler, links] {
+    if (CProgramView* view = frame.ActiveView()) (RadioCommandsOf(frame, *view, links)->*handler)();
+  });
+}
+
+// Setup > Squelch Tuning: a dialog built afresh that talks to the radio.
+void WireSquelchTuning(CMainFrame& frame, const LinkFactory& links) {
+  frame.SetCommandHandler(cmd::kSquelchTuning, [&frame, links] {
+    if (CProgramDoc* doc = frame.ActiveDocument()) {
+      frame.RunRecorded(cmd::kSquelchTuning, *doc, [&frame, doc, &links] {
+        CSquelchTuningDlg dialog(&frame, links);
+        dialog.Run(*doc);
+      });
+    }
   });
 }
 
 }  // namespace
 
-void WireCommands(CMainFrame& frame) {
+void WireCommands(CMainFrame& frame, const LinkFactory& links) {
   // Dialogs kept for the whole run and shown again and again.
   frame.WireLongLivedDialog<CProductInfoDlg>(cmd::kProductInformation);
   frame.WireLongLivedDialog<COptionalFeaturesDlg>(cmd::kOptionalFeatures);
@@ -114,11 +127,11 @@ void WireCommands(CMainFrame& frame) {
   frame.WireLongLivedDialog<CTwoToneDlg>(cmd::kTwoTone);
   // Dialogs built afresh for each command.
   frame.WireDialog<CKeyAssignDlg>(cmd::kKeyAssignment);
-  frame.WireDialog<CSquelchTuningDlg>(cmd::kSquelchTuning);
+  WireSquelchTuning(frame, links);
   // Transfers with the radio, handled by the active channel view.
-  WireRadioCommand(frame, cmd::kRead, &RadioCommands::OnRead);
-  WireRadioCommand(frame, cmd::kWrite, &RadioCommands::OnWrite);
-  WireRadioCommand(frame, cmd::kComSetup, &RadioCommands::OnComSetup);
+  WireRadioCommand(frame, cmd::kRead, &RadioCommands::OnRead, links);
+  WireRadioCommand(frame, cmd::kWrite, &RadioCommands::OnWrite, links);
+  WireRadioCommand(frame, cmd::kComSetup, &RadioCommands::OnComSetup, links);
   // Printing, with one printer set-up for the whole run.
   auto* printing = new PrintCommands(&frame, [&frame] { return ActivePrintData(frame); });
   frame.SetCommandHandler(cmd::kFilePrint, [printing] { printing->Print(); });
@@ -128,7 +141,8 @@ void WireCommands(CMainFrame& frame) {
   // File > Open Backup: the copies kept of earlier reads.
   frame.SetCommandHandler(cmd::kFileOpenBackup, [&frame] { OnOpenBackup(frame); });
   // Comparing the document with a file, a backup or the radio.
-  frame.SetCommandHandler(cmd::kFileCompareWith, [&frame] { ShowCompareDialog(frame); });
+  frame.SetCommandHandler(cmd::kFileCompareWith,
+                          [&frame, links] { ShowCompareDialog(frame, links); });
   // Channels to and from CSV files, for the active channel view.
   auto* csv = new ChannelCsvCommands(&frame);
   frame.SetCommandHandler(cmd::kFileExportCsv, [&frame, csv] {

@@ -2,10 +2,13 @@
 // live in the other subsystems: the one place that knows them all.
 #pragma once
 
+#include "link/link_factory.h"
+
 namespace radio {
 
 class CMainFrame;
 
-void WireCommands(CMainFrame& frame);
+// Every exchange with the radio gets its link from `links`.
+void WireCommands(CMainFrame& frame, const LinkFactory& links);
 
 }  // namespace radio

@@ -41,7 +41,7 @@ CProgramApp::SplashWait& SplashWaitFn() {
 
 }  // namespace
 
-CProgramApp::CProgramApp() = default;
+CProgramApp::CProgramApp(LinkFactory links) : links_(std::move(links)) {}
 
 CProgramApp::SplashWait CProgramApp::SetSplashWait(SplashWait wait) {
   SplashWait before = std::move(SplashWaitFn());
@@ -153,7 +153,7 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
   app.programDir = dir;
 
   frame_ = std::make_unique<CMainFrame>();
-  WireCommands(*frame_);
+  WireCommands(*frame_, links_);
   recovery_ = std::make_unique<RecoveryKeeper>(RecoveryFolder(), RecoverySourceOf(*frame_));
   WireRecovery(*frame_, *recovery_);
   // The command line's command: the named file, or a new document.

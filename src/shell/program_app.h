@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+#include "link/link_factory.h"
+
 class QTranslator;
 
 namespace radio {
@@ -20,7 +22,9 @@ class RecoveryKeeper;
 
 class CProgramApp {
  public:
-  CProgramApp();
+  // Every exchange with the radio talks over a link from `links`: the real
+  // serial port unless a test hands in another.
+  explicit CProgramApp(LinkFactory links = SerialPortFactory());
   ~CProgramApp();
   CProgramApp(const CProgramApp&) = delete;
   CProgramApp& operator=(const CProgramApp&) = delete;
@@ -55,6 +59,7 @@ class CProgramApp {
  private:
   bool LoadLanguageCatalog(const QString& programDir);
 
+  LinkFactory links_;
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<RecoveryKeeper> recovery_;  // reads the frame: goes first
   std::unique_ptr<QTranslator> translator_;

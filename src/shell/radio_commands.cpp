@@ -4,28 +4,33 @@
 #include "base/message_box.h"
 #include "channels/flex_grid.h"
 #include "channels/program_view.h"
-#include "link/clone_runner.h"
 #include "link/port_setting_dlg.h"
 #include "link/process_dlg.h"
 #include "link/stopped_write.h"
+#include "link/transfer_runner.h"
 #include "safety/read_backup.h"
 
 namespace radio {
 
-RadioCommands::RadioCommands(CProgramView& view, SerialLink* link, Clock* clock)
-    : QObject(&view), view_(view), givenLink_(link), givenClock_(clock) {
+RadioCommands::RadioCommands(CProgramView& view, LinkFactory links) : QObject(&view), view_(view) {
   dialog_ = new CProcessDlg(&view_);
-  runner_ = std::make_unique<CloneRunner>(*dialog_);
+  runner_ = std::make_unique<TransferRunner>(std::move(links), *dialog_, dialog_);
   connect(dialog_, &CProcessDlg::startRequested, this, &RadioCommands::OnStartRequested);
-  connect(runner_.get(), &CloneRunner::finished, this, &RadioCommands::OnRunFinished);
+  connect(runner_.get(), &TransferRunner::finished, this, &RadioCommands::OnRunFinished);
 }
 
 // The runner goes first: it waits for a run still going to give up.
-RadioCommands::~RadioCommands() { runner_.reset(); }
+RadioCommands::~RadioCommands() {
+  runner_.reset();
+}
 
-bool RadioCommands::IsRunning() const { return runner_->IsRunning(); }
+bool RadioCommands::IsRunning() const {
+  return runner_->IsRunning();
+}
 
-const CloneResult& RadioCommands::LastResult() const { return runner_->Result(); }
+const CloneResult& RadioCommands::LastResult() const {
+  return runner_->Result();
+}
 
 void RadioCommands::ShowFor(CloneMode mode) {
   // Once Start is pressed the direction is fixed, until the dialog closes.
@@ -36,7 +41,9 @@ void RadioCommands::ShowFor(CloneMode mode) {
   dialog_->ShowDialog();
 }
 
-void RadioCommands::OnRead() { ShowFor(CloneMode::Read); }
+void RadioCommands::OnRead() {
+  ShowFor(CloneMode::Read);
+}
 
 void RadioCommands::OnWrite() {
   if (!CanWrite()) return;
@@ -64,17 +71,13 @@ void RadioCommands::OnStartRequested() {
   // The run hands its image back at the end: the grid takes no edits
   // meanwhile. The Process dialog stays live, so Cancel reaches the run.
   view_.Grid()->setEnabled(false);
-  runLink_ = givenLink_ ? LinkAndClock{} : MakeLinkAndClock();
-  SerialLink& link = givenLink_ ? *givenLink_ : *runLink_.link;
-  Clock& clock = givenClock_ ? *givenClock_ : *runLink_.clock;
-  runner_->Start(link, clock, mode_, view_.Document().Image(), App().currentPort.toStdString(),
-                 App().language);
+  runner_->Start(CloneTransaction(mode_, App().currentPort.toStdString(), App().language),
+                 view_.Document().Image(), App().language);
   emit runningChanged(true);
 }
 
 void RadioCommands::OnRunFinished() {
   const CloneResult& result = runner_->Result();
-  runLink_ = {};
   // Only a complete read replaces the document's channels and settings: a
   // read that stopped part-way would leave an image that is half this
   // radio and half the document, which a later Save or Write would keep,

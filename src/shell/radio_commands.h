@@ -1,6 +1,7 @@
 // The Read (32773), Write (32774) and Com Setup (32777) commands of a
 // channel view. Read and Write set the direction and show the Process
-// dialog; its Start runs the clone run on a worker thread.
+// dialog; its Start runs the clone run on the transfer runner's worker
+// thread.
 //
 // Unlike a mode flag that any later command may flip, the dialog's caption
 // always names the direction Start will perform, the direction is fixed
@@ -19,16 +20,14 @@ namespace radio {
 
 class CProgramView;
 class CProcessDlg;
-class CloneRunner;
-class SerialLink;
-class Clock;
+class TransferRunner;
 
 class RadioCommands : public QObject {
   Q_OBJECT
  public:
   // Creates the view's Process dialog. Each run gets its serial port and
-  // clock from MakeLinkAndClock unless a test supplies them here.
-  explicit RadioCommands(CProgramView& view, SerialLink* link = nullptr, Clock* clock = nullptr);
+  // clock from `links`.
+  RadioCommands(CProgramView& view, LinkFactory links);
   ~RadioCommands() override;
 
   void OnRead();
@@ -59,10 +58,7 @@ class RadioCommands : public QObject {
 
   CProgramView& view_;
   CProcessDlg* dialog_ = nullptr;
-  SerialLink* givenLink_;
-  Clock* givenClock_;
-  LinkAndClock runLink_;  // the port of the run going on
-  std::unique_ptr<CloneRunner> runner_;
+  std::unique_ptr<TransferRunner> runner_;
   CloneMode mode_ = CloneMode::Read;
   RadioImage imageBefore_{};  // the document's image when the run started
 };

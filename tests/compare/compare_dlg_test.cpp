@@ -19,6 +19,7 @@
 #include "link/process_dlg.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
+#include "support/test_links.h"
 
 namespace radio {
 namespace {
@@ -30,7 +31,7 @@ class CompareDlgTest : public ChannelViewTest {
     test::SetChannel(doc.Image(), 12, "145.5", "145.5");
     ASSERT_TRUE(dir.isValid());
     MakeView();
-    dialog = std::make_unique<CCompareDlg>(doc, view.get());
+    dialog = std::make_unique<CCompareDlg>(doc, test::LinkTo(link), view.get());
     QObject::connect(dialog.get(), &CCompareDlg::channelActivated, view.get(),
                      [this](int row, int col) { view->SelectChannel(row, col); });
   }
@@ -58,6 +59,8 @@ class CompareDlgTest : public ChannelViewTest {
   }
 
   QTemporaryDir dir;
+  VirtualRadio radio;  // behind the radio read
+  SimulatedLink link{radio};
   std::unique_ptr<CCompareDlg> dialog;
 };
 
@@ -144,9 +147,6 @@ TEST_F(CompareDlgTest, BackupStartsInTheBackupFolder) {
 }
 
 TEST_F(CompareDlgTest, RadioIsReadIntoAScratchImageOnly) {
-  VirtualRadio radio;
-  SimulatedLink link(radio);
-  dialog->UseRadioLink(&link, &link);
   view->CommitToImage();
   const RadioImage before = doc.Image();
   const bool modifiedBefore = doc.IsModified();

@@ -29,6 +29,7 @@
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
 #include "support/held_link.h"
+#include "support/test_links.h"
 
 namespace radio {
 namespace {
@@ -216,7 +217,7 @@ TEST_F(PortSettingDlgTest, OkWithNothingSelectedChangesNothing) {
 
 class RadioCommandsTest : public testing::Test {
  protected:
-  RadioCommandsTest() : link_(radio_), view_(doc_), commands_(view_, &link_, &link_) {
+  RadioCommandsTest() : link_(radio_), view_(doc_), commands_(view_, test::LinkTo(link_)) {
     SetUserDataFolder(dataDir_.path());  // complete reads leave their backups here
     BandLimitBytes band = kDefaultBandLimitBytes;
     doc_.OnNewDocument(band, Language::English, "test");
@@ -412,7 +413,7 @@ enum class StopBy { CancelButton, Escape, CloseBox };
 // live during the run (the grid is what is blocked).
 class StopDuringRunTest : public testing::TestWithParam<std::tuple<CloneMode, StopBy>> {
  protected:
-  StopDuringRunTest() : view_(doc_), commands_(view_, &link_, &link_) {
+  StopDuringRunTest() : view_(doc_), commands_(view_, test::LinkTo(link_)) {
     SetUserDataFolder(dataDir_.path());
     BandLimitBytes band = kDefaultBandLimitBytes;
     doc_.OnNewDocument(band, Language::English, "test");

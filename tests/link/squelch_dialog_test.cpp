@@ -1,5 +1,5 @@
 // Widget tests of the Squelch Tuning dialog against the in-process virtual
-// radio, put in place of the serial port through the link factory.
+// radio, handed to the dialog in place of the serial port.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,10 +14,10 @@
 
 #include "base/app_context.h"
 #include "image/program_doc.h"
-#include "link/link_factory.h"
 #include "link/squelch_tuning_dlg.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
+#include "support/test_links.h"
 
 namespace radio {
 namespace {
@@ -57,13 +57,9 @@ class SquelchDialogTest : public ::testing::Test {
     doc.Image() = MakeNewImage(band);
     const std::uint8_t values[] = {0x10, 0x20, 0x30, 0x77};
     std::copy(std::begin(values), std::end(values), radio.Memory().begin() + kSquelchRadio);
-    SetLinkFactory([link = link] { return LinkAndClock{link, link}; });
     App().language = Language::English;
   }
-  ~SquelchDialogTest() override {
-    SetLinkFactory({});
-    App().language = Language::English;
-  }
+  ~SquelchDialogTest() override { App().language = Language::English; }
 
   // Runs the dialog modally; `script` acts on it once it is shown.
   int RunDialog(const std::function<void(CSquelchTuningDlg&)>& script) {
@@ -86,7 +82,7 @@ class SquelchDialogTest : public ::testing::Test {
   std::shared_ptr<SimulatedLink> link = std::make_shared<SimulatedLink>(radio);
   CProgramDoc doc;
   QWidget owner;
-  CSquelchTuningDlg dlg{&owner};
+  CSquelchTuningDlg dlg{&owner, test::LinkTo(*link)};
   MessageBoxAnswerer answerer;
 };
 

@@ -30,6 +30,7 @@
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
 #include "support/run_program.h"
+#include "support/test_links.h"
 
 namespace radio {
 namespace {
@@ -46,7 +47,7 @@ QStringList FilesIn(const QString& folder) {
 
 class ReadBackupTest : public testing::Test {
  protected:
-  ReadBackupTest() : link_(radio_), view_(doc_), commands_(view_, &link_, &link_) {
+  ReadBackupTest() : link_(radio_), view_(doc_), commands_(view_, test::LinkTo(link_)) {
     SetUserDataFolder(dataDir_.path());
     ResetReadBackupWarning();
     SetMessageHook([this](const MessageRequest& request) {

@@ -184,7 +184,7 @@ TEST_F(ChineseRunTest, FileAndTransferMessagesAreChinese) {
 
   VirtualRadio radio;
   auto link = std::make_shared<HeldLink>(radio, kWritePreludeChunks + 30);
-  LinkFactoryOverride factory(link);
+  links_.Use(link);
   frame_->OnCommand(cmd::kWrite);
   auto* commands = frame_->ActiveFrame()->View().findChild<RadioCommands*>();
   ASSERT_NE(commands, nullptr);

@@ -25,7 +25,7 @@ void ShellTest::SetUp() {
     answers_.erase(answers_.begin());
     return answer;
   });
-  app_ = std::make_unique<CProgramApp>();
+  app_ = std::make_unique<CProgramApp>(links_.Factory());
 }
 
 void ShellTest::TearDown() {

@@ -13,6 +13,7 @@
 
 #include "base/message_box.h"
 #include "shell/program_app.h"
+#include "support/test_links.h"
 
 namespace radio::test {
 
@@ -41,6 +42,8 @@ class ShellTest : public ::testing::Test {
   QTemporaryDir programDir_;
   QTemporaryDir settingsDir_;
   QTemporaryDir workDir_;
+  // What the program's exchanges with the radio talk to.
+  LinkSwitch links_;
   std::unique_ptr<CProgramApp> app_;
   std::vector<MessageRequest> messages_;
   // Answers for the next message boxes, in order; OK when none is left.

@@ -37,6 +37,7 @@ class HeldRunTest : public ShellTest {
             radio_, (mode == CloneMode::Read ? kReadPreludeChunks : kWritePreludeChunks) + 30)) {}
   void SetUp() override {
     ShellTest::SetUp();
+    links_.Use(link_);
     WriteProgramIni("English");
     frame_ = Start({"--no-splash"});
     ASSERT_NE(frame_, nullptr);
@@ -57,7 +58,6 @@ class HeldRunTest : public ShellTest {
   CloneMode mode_;
   VirtualRadio radio_;
   std::shared_ptr<HeldLink> link_;
-  LinkFactoryOverride factory_{link_};
   CMainFrame* frame_ = nullptr;
   CChildFrame* child_ = nullptr;
 };

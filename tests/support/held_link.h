@@ -11,7 +11,6 @@
 #include <memory>
 #include <mutex>
 
-#include "link/link_factory.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
 
@@ -71,17 +70,6 @@ class HeldLink : public SerialLink, public Clock {
   std::mutex mutex_;
   std::condition_variable released_cv_;
   bool released_ = false;
-};
-
-// Makes every run of the desktop program talk to `link` until destroyed.
-class LinkFactoryOverride {
- public:
-  explicit LinkFactoryOverride(std::shared_ptr<HeldLink> link) {
-    SetLinkFactory([link] { return LinkAndClock{link, link}; });
-  }
-  ~LinkFactoryOverride() { SetLinkFactory({}); }
-  LinkFactoryOverride(const LinkFactoryOverride&) = delete;
-  LinkFactoryOverride& operator=(const LinkFactoryOverride&) = delete;
 };
 
 }  // namespace radio::test
