@@ -18,6 +18,7 @@
 #include "link/qt_serial_link.h"
 #include "link/serial_lock.h"
 #include "support/ended_process.h"
+#include "support/sim_process.h"
 
 #include <unistd.h>
 
@@ -41,32 +42,9 @@ Bytes ReadFile(const fs::path& path) {
 
 void WriteFile(const fs::path& path, const Bytes& bytes) {
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
-
-// radioprog-sim for the life of the object; stopped with SIGTERM.
-class Sim {
- public:
-  explicit Sim(QStringList args) {
-    process_.start(kProgramDir + "/radioprog-sim", args);
-    if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
-      device_ = QString::fromUtf8(process_.readLine()).trimmed();
-  }
-  ~Sim() { Stop(); }
-  // Ends the radio; its memory file is complete afterwards.
-  void Stop() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.terminate();
-    if (!process_.waitForFinished(5000)) process_.kill();
-  }
-  bool Running() const { return process_.state() == QProcess::Running; }
-  int ExitCode() const { return process_.exitCode(); }
-  const QString& Device() const { return device_; }
-
- private:
-  QProcess process_;
-  QString device_;
-};
 
 struct CliRun {
   int status = -1;
@@ -104,7 +82,7 @@ class CliLinkTest : public testing::Test {
 };
 
 TEST_F(CliLinkTest, ReadModifyWriteReadRoundTrip) {
-  Sim sim({"--memory", QPath("radio.bin"), "--link", QPath("cable")});
+  test::SimProcess sim({"--memory", QPath("radio.bin"), "--link", QPath("cable")});
   ASSERT_FALSE(sim.Device().isEmpty());
   EXPECT_TRUE(fs::is_symlink(Path("cable")));
 
@@ -132,8 +110,8 @@ TEST_F(CliLinkTest, ReadModifyWriteReadRoundTrip) {
 
   // Read again into a copy of the changed document: everything the write
   // sent comes back, the radio's own rows keep their bytes.
-  run = RunCli({"read", "--port", sim.Device(), "--in", QPath("changed.dat"), "-o",
-                QPath("second.dat")});
+  run = RunCli(
+      {"read", "--port", sim.Device(), "--in", QPath("changed.dat"), "-o", QPath("second.dat")});
   ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
   const Bytes second = ReadFile(Path("second.dat"));
   Bytes expected = changed;
@@ -153,7 +131,7 @@ TEST_F(CliLinkTest, ReadModifyWriteReadRoundTrip) {
 }
 
 TEST_F(CliLinkTest, DropMidTransferIsInterruptedAndSavesNothing) {
-  Sim sim({"--drop-after", "40"});
+  test::SimProcess sim({"--drop-after", "40"});
   ASSERT_FALSE(sim.Device().isEmpty());
   const CliRun run = RunCli({"read", "--port", sim.Device(), "-o", QPath("out.dat")});
   EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
@@ -162,7 +140,7 @@ TEST_F(CliLinkTest, DropMidTransferIsInterruptedAndSavesNothing) {
 }
 
 TEST_F(CliLinkTest, FailedReadLeavesAnExistingFileAlone) {
-  Sim sim({"--bad-ack-after", "5"});
+  test::SimProcess sim({"--bad-ack-after", "5"});
   const Bytes old(kImageSize, 0x42);
   WriteFile(Path("out.dat"), old);
   const CliRun run = RunCli({"read", "--port", sim.Device(), "-o", QPath("out.dat")});
@@ -171,7 +149,7 @@ TEST_F(CliLinkTest, FailedReadLeavesAnExistingFileAlone) {
 }
 
 TEST_F(CliLinkTest, BusyPortIsRefused) {
-  Sim sim({});
+  test::SimProcess sim;
   ASSERT_FALSE(sim.Device().isEmpty());
   QtSerialLink holder;  // another program has the port
   ASSERT_TRUE(holder.Open(sim.Device().toStdString()));
@@ -204,7 +182,7 @@ class LockFileTest : public CliLinkTest {
 };
 
 TEST_F(LockFileTest, LocksOfEndedProgramsAreIgnoredInEveryForm) {
-  Sim sim({"--link", QPath("sim.tty")});
+  test::SimProcess sim({"--link", QPath("sim.tty")});
   ASSERT_FALSE(sim.Device().isEmpty());
   const long long ended = test::EndedProcessId();
   char text[32];
@@ -223,7 +201,7 @@ TEST_F(LockFileTest, LocksOfEndedProgramsAreIgnoredInEveryForm) {
 }
 
 TEST_F(LockFileTest, ALockOfARunningProgramIsHonouredWhateverItsName) {
-  Sim sim({"--link", QPath("sim.tty")});
+  test::SimProcess sim({"--link", QPath("sim.tty")});
   ASSERT_FALSE(sim.Device().isEmpty());
   // This test's own process stands for a terminal program holding the port.
   char text[32];
@@ -255,7 +233,7 @@ TEST_F(CliLinkTest, WriteTakesOnlyRegularFilesAndSaysWhyAPortFails) {
 }
 
 TEST_F(CliLinkTest, PortsListSaysWhyEachPortCannotBeOpened) {
-  Sim sim({});
+  test::SimProcess sim;
   ASSERT_FALSE(sim.Device().isEmpty());
   QtSerialLink holder;
   ASSERT_TRUE(holder.Open(sim.Device().toStdString()));
@@ -275,14 +253,14 @@ TEST_F(CliLinkTest, PortsListSaysWhyEachPortCannotBeOpened) {
 
 TEST_F(CliLinkTest, PasswordAndBandTypeRefusals) {
   {
-    Sim sim({"--password", "1234"});
+    test::SimProcess sim({"--password", "1234"});
     CliRun run = RunCli({"read", "--port", sim.Device(), "-o", QPath("out.dat")});
     EXPECT_EQ(run.status, cli::kExitPassword) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("Password Error!"));
     EXPECT_FALSE(fs::exists(Path("out.dat")));
   }
   {
-    Sim sim({"--band-type", "5"});
+    test::SimProcess sim({"--band-type", "5"});
     const CliRun run = RunCli({"write", "--port", sim.Device(), QPath("none.dat")});
     EXPECT_EQ(run.status, cli::kExitFile);  // no such document
     WriteFile(Path("doc.dat"), Bytes(kImageSize, 0xFF));
@@ -293,13 +271,13 @@ TEST_F(CliLinkTest, PasswordAndBandTypeRefusals) {
 }
 
 TEST_F(CliLinkTest, WritesSeveralRadiosAtOnceAndReportsEach) {
-  Sim good({"--memory", QPath("a.bin")});
-  Sim dropping({"--drop-after", "20"});
+  test::SimProcess good({"--memory", QPath("a.bin")});
+  test::SimProcess dropping({"--drop-after", "20"});
   Bytes doc(kImageSize, 0xFF);
   doc[0] = 0x12;
   WriteFile(Path("doc.dat"), doc);
-  const CliRun run = RunCli({"write", "--port", good.Device(), "--port", dropping.Device(),
-                             QPath("doc.dat")});
+  const CliRun run =
+      RunCli({"write", "--port", good.Device(), "--port", dropping.Device(), QPath("doc.dat")});
   EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(good.Device() + ": done")) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(dropping.Device() + ": transfer interrupted"));
@@ -321,7 +299,7 @@ TEST_F(CliLinkTest, InterruptStopsAWriteAndSaysTheRadioIsPartlyWritten) {
   for (const int signal : {SIGINT, SIGTERM}) {
     SCOPED_TRACE(signal);
     WriteFile(Path("radio.bin"), Bytes(kRadioMemorySize, 0x00));  // band type 0 is taken
-    Sim sim({"--memory", QPath("radio.bin"), "--pace", "9600"});
+    test::SimProcess sim({"--memory", QPath("radio.bin"), "--pace", "9600"});
     ASSERT_FALSE(sim.Device().isEmpty());
     QProcess cli;
     cli.setReadChannel(QProcess::StandardError);
@@ -372,11 +350,9 @@ TEST_F(CliLinkTest, BadArgumentsAreUsageErrors) {
   EXPECT_EQ(RunCli({"read", "--port", "/dev/null"}).status, cli::kExitUsage);
   EXPECT_EQ(RunCli({"read", "--port", "COM1", "-o", "x", "--password", "12a"}).status,
             cli::kExitUsage);
-  EXPECT_EQ(RunCli({"write", "--port", "COM1", "--port", "COM1", "x.dat"}).status,
-            cli::kExitUsage);
+  EXPECT_EQ(RunCli({"write", "--port", "COM1", "--port", "COM1", "x.dat"}).status, cli::kExitUsage);
   EXPECT_EQ(RunCli({"write", "x.dat"}).status, cli::kExitUsage);
 }
-
 
 // ------------------------------------------------------------ squelch tuning
 
@@ -384,7 +360,7 @@ constexpr std::size_t kSquelchImage = 0x17EE;
 constexpr std::size_t kSquelchRadio = 0x0FF6;
 
 TEST_F(CliLinkTest, SquelchWriteThenReadCarriesTheFourValues) {
-  Sim sim({"--memory", QPath("radio.bin")});
+  test::SimProcess sim({"--memory", QPath("radio.bin")});
   ASSERT_FALSE(sim.Device().isEmpty());
   CliRun run = RunCli({"new", "-o", QPath("doc.dat")});
   ASSERT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
@@ -431,7 +407,8 @@ TEST_F(CliLinkTest, SquelchWriteThenReadCarriesTheFourValues) {
 
 TEST_F(CliLinkTest, SquelchFailuresKeepTheirExitStatusesAndSaveNothing) {
   {
-    Sim sim({"--drop-after", "0"});  // identifies, then never answers the squelch frame
+    test::SimProcess sim(
+        {"--drop-after", "0"});  // identifies, then never answers the squelch frame
     const CliRun run = RunCli({"squelch-read", "--port", sim.Device(), "-o", QPath("out.dat")});
     EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(kInterruptText)) << run.err.toStdString();
@@ -439,14 +416,14 @@ TEST_F(CliLinkTest, SquelchFailuresKeepTheirExitStatusesAndSaveNothing) {
     EXPECT_FALSE(fs::exists(Path("out.dat")));
   }
   {
-    Sim sim({"--bad-ack-after", "0", "--memory", QPath("radio.bin")});
+    test::SimProcess sim({"--bad-ack-after", "0", "--memory", QPath("radio.bin")});
     ASSERT_EQ(RunCli({"new", "-o", QPath("doc.dat")}).status, cli::kExitOk);
     const CliRun run = RunCli({"squelch-write", "--port", sim.Device(), QPath("doc.dat")});
     EXPECT_EQ(run.status, cli::kExitInterrupted) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(kInterruptText)) << run.err.toStdString();
   }
   {
-    Sim sim({"--no-answer"});
+    test::SimProcess sim({"--no-answer"});
     const CliRun run =
         RunCli({"squelch-read", "--port", sim.Device(), "-o", QPath("out.dat")}, 30000);
     EXPECT_EQ(run.status, cli::kExitCommunication) << run.err.toStdString();

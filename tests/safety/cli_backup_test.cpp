@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
 
 #include "cli/cli_command.h"
 #include "support/run_program.h"
+#include "support/sim_process.h"
 
 namespace radio {
 namespace {
@@ -19,30 +19,11 @@ namespace fs = std::filesystem;
 
 const QString kProgramDir = RADIOPROG_PROGRAM_DIR;
 
-// radioprog-sim for the life of the object.
-class Sim {
- public:
-  Sim() {
-    process_.start(kProgramDir + "/radioprog-sim", {});
-    if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
-      device_ = QString::fromUtf8(process_.readLine()).trimmed().toStdString();
-  }
-  ~Sim() {
-    process_.terminate();
-    if (!process_.waitForFinished(5000)) process_.kill();
-  }
-  const std::string& Device() const { return device_; }
-
- private:
-  QProcess process_;
-  std::string device_;
-};
-
 class CliBackupTest : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
-    ASSERT_FALSE(sim_.Device().empty());
+    ASSERT_FALSE(sim_.Device().isEmpty());
     // The CLI's per-user data folder is under the data home: ours.
     setenv("XDG_DATA_HOME", (Dir() / "data").c_str(), 1);
   }
@@ -55,12 +36,13 @@ class CliBackupTest : public testing::Test {
     return files;
   }
   test::ProgramResult Read(std::vector<std::string> extra) {
-    std::vector<std::string> args = {"read", "--port", sim_.Device(), "-o", "out.dat"};
+    std::vector<std::string> args = {"read", "--port", sim_.Device().toStdString(), "-o",
+                                     "out.dat"};
     args.insert(args.end(), extra.begin(), extra.end());
     return test::RunProgram(kProgramDir.toStdString() + "/radioprog-cli", Dir(), args, Dir());
   }
   QTemporaryDir dir_;
-  Sim sim_;
+  test::SimProcess sim_;
 };
 
 TEST_F(CliBackupTest, ReadKeepsOneCopyUnlessToldNotTo) {
@@ -93,8 +75,8 @@ TEST_F(CliBackupTest, AnUnwritableBackupFolderOnlyWarns) {
 }
 
 TEST_F(CliBackupTest, UsageNamesTheOption) {
-  const test::ProgramResult r = test::RunProgram(kProgramDir.toStdString() + "/radioprog-cli",
-                                                 Dir(), {"--help"}, Dir());
+  const test::ProgramResult r =
+      test::RunProgram(kProgramDir.toStdString() + "/radioprog-cli", Dir(), {"--help"}, Dir());
   EXPECT_NE(r.out.find("--no-backup"), std::string::npos) << r.out;
 }
 

@@ -1,0 +1,39 @@
+// radioprog-sim as a test's radio on a pseudo-terminal, for the life of the
+// object: started with the given arguments, its device path read from the
+// first line it prints, stopped with SIGTERM (a kill after 5 s).
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace radio::test {
+
+class SimProcess {
+ public:
+  explicit SimProcess(const QStringList& args = {}) {
+    process_.start(QStringLiteral(RADIOPROG_PROGRAM_DIR "/radioprog-sim"), args);
+    if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
+      device_ = QString::fromUtf8(process_.readLine()).trimmed();
+  }
+  ~SimProcess() { Stop(); }
+  SimProcess(const SimProcess&) = delete;
+  SimProcess& operator=(const SimProcess&) = delete;
+
+  // Ends the radio; its memory file is complete afterwards.
+  void Stop() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) process_.kill();
+  }
+  bool Running() const { return process_.state() == QProcess::Running; }
+  int ExitCode() const { return process_.exitCode(); }
+  // The pseudo-terminal the radio listens on; empty when it did not start.
+  const QString& Device() const { return device_; }
+
+ private:
+  QProcess process_;
+  QString device_;
+};
+
+}  // namespace radio::test
