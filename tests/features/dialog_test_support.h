@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "base/app_context.h"
+#include "support/app_context_scope.h"
 
 namespace radio::testing {
 
@@ -41,17 +42,13 @@ int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user) {
 class HelpFiles {
  public:
   HelpFiles() {
-    saved_ = App().programDir;
     App().programDir = dir_.path() + "/";
     for (const char* name : {"enHelp.html", "chHelp.html"}) {
       QFile file(dir_.filePath(name));
       if (file.open(QIODevice::WriteOnly)) file.write("<html><body>help</body></html>");
     }
   }
-  ~HelpFiles() {
-    CloseHelpWindows();
-    App().programDir = saved_;
-  }
+  ~HelpFiles() { CloseHelpWindows(); }
   // "enHelp.html#ctx-1048" for the help window that is showing, else "".
   static QString Shown() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -67,21 +64,20 @@ class HelpFiles {
   }
 
  private:
+  test::AppContextScope savedApp_;  // the program directory goes back
   QTemporaryDir dir_;
-  QString saved_;
 };
 
-// Sets the run's language for one test and restores English afterwards.
+// Sets the run's language for one test and restores the one before.
 class LanguageScope {
  public:
   explicit LanguageScope(Language lang) {
     App().language = lang;
     App().helpFileName = lang == Language::Chinese ? "chHelp.html" : "enHelp.html";
   }
-  ~LanguageScope() {
-    App().language = Language::English;
-    App().helpFileName = "enHelp.html";
-  }
+
+ private:
+  test::AppContextScope savedApp_;
 };
 
 }  // namespace radio::testing
