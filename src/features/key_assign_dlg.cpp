@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/help.h"
-#include "features/side_key.h"
+#include "features/side_key_fields.h"
 #include "widgets/dialog_help.h"
 
 namespace radio {

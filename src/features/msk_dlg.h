@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "features/msk_settings.h"
+#include "features/msk_fields.h"
 #include "image/program_doc.h"
 
 class QLineEdit;

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "features/optional_features.h"
+#include "features/optional_features_fields.h"
 #include "image/program_doc.h"
 
 class QCheckBox;

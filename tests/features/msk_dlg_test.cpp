@@ -6,7 +6,7 @@
 #include <random>
 
 #include "features/dialog_test_support.h"
-#include "features/msk_settings.h"
+#include "features/msk_fields.h"
 
 namespace radio {
 namespace {
