@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,7 +14,6 @@
 #include <cmath>
 
 #include "base/app_context.h"
-#include "base/help.h"
 #include "widgets/dialog_help.h"
 
 namespace radio {
@@ -78,7 +76,7 @@ void MakeIdEdit(QLineEdit* edit) {
 
 }  // namespace
 
-CMskDlg::CMskDlg(QWidget* parent) : QDialog(parent) {
+CMskDlg::CMskDlg(QWidget* parent) : CSettingDlg(parent) {
   setWindowTitle(tr("MSK"));
 
   idCode_ = new QLineEdit(this);
@@ -105,21 +103,10 @@ CMskDlg::CMskDlg(QWidget* parent) : QDialog(parent) {
   cellEditor_->hide();
   SetUpGrid();
 
-  auto* ok = new QPushButton(tr("OK"), this);
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  SetControlId(ok, 1);
-  SetControlId(cancel, 2);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(idRow);
   layout->addWidget(group);
-  layout->addLayout(buttons);
+  layout->addLayout(MakeOkCancelButtons(Qt::Horizontal));
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
@@ -218,14 +205,12 @@ void CMskDlg::CommitCellEdit() {
   cellEditor_->hide();
 }
 
-int CMskDlg::Run(CProgramDoc& doc) {
+int CMskDlg::Edit(CProgramDoc& doc) {
   Load(LoadMskSettings(doc.Image()));
   const int result = exec();
   if (result == QDialog::Accepted) {
     CommitCellEdit();
-    const RadioImage before = doc.Image();
     StoreMskSettings(Values(), doc.Image());
-    if (doc.Image() != before) doc.ImageChanged(true);
   }
   return result;
 }
@@ -245,14 +230,6 @@ bool CMskDlg::eventFilter(QObject* watched, QEvent* event) {
     CommitCellEdit();
   }
   return QDialog::eventFilter(watched, event);
-}
-
-void CMskDlg::keyPressEvent(QKeyEvent* event) {
-  if (IsHelpKey(event)) {
-    ShowHelpContext(ControlId(focusWidget()));
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace radio

@@ -3,23 +3,18 @@
 // typed anywhere in the dialog; letters show in upper case.
 #pragma once
 
-#include <QDialog>
-
 #include "features/msk_fields.h"
-#include "image/program_doc.h"
+#include "widgets/setting_dlg.h"
 
 class QLineEdit;
 class QTableWidget;
 
 namespace radio {
 
-class CMskDlg : public QDialog {
+class CMskDlg : public CSettingDlg {
   Q_OBJECT
  public:
   explicit CMskDlg(QWidget* parent = nullptr);
-
-  // Loads, runs modally, stores on OK. Returns QDialog::Accepted or Rejected.
-  int Run(CProgramDoc& doc);
 
   QLineEdit* IdCodeEdit() const { return idCode_; }
   QTableWidget* CallListGrid() const { return grid_; }
@@ -27,8 +22,9 @@ class CMskDlg : public QDialog {
   bool IsEditingCell() const { return editRow_ > 0; }
 
  protected:
+  // Loads, runs modally, stores on OK.
+  int Edit(CProgramDoc& doc) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void SetUpGrid();

@@ -17,11 +17,12 @@
 
 namespace radio::testing {
 
-// Runs `dialog.Run(doc)`; `user` runs inside the modal loop once the
+// Runs `dialog.Run(doc, step)`; `user` runs inside the modal loop once the
 // window is shown and active. A dialog still open after 10 s is
 // rejected and the test fails, so nothing ever blocks the run.
 template <class Dialog, class Doc>
-int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user) {
+int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user,
+              const QString& step = {}) {
   QTimer::singleShot(0, &dialog, [&] {
     dialog.activateWindow();
     if (!QTest::qWaitForWindowActive(&dialog)) ADD_FAILURE() << "dialog never became active";
@@ -34,7 +35,7 @@ int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user) {
     dialog.reject();
   });
   watchdog.start(10000);
-  return dialog.Run(doc);
+  return dialog.Run(doc, step);
 }
 
 // A program directory with both help files, so that F1 opens the help
