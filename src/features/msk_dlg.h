@@ -11,6 +11,8 @@ class QTableWidget;
 
 namespace radio {
 
+class CGridCellEditor;
+
 class CMskDlg : public CSettingDlg {
   Q_OBJECT
  public:
@@ -18,8 +20,8 @@ class CMskDlg : public CSettingDlg {
 
   QLineEdit* IdCodeEdit() const { return idCode_; }
   QTableWidget* CallListGrid() const { return grid_; }
-  QLineEdit* CellEditor() const { return cellEditor_; }
-  bool IsEditingCell() const { return editRow_ > 0; }
+  QLineEdit* CellEditor() const;
+  bool IsEditingCell() const;
 
  protected:
   // Loads, runs modally, stores on OK.
@@ -30,14 +32,10 @@ class CMskDlg : public CSettingDlg {
   void SetUpGrid();
   void Load(const MskSettings& values);
   MskSettings Values() const;
-  // Current cell -> editor laid over the cell; editor -> its cell.
-  void BeginCellEdit();
-  void CommitCellEdit();
 
   QLineEdit* idCode_ = nullptr;
   QTableWidget* grid_ = nullptr;
-  QLineEdit* cellEditor_ = nullptr;
-  int editRow_ = 0;  // grid row being edited, 0 when the editor is hidden
+  CGridCellEditor* cellEditor_ = nullptr;
 };
 
 }  // namespace radio

@@ -130,6 +130,22 @@ TEST_F(MskDlgTest, LeavingACellOrFocusingTheIdCommitsTheCell) {
   EXPECT_EQ(after.callList[3], "44");
 }
 
+TEST_F(MskDlgTest, TheCellEditorCoversItsCellAndTheGridShowsEveryRow) {
+  CMskDlg dialog;
+  RunAsUser(dialog, doc, [&] {
+    QTableWidget* grid = dialog.CallListGrid();
+    int rows = 2 * grid->frameWidth();
+    for (int row = 0; row < grid->rowCount(); ++row) rows += grid->rowHeight(row);
+    EXPECT_EQ(grid->height(), rows) << "no row cut off, none added";
+    ClickCell(dialog, 6);
+    ASSERT_TRUE(dialog.IsEditingCell());
+    EXPECT_EQ(dialog.CellEditor()->geometry(), grid->visualItemRect(grid->item(6, 1)));
+    EXPECT_EQ(dialog.CellEditor()->font(), dialog.font());
+    EXPECT_EQ(dialog.CellEditor()->alignment(), Qt::AlignCenter);
+    QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton);
+  });
+}
+
 TEST_F(MskDlgTest, CancelAndUnchangedOkLeaveTheImageAndTheModifiedFlag) {
   CMskDlg dialog;  // one object, run again and again like the main frame's
   const RadioImage before = doc.Image();
