@@ -41,25 +41,11 @@ namespace {
 
 // Commands that act on the active document: disabled without one.
 constexpr int kDocumentCommands[] = {
-    cmd::kFileClose,
-    cmd::kFileSave,
-    cmd::kFileSaveAs,
-    cmd::kFilePrint,
-    cmd::kFilePrintPreview,
-    cmd::kProductInformation,
-    cmd::kOptionalFeatures,
-    cmd::kDtmf,
-    cmd::kMsk,
-    cmd::kTwoTone,
-    cmd::kKeyAssignment,
-    cmd::kSquelchTuning,
-    cmd::kRead,
-    cmd::kWrite,
-    cmd::kEditUndo,
-    cmd::kEditRedo,
-    cmd::kFileCompareWith,
-    cmd::kFileExportCsv,
-    cmd::kFileImportCsv,
+    cmd::kFileClose,          cmd::kFileSave,       cmd::kFileSaveAs, cmd::kFilePrint,
+    cmd::kFilePrintPreview,   cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
+    cmd::kMsk,                cmd::kTwoTone,        cmd::kKeyAssignment, cmd::kSquelchTuning,
+    cmd::kRead,               cmd::kWrite,          cmd::kEditUndo,   cmd::kEditRedo,
+    cmd::kFileCompareWith,    cmd::kFileExportCsv,  cmd::kFileImportCsv,
 };
 
 // Edit commands on whole channels of the active view, and what they run.
@@ -85,52 +71,23 @@ const RowCommand* RowCommandOf(int id) {
 
 // Commands whose work comes from elsewhere: disabled until a handler is set.
 constexpr int kWiredCommands[] = {
-    cmd::kProductInformation,
-    cmd::kOptionalFeatures,
-    cmd::kDtmf,
-    cmd::kMsk,
-    cmd::kTwoTone,
-    cmd::kKeyAssignment,
-    cmd::kSquelchTuning,
-    cmd::kRead,
-    cmd::kWrite,
-    cmd::kComSetup,
-    cmd::kLanguage,
-    cmd::kFilePrint,
-    cmd::kFilePrintPreview,
-    cmd::kFilePrintSetup,
-    cmd::kAppAbout,
-    cmd::kFileOpenBackup,
-    cmd::kFileCompareWith,
-    cmd::kFileExportCsv,
-    cmd::kFileImportCsv,
+    cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,     cmd::kMsk,
+    cmd::kTwoTone,            cmd::kKeyAssignment,    cmd::kSquelchTuning, cmd::kRead,
+    cmd::kWrite,              cmd::kComSetup,         cmd::kLanguage,  cmd::kFilePrint,
+    cmd::kFilePrintPreview,   cmd::kFilePrintSetup,   cmd::kAppAbout,
+    cmd::kFileOpenBackup,     cmd::kFileCompareWith,  cmd::kFileExportCsv, cmd::kFileImportCsv,
 };
 
 // Commands that would change or replace a document's image, or the port,
 // while a transfer with the radio is running.
 constexpr int kBlockedWhileRadioBusy[] = {
-    cmd::kFileNew,
-    cmd::kFileOpen,
-    cmd::kFileClose,
-    cmd::kFileSave,
-    cmd::kFileSaveAs,
-    cmd::kProductInformation,
-    cmd::kOptionalFeatures,
-    cmd::kDtmf,
-    cmd::kMsk,
-    cmd::kTwoTone,
-    cmd::kKeyAssignment,
-    cmd::kSquelchTuning,
-    cmd::kRead,
-    cmd::kWrite,
-    cmd::kComSetup,
-    cmd::kLanguage,
-    cmd::kFileOpenBackup,
-    cmd::kFileCompareWith,
-    cmd::kEditUndo,
-    cmd::kEditRedo,
-    cmd::kFileExportCsv,
-    cmd::kFileImportCsv,
+    cmd::kFileNew,          cmd::kFileOpen,     cmd::kFileClose,       cmd::kFileSave,
+    cmd::kFileSaveAs,       cmd::kProductInformation, cmd::kOptionalFeatures, cmd::kDtmf,
+    cmd::kMsk,              cmd::kTwoTone,      cmd::kKeyAssignment,   cmd::kSquelchTuning,
+    cmd::kRead,             cmd::kWrite,        cmd::kComSetup,        cmd::kLanguage,
+    cmd::kFileOpenBackup,   cmd::kFileCompareWith,
+    cmd::kEditUndo,         cmd::kEditRedo,
+    cmd::kFileExportCsv,    cmd::kFileImportCsv,
 };
 
 template <class Range>
@@ -183,8 +140,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), docManager_(*this
 // The children outlive the members while the window is torn down; their
 // last signals (hidden bars, deactivated windows) must not reach us.
 CMainFrame::~CMainFrame() {
-  for (QObject* child : findChildren<QObject*>())
-    QObject::disconnect(child, nullptr, this, nullptr);
+  for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 // --- Building -------------------------------------------------------------
@@ -274,8 +230,8 @@ void CMainFrame::BuildActions() {
   QAction* statusBarAction = MakeAction(cmd::kViewStatusBar, tr("&Status Bar"));
   statusBarAction->setCheckable(true);
   statusBarAction->setChecked(true);
-  QAction* controlBar =
-      MakeAction(cmd::kViewControlBar, tr("Control &Bar"), QKeySequence(Qt::CTRL | Qt::Key_B));
+  QAction* controlBar = MakeAction(cmd::kViewControlBar, tr("Control &Bar"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_B));
   controlBar->setCheckable(true);
   controlBar->setChecked(true);
 
@@ -305,47 +261,30 @@ void CMainFrame::BuildMenus() {
   };
   // Menu 128: no document open.
   menus128_ = {
-      menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, 0,
-                         cmd::kFilePrintSetup, 0, cmd::kAppExit}),
+      menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, 0, cmd::kFilePrintSetup, 0, cmd::kAppExit}),
       menu(tr("&View"), {cmd::kViewToolbar, cmd::kViewStatusBar}),
       menu(tr("&Help"), {cmd::kAppAbout}),
   };
   // Menu 129: a document open.
-  editMenu_ = menu(tr("&Edit"), {cmd::kEditUndo,
-                                 cmd::kEditRedo,
-                                 0,
-                                 cmd::kEditCut,
-                                 cmd::kEditCopy,
-                                 cmd::kEditPaste,
-                                 0,
-                                 cmd::kEditInsertChannel,
-                                 cmd::kEditDeleteChannels,
-                                 cmd::kEditClear,
-                                 cmd::kEditMoveUp,
-                                 cmd::kEditMoveDown,
-                                 cmd::kEditSortFrequency,
-                                 cmd::kEditSortName,
-                                 0,
-                                 cmd::kProductInformation,
-                                 cmd::kChannelInformation,
-                                 0,
-                                 cmd::kOptionalFeatures,
-                                 0,
-                                 cmd::kDtmf,
-                                 cmd::kKeyAssignment});
+  editMenu_ = menu(tr("&Edit"), {cmd::kEditUndo, cmd::kEditRedo, 0, cmd::kEditCut, cmd::kEditCopy,
+                                 cmd::kEditPaste, 0, cmd::kEditInsertChannel,
+                                 cmd::kEditDeleteChannels, cmd::kEditClear, cmd::kEditMoveUp,
+                                 cmd::kEditMoveDown, cmd::kEditSortFrequency, cmd::kEditSortName, 0,
+                                 cmd::kProductInformation, cmd::kChannelInformation, 0,
+                                 cmd::kOptionalFeatures, 0, cmd::kDtmf, cmd::kKeyAssignment});
   setupMenu_ = menu(tr("Setup"), {cmd::kComSetup, cmd::kLanguage});
   // Menu 129 names Print Setup without its access key: a second entry for
   // the same command.
   auto* printSetup = new QAction(tr("Print Setup..."), this);
   printSetup->setData(cmd::kFilePrintSetup);
   connect(printSetup, &QAction::triggered, this, [this] { OnCommand(cmd::kFilePrintSetup); });
-  connect(actions_[cmd::kFilePrintSetup], &QAction::enabledChanged, printSetup,
-          &QAction::setEnabled);
+  connect(actions_[cmd::kFilePrintSetup], &QAction::enabledChanged, printSetup, &QAction::setEnabled);
   printSetup->setEnabled(false);
-  QMenu* file129 = menu(
-      tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, cmd::kFileClose,
-                    cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileCompareWith, 0, cmd::kFileExportCsv,
-                    cmd::kFileImportCsv, 0, cmd::kFilePrint, cmd::kFilePrintPreview});
+  QMenu* file129 = menu(tr("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup,
+                                      cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs,
+                                      cmd::kFileCompareWith, 0, cmd::kFileExportCsv,
+                                      cmd::kFileImportCsv, 0, cmd::kFilePrint,
+                                      cmd::kFilePrintPreview});
   file129->addAction(printSetup);
   file129->addSeparator();
   file129->addAction(actions_[cmd::kAppExit]);
@@ -364,16 +303,16 @@ void CMainFrame::BuildToolBar() {
   toolBar_ = new QToolBar(tr("Standard"), this);
   toolBar_->setObjectName("toolbar");
   toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
-  for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0, cmd::kEditUndo, cmd::kEditRedo,
-                 0, cmd::kRead, 0, cmd::kWrite, 0, cmd::kFilePrint, cmd::kAppAbout}) {
+  for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0, cmd::kEditUndo,
+                 cmd::kEditRedo, 0, cmd::kRead, 0, cmd::kWrite, 0,
+                 cmd::kFilePrint, cmd::kAppAbout}) {
     if (id == 0)
       toolBar_->addSeparator();
     else
       toolBar_->addAction(actions_.value(id));
   }
   addToolBar(Qt::TopToolBarArea, toolBar_);
-  connect(toolBar_, &QToolBar::visibilityChanged, actions_[cmd::kViewToolbar],
-          &QAction::setChecked);
+  connect(toolBar_, &QToolBar::visibilityChanged, actions_[cmd::kViewToolbar], &QAction::setChecked);
 }
 
 // The message pane only: Qt cannot read the state of the Caps, Num and
@@ -383,8 +322,8 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::BuildNavigationBar() {
-  navBar_ =
-      new CNavigationBar(App().LanguageText("Company"), App().language == Language::Chinese, this);
+  navBar_ = new CNavigationBar(App().LanguageText("Company"), App().language == Language::Chinese,
+                               this);
   navDock_ = new QDockWidget(this);
   navDock_->setObjectName("navigation");
   navDock_->setTitleBarWidget(new QWidget(navDock_));  // the bar paints its own caption
@@ -394,8 +333,9 @@ void CMainFrame::BuildNavigationBar() {
   addDockWidget(Qt::LeftDockWidgetArea, navDock_);
   connect(navBar_, &CNavigationBar::commandRequested, this, &CMainFrame::OnCommand);
   connect(navBar_, &CNavigationBar::closeRequested, this, [this] { navDock_->hide(); });
-  connect(navDock_, &QDockWidget::visibilityChanged, this,
-          [this](bool) { actions_[cmd::kViewControlBar]->setChecked(!navDock_->isHidden()); });
+  connect(navDock_, &QDockWidget::visibilityChanged, this, [this](bool) {
+    actions_[cmd::kViewControlBar]->setChecked(!navDock_->isHidden());
+  });
 }
 
 void CMainFrame::ApplyStartupMenuRules(bool showLanguage) {
@@ -410,13 +350,9 @@ void CMainFrame::ApplyStartupMenuRules(bool showLanguage) {
 
 // --- Commands ---------------------------------------------------------------
 
-QAction* CMainFrame::Action(int id) const {
-  return actions_.value(id, nullptr);
-}
+QAction* CMainFrame::Action(int id) const { return actions_.value(id, nullptr); }
 
-bool CMainFrame::NeedsDocument(int id) const {
-  return Contains(kDocumentCommands, id);
-}
+bool CMainFrame::NeedsDocument(int id) const { return Contains(kDocumentCommands, id); }
 
 bool CMainFrame::IsCommandEnabled(int id) const {
   if (RadioBusy() && Contains(kBlockedWhileRadioBusy, id)) return false;
@@ -456,9 +392,7 @@ void CMainFrame::UndoOrRedo(bool redo) {
     doc->UndoStack().undo();
 }
 
-bool CMainFrame::RadioBusy() const {
-  return transfers_->Running();
-}
+bool CMainFrame::RadioBusy() const { return transfers_->Running(); }
 
 void CMainFrame::SetRadioBusy(bool busy) {
   if (busy)
@@ -478,45 +412,26 @@ void CMainFrame::SetCommandHandler(int id, CommandHandler handler) {
 void CMainFrame::OnCommand(int id) {
   if (!IsCommandEnabled(id)) return;
   switch (id) {
-    case cmd::kFileNew:
-      return OnFileNew();
-    case cmd::kFileOpen:
-      return OnFileOpen();
-    case cmd::kFileClose:
-      return OnFileClose();
-    case cmd::kFileSave:
-      SaveDocument(ActiveFrame(), false);
-      return;
-    case cmd::kFileSaveAs:
-      SaveDocument(ActiveFrame(), true);
-      return;
-    case cmd::kAppExit:
-      close();
-      return;
-    case cmd::kChannelInformation:
-      return ShowChannelInformation();
-    case cmd::kViewControlBar:
-      return ToggleNavigationBar();
-    case cmd::kViewToolbar:
-      toolBar_->setVisible(!toolBar_->isVisible());
-      return;
+    case cmd::kFileNew: return OnFileNew();
+    case cmd::kFileOpen: return OnFileOpen();
+    case cmd::kFileClose: return OnFileClose();
+    case cmd::kFileSave: SaveDocument(ActiveFrame(), false); return;
+    case cmd::kFileSaveAs: SaveDocument(ActiveFrame(), true); return;
+    case cmd::kAppExit: close(); return;
+    case cmd::kChannelInformation: return ShowChannelInformation();
+    case cmd::kViewControlBar: return ToggleNavigationBar();
+    case cmd::kViewToolbar: toolBar_->setVisible(!toolBar_->isVisible()); return;
     case cmd::kViewStatusBar: {
       statusBar()->setVisible(!statusBar()->isVisible());
       actions_[cmd::kViewStatusBar]->setChecked(statusBar()->isVisible());
       return;
     }
-    case cmd::kHelp:
-      return OnHelp();
-    case cmd::kHelpDefaultTopic:
-      ShowHelpContext(0);
-      return;
+    case cmd::kHelp: return OnHelp();
+    case cmd::kHelpDefaultTopic: ShowHelpContext(0); return;
     case cmd::kNextPane:
-    case cmd::kPrevPane:
-      return FocusNextPane();
-    case cmd::kEditUndo:
-      return UndoOrRedo(false);
-    case cmd::kEditRedo:
-      return UndoOrRedo(true);
+    case cmd::kPrevPane: return FocusNextPane();
+    case cmd::kEditUndo: return UndoOrRedo(false);
+    case cmd::kEditRedo: return UndoOrRedo(true);
     default:
       if (const RowCommand* command = RowCommandOf(id)) {
         if (CProgramView* view = ActiveView()) view->RunRowCommand(*command);
@@ -579,17 +494,13 @@ void CMainFrame::UpdateUi() {
   const CProgramDoc* doc = ActiveDocument();
   const QString undoText = doc ? doc->UndoStack().undoText() : QString();
   const QString redoText = doc ? doc->UndoStack().redoText() : QString();
-  actions_[cmd::kEditUndo]->setText(undoText.isEmpty() ? tr("&Undo")
-                                                       : tr("&Undo %1").arg(undoText));
-  actions_[cmd::kEditRedo]->setText(redoText.isEmpty() ? tr("&Redo")
-                                                       : tr("&Redo %1").arg(redoText));
+  actions_[cmd::kEditUndo]->setText(undoText.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoText));
+  actions_[cmd::kEditRedo]->setText(redoText.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoText));
 }
 
 // --- Documents --------------------------------------------------------------
 
-QList<CChildFrame*> CMainFrame::DocumentFrames() const {
-  return frames_;
-}
+QList<CChildFrame*> CMainFrame::DocumentFrames() const { return frames_; }
 
 CChildFrame* CMainFrame::ActiveFrame() const {
   auto* current = qobject_cast<CChildFrame*>(mdi_ ? mdi_->currentSubWindow() : nullptr);
@@ -704,8 +615,7 @@ bool CMainFrame::SaveDocument(CChildFrame* frame, bool saveAs) {
   if (!doc.OnSaveDocument(path, error, App().language)) {
     ShowMessage(this,
                 App().Tr("Cannot save the document \"%1\".", "无法保存文件“%1”。")
-                        .arg(QDir::toNativeSeparators(path)) +
-                    "\n" + error,
+                        .arg(QDir::toNativeSeparators(path)) + "\n" + error,
                 QMessageBox::Warning);
     return false;
   }
@@ -732,8 +642,9 @@ bool CMainFrame::AskToSaveChanges() {
   for (CChildFrame* frame : frames_) {
     CProgramDoc& doc = frame->Document();
     if (!doc.IsModified()) continue;
-    const QString name =
-        hasFile_.value(frame) ? QDir::toNativeSeparators(doc.PathName()) : doc.Title();
+    const QString name = hasFile_.value(frame)
+                             ? QDir::toNativeSeparators(doc.PathName())
+                             : doc.Title();
     const auto answer = ShowMessage(
         this, App().Tr("Save changes to \"%1\"?", "是否保存对“%1”的修改？").arg(name),
         QMessageBox::Question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
@@ -772,16 +683,15 @@ int CMainFrame::HelpContext() const {
   return ActiveFrame() ? cmd::kHelpContextDocument : cmd::kHelpContextMainFrame;
 }
 
-void CMainFrame::OnHelp() {
-  ShowHelpContext(HelpContext());
-}
+void CMainFrame::OnHelp() { ShowHelpContext(HelpContext()); }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   auto* menu = qobject_cast<QMenu*>(watched);
   if (menu) {
     if (event->type() == QEvent::Show) openMenu_ = menu;
     if (event->type() == QEvent::Hide && openMenu_ == menu) openMenu_ = nullptr;
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
       // F1 on a highlighted menu entry: help on that command.
       const int context = HelpContext();
       menu->close();
