@@ -106,14 +106,6 @@
         <source>Side Key</source>
         <translation>侧键</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>radio::CLanguageDlg</name>
@@ -455,14 +447,6 @@
         <source>Call List</source>
         <translation>呼叫列表</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>radio::CNavigationBar</name>
@@ -599,14 +583,6 @@
     <message>
         <source>Optional Features</source>
         <translation>可选功能</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
@@ -854,6 +830,17 @@
     <message>
         <source>Some rows were skipped: %1</source>
         <translation>部分行已跳过：%1</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CSettingDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

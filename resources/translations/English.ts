@@ -106,14 +106,6 @@
         <source>Side Key</source>
         <translation>Side Key</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>radio::CLanguageDlg</name>
@@ -455,14 +447,6 @@
         <source>Call List</source>
         <translation>Call List</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>radio::CNavigationBar</name>
@@ -599,14 +583,6 @@
     <message>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>Keypad Lock</source>
@@ -854,6 +830,17 @@
     <message>
         <source>Some rows were skipped: %1</source>
         <translation>Some rows were skipped: %1</translation>
+    </message>
+</context>
+<context>
+    <name>radio::CSettingDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -6,20 +6,12 @@
 #include <system_error>
 
 #include "image/atomic_file.h"
+#include "image/trim.h"
 
 namespace radio {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
-
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  const auto last = s.find_last_not_of(kBlanks);
-  return s.substr(first, last - first + 1);
-}
 
 // ASCII letters only: GBK and other multibyte text is compared byte by byte.
 char FoldAscii(char c) {
@@ -109,7 +101,7 @@ bool CIniFile::LoadPath(const std::string& fullPath, bool saveOnClose, bool case
   std::string_view rest = data;
   while (!rest.empty()) {
     const auto end = rest.find('\n');
-    const std::string_view line = Trim(rest.substr(0, end));
+    const std::string_view line = Trim(rest.substr(0, end), kWhiteSpace);
     rest = (end == std::string_view::npos) ? std::string_view{} : rest.substr(end + 1);
 
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
@@ -117,9 +109,10 @@ bool CIniFile::LoadPath(const std::string& fullPath, bool saveOnClose, bool case
       continue;
     }
     const auto eq = line.find('=');
-    const std::string_view key = Trim(line.substr(0, eq));
-    const std::string_view value =
-        (eq == std::string_view::npos) ? std::string_view{} : Trim(line.substr(eq + 1));
+    const std::string_view key = Trim(line.substr(0, eq), kWhiteSpace);
+    const std::string_view value = (eq == std::string_view::npos)
+                                       ? std::string_view{}
+                                       : Trim(line.substr(eq + 1), kWhiteSpace);
     if (key.empty()) continue;
     if (key.front() == ';' || key.front() == '/' || key.front() == '\\' || key.front() == '*') {
       continue;  // comment line
@@ -160,7 +153,7 @@ std::string CIniFile::Get(std::string_view section, std::string_view key,
     CutAt(value, "/*");
     return value;
   }
-  return std::string(Trim(defaultValue));
+  return std::string(Trim(defaultValue, kWhiteSpace));
 }
 
 void CIniFile::Set(std::string_view section, std::string_view key, std::string_view value) {

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIntValidator>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,38 +12,37 @@
 #include <algorithm>
 
 #include "base/app_context.h"
-#include "base/help.h"
 #include "base/message_box.h"
 #include "base/settings_store.h"
 #include "image/band_limits.h"
 #include "image/program_doc.h"
+#include "widgets/dialog_help.h"
 
 namespace radio {
 namespace {
 
-constexpr char kControlId[] = "controlId";
 constexpr int kModelListId = 1013;
 constexpr std::array<int, 4> kBandEditIds = {1113, 1114, 1115, 1116};
-constexpr int kModelTypeSlots = 19;  // Type1 ... Type19 in [Setup]
+constexpr int kModelTypeSlots = 19;    // Type1 ... Type19 in [Setup]
 constexpr std::int64_t kMHz = 100000;  // 10 Hz units per MHz
 // The second model of the list covers 330-400 MHz in both bands.
 constexpr std::array<int, 4> kSecondModelBands = {330, 400, 330, 400};
 
 }  // namespace
 
-CProductInfoDlg::CProductInfoDlg(QWidget* parent) : QDialog(parent) {
+CProductInfoDlg::CProductInfoDlg(QWidget* parent) : CSettingDlg(parent) {
   setWindowTitle(tr("Product Information"));
   auto* group = new QGroupBox(tr("Model Info"), this);
   auto* grid = new QGridLayout(group);
   modelList_ = new QComboBox(group);
-  modelList_->setProperty(kControlId, kModelListId);
+  SetControlId(modelList_, kModelListId);
   grid->addWidget(new QLabel(tr("Model"), group), 0, 0);
   grid->addWidget(modelList_, 0, 1, 1, 3);
   grid->addWidget(new QLabel(tr("Field"), group), 1, 0);
   for (std::size_t i = 0; i < bandEdits_.size(); ++i) {
     auto* edit = new QLineEdit(group);
     edit->setValidator(new QIntValidator(edit));
-    edit->setProperty(kControlId, kBandEditIds[i]);
+    SetControlId(edit, kBandEditIds[i]);
     bandEdits_[i] = edit;
     const int line = 1 + static_cast<int>(i / 2);
     grid->addWidget(edit, line, i % 2 == 0 ? 1 : 3);
@@ -54,8 +52,8 @@ CProductInfoDlg::CProductInfoDlg(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
   buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-  buttons->button(QDialogButtonBox::Ok)->setProperty(kControlId, 1);
-  buttons->button(QDialogButtonBox::Cancel)->setProperty(kControlId, 2);
+  SetControlId(buttons->button(QDialogButtonBox::Ok), 1);
+  SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
   connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &CProductInfoDlg::reject);
   // Only a choice by the user applies a model's bands, not the preselection.
@@ -66,7 +64,7 @@ CProductInfoDlg::CProductInfoDlg(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
 }
 
-int CProductInfoDlg::Run(CProgramDoc& doc) {
+int CProductInfoDlg::Edit(CProgramDoc& doc) {
   doc_ = &doc;
   Load();
   const int result = exec();
@@ -112,22 +110,11 @@ void CProductInfoDlg::accept() {
   }
   if (doc_) {
     RadioImage& image = doc_->Image();
-    const RadioImage before = image;
     image[kModelTypeOffset] = 1;
     App().band.Confirm(BandLimits{mhz[0] * kMHz, mhz[1] * kMHz, mhz[2] * kMHz, mhz[3] * kMHz},
                        image);
-    doc_->ImageChanged(image != before);
   }
   QDialog::accept();
-}
-
-void CProductInfoDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    const QWidget* focused = focusWidget();
-    ShowHelpContext(focused ? focused->property(kControlId).toInt() : 0);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace radio

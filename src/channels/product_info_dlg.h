@@ -4,24 +4,19 @@
 // process-wide band-limit bytes.
 #pragma once
 
-#include <QDialog>
 #include <array>
+
+#include "widgets/setting_dlg.h"
 
 class QComboBox;
 class QLineEdit;
 
 namespace radio {
 
-class CProgramDoc;
-
-class CProductInfoDlg : public QDialog {
+class CProductInfoDlg : public CSettingDlg {
   Q_OBJECT
  public:
   explicit CProductInfoDlg(QWidget* parent = nullptr);
-
-  // Loads the model list, the limits and the stored model, runs modally and
-  // stores on OK. Returns the dialog's result code.
-  int Run(CProgramDoc& doc);
 
   QComboBox* ModelList() const { return modelList_; }
   // Band edits 0-3: band 1 lower and upper, band 2 lower and upper (MHz).
@@ -31,7 +26,9 @@ class CProductInfoDlg : public QDialog {
   void accept() override;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  // Loads the model list, the limits and the stored model, runs modally and
+  // stores on OK.
+  int Edit(CProgramDoc& doc) override;
 
  private:
   void Load();

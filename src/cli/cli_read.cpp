@@ -12,7 +12,7 @@
 #include "cli/args.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
-#include "features/optional_features.h"
+#include "features/optional_features_fields.h"
 #include "image/dat_file.h"
 #include "link/qt_serial_link.h"
 #include "safety/backup_store.h"

@@ -7,7 +7,7 @@
 #include "cli/args.h"
 #include "cli/program_ini.h"
 #include "cli/squelch_values.h"
-#include "features/optional_features.h"
+#include "features/optional_features_fields.h"
 #include "image/band_limits.h"
 #include "image/bytes.h"
 #include "image/channel_codec.h"

@@ -1,6 +1,6 @@
 #include "compare/setting_items.h"
 
-#include "features/side_key.h"
+#include "features/side_key_fields.h"
 #include "interchange/channel_name_text.h"
 #include "link/squelch_fields.h"
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "features/dtmf_fields.h"
-#include "features/msk_settings.h"
-#include "features/optional_features.h"
+#include "features/msk_fields.h"
+#include "features/optional_features_fields.h"
 #include "features/two_tone_fields.h"
 #include "image/band_limits.h"
 #include "image/language.h"

@@ -11,7 +11,7 @@
 
 namespace radio {
 
-CDtmfDlg::CDtmfDlg(QWidget* parent) : QDialog(parent) {
+CDtmfDlg::CDtmfDlg(QWidget* parent) : CSettingDlg(parent) {
   setWindowTitle(tr("DTMF"));
   setMinimumSize(380, 320);
   tabs_ = new QTabWidget(this);
@@ -49,12 +49,9 @@ void CDtmfDlg::Open(RadioImage& image) {
   encode->ShowPage();
 }
 
-int CDtmfDlg::Run(CProgramDoc& doc) {
-  const RadioImage before = doc.Image();
+int CDtmfDlg::Edit(CProgramDoc& doc) {
   Open(doc.Image());
-  const int result = exec();
-  doc.ImageChanged(doc.Image() != before);
-  return result;
+  return exec();
 }
 
 void CDtmfDlg::HideAllPages() {

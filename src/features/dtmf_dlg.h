@@ -4,10 +4,10 @@
 // the visible page is stored first.
 #pragma once
 
-#include <QDialog>
 #include <array>
 
-#include "image/program_doc.h"
+#include "image/radio_image.h"
+#include "widgets/setting_dlg.h"
 
 class QTabWidget;
 
@@ -18,16 +18,12 @@ class CDtmfEncodePage;
 class CDtmfDecodePage;
 class CDtmfCallListPage;
 
-class CDtmfDlg : public QDialog {
+class CDtmfDlg : public CSettingDlg {
   Q_OBJECT
  public:
   explicit CDtmfDlg(QWidget* parent);
 
-  // Builds fresh pages on the document's image, runs modally and reports
-  // to the document whether any byte changed.
-  int Run(CProgramDoc& doc);
-
-  // Sets the dialog up on `image` without running it (Run does this first).
+  // Sets the dialog up on `image` without running it (a run does this first).
   void Open(RadioImage& image);
 
   QTabWidget* Tabs() const { return tabs_; }
@@ -36,6 +32,11 @@ class CDtmfDlg : public QDialog {
   CDtmfCallListPage* CallListPage() const;
 
   void done(int result) override;
+
+ protected:
+  // Builds fresh pages on the document's image and runs modally; the
+  // pages store as they hide, however the dialog ends.
+  int Edit(CProgramDoc& doc) override;
 
  private:
   void HideAllPages();

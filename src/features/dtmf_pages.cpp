@@ -11,8 +11,8 @@
 #include <QTableWidget>
 
 #include "base/app_context.h"
-#include "features/decimal_text.h"
 #include "features/dtmf_fields.h"
+#include "image/decimal_text.h"
 #include "widgets/dialog_help.h"
 #include "widgets/edit_list_swap.h"
 #include "widgets/grid_cell_editor.h"

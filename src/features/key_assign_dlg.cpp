@@ -3,13 +3,12 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/help.h"
-#include "features/side_key.h"
+#include "features/side_key_fields.h"
 #include "widgets/dialog_help.h"
 
 namespace radio {
@@ -30,7 +29,7 @@ constexpr int kHelpContext = 32800;
 
 }  // namespace
 
-CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : QDialog(parent) {
+CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : CSettingDlg(parent) {
   setWindowTitle(tr("Key Assignment"));
   auto* group = new QGroupBox(tr("Side Key"), this);
   auto* groupLayout = new QVBoxLayout(group);
@@ -42,21 +41,9 @@ CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : QDialog(parent) {
     groupLayout->addWidget(button);
   }
 
-  auto* ok = new QPushButton(tr("OK"), this);
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  SetControlId(ok, 1);
-  SetControlId(cancel, 2);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addStretch();
-
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(group);
-  layout->addLayout(buttons);
+  layout->addLayout(MakeOkCancelButtons(Qt::Vertical));
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -64,27 +51,19 @@ QRadioButton* CKeyAssignDlg::Choice(int position) const {
   return qobject_cast<QRadioButton*>(choices_->button(position));
 }
 
-int CKeyAssignDlg::Run(CProgramDoc& doc) {
+int CKeyAssignDlg::Edit(CProgramDoc& doc) {
   QAbstractButton* chosen = choices_->button(LoadSideKeyPosition(doc.Image()));
   chosen->setChecked(true);
   chosen->setFocus();
   const int result = exec();
-  if (result == QDialog::Accepted) {
-    const RadioImage before = doc.Image();
-    StoreSideKeyPosition(choices_->checkedId(), doc.Image());
-    if (doc.Image() != before) doc.ImageChanged(true);
-  }
+  if (result == QDialog::Accepted) StoreSideKeyPosition(choices_->checkedId(), doc.Image());
   return result;
 }
 
-void CKeyAssignDlg::keyPressEvent(QKeyEvent* event) {
-  if (IsHelpKey(event)) {
-    QWidget* focus = focusWidget();
-    const bool onChoice = choices_->buttons().contains(qobject_cast<QAbstractButton*>(focus));
-    ShowHelpContextIn(kHelpFile, onChoice ? kHelpContext : ControlId(focus));
-    return;
-  }
-  QDialog::keyPressEvent(event);
+void CKeyAssignDlg::ShowHelpFor(const QWidget* focus) {
+  const QList<QAbstractButton*> choices = choices_->buttons();
+  const bool onChoice = std::find(choices.begin(), choices.end(), focus) != choices.end();
+  ShowHelpContextIn(kHelpFile, onChoice ? kHelpContext : ControlId(focus));
 }
 
 }  // namespace radio

@@ -2,27 +2,24 @@
 // buttons. The main frame builds a fresh dialog for every opening.
 #pragma once
 
-#include <QDialog>
-
-#include "image/program_doc.h"
+#include "widgets/setting_dlg.h"
 
 class QButtonGroup;
 class QRadioButton;
 
 namespace radio {
 
-class CKeyAssignDlg : public QDialog {
+class CKeyAssignDlg : public CSettingDlg {
   Q_OBJECT
  public:
   explicit CKeyAssignDlg(QWidget* parent = nullptr);
 
-  // Loads, runs modally, stores on OK. Returns QDialog::Accepted or Rejected.
-  int Run(CProgramDoc& doc);
-
   QRadioButton* Choice(int position) const;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  // Loads, runs modally, stores on OK.
+  int Edit(CProgramDoc& doc) override;
+  void ShowHelpFor(const QWidget* focus) override;
 
  private:
   QButtonGroup* choices_ = nullptr;

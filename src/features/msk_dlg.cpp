@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,8 +14,8 @@
 #include <cmath>
 
 #include "base/app_context.h"
-#include "base/help.h"
 #include "widgets/dialog_help.h"
+#include "widgets/grid_cell_editor.h"
 
 namespace radio {
 namespace {
@@ -78,7 +77,7 @@ void MakeIdEdit(QLineEdit* edit) {
 
 }  // namespace
 
-CMskDlg::CMskDlg(QWidget* parent) : QDialog(parent) {
+CMskDlg::CMskDlg(QWidget* parent) : CSettingDlg(parent) {
   setWindowTitle(tr("MSK"));
 
   idCode_ = new QLineEdit(this);
@@ -97,51 +96,39 @@ CMskDlg::CMskDlg(QWidget* parent) : QDialog(parent) {
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addWidget(grid_);
 
-  // The in-place editor: a hidden child of the grid in the dialog's font.
-  cellEditor_ = new QLineEdit(grid_->viewport());
-  MakeIdEdit(cellEditor_);
-  cellEditor_->setFont(font());
-  cellEditor_->setAlignment(Qt::AlignCenter);
-  cellEditor_->hide();
   SetUpGrid();
-
-  auto* ok = new QPushButton(tr("OK"), this);
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  SetControlId(ok, 1);
-  SetControlId(cancel, 2);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  // The in-place editor of the call list, in the dialog's font. The rows
+  // keep the height the grid's fixed size was measured with.
+  const int rowHeight = grid_->verticalHeader()->defaultSectionSize();
+  cellEditor_ = new CGridCellEditor(grid_, 1, static_cast<int>(kMskIdLength),
+                                    [](const QString& text) { return text; });
+  grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
+  MakeIdEdit(cellEditor_->Edit());
+  cellEditor_->Edit()->setFont(font());
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(idRow);
   layout->addWidget(group);
-  layout->addLayout(buttons);
+  layout->addLayout(MakeOkCancelButtons(Qt::Horizontal));
   layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-    CommitCellEdit();  // leaving a cell
-    if (row > 0 && column == 1) BeginCellEdit();
-  });
-  connect(grid_, &QTableWidget::cellPressed, this, [this](int row, int column) {
-    if (row > 0 && column == 1) BeginCellEdit();
-  });
 
   installEventFilter(this);
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
+QLineEdit* CMskDlg::CellEditor() const {
+  return cellEditor_->Edit();
+}
+
+bool CMskDlg::IsEditingCell() const {
+  return cellEditor_->Row() > 0;
+}
+
 void CMskDlg::SetUpGrid() {
   grid_->horizontalHeader()->hide();
   grid_->verticalHeader()->hide();
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  grid_->setTabKeyNavigation(false);
 
   const QBrush fixedBackground = palette().button().color().darker(108);
   auto fixedCell = [&](int row, int column, const QString& text) {
@@ -179,8 +166,7 @@ void CMskDlg::SetUpGrid() {
 }
 
 void CMskDlg::Load(const MskSettings& values) {
-  cellEditor_->hide();
-  editRow_ = 0;
+  cellEditor_->Discard();
   idCode_->setText(QString::fromLatin1(values.idCode));
   for (int j = 1; j <= kMskCallListSize; ++j)
     grid_->item(j, 1)->setText(QString::fromLatin1(values.callList[j - 1]));
@@ -199,33 +185,12 @@ MskSettings CMskDlg::Values() const {
   return values;
 }
 
-void CMskDlg::BeginCellEdit() {
-  QTableWidgetItem* item = grid_->currentItem();
-  if (!item || item->column() != 1 || item->row() < 1) return;
-  editRow_ = item->row();
-  cellEditor_->setText(item->text());
-  cellEditor_->setGeometry(grid_->visualItemRect(item));
-  cellEditor_->show();
-  cellEditor_->setFocus();
-  cellEditor_->selectAll();
-  grid_->viewport()->update();
-}
-
-void CMskDlg::CommitCellEdit() {
-  if (editRow_ == 0) return;
-  grid_->item(editRow_, 1)->setText(cellEditor_->text());
-  editRow_ = 0;
-  cellEditor_->hide();
-}
-
-int CMskDlg::Run(CProgramDoc& doc) {
+int CMskDlg::Edit(CProgramDoc& doc) {
   Load(LoadMskSettings(doc.Image()));
   const int result = exec();
   if (result == QDialog::Accepted) {
-    CommitCellEdit();
-    const RadioImage before = doc.Image();
+    cellEditor_->Commit();
     StoreMskSettings(Values(), doc.Image());
-    if (doc.Image() != before) doc.ImageChanged(true);
   }
   return result;
 }
@@ -235,24 +200,17 @@ bool CMskDlg::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!KeyPasses(key)) return true;
     // Up and Down in the cell editor move to the next entry, as in a grid.
-    if (watched == cellEditor_ && editRow_ > 0 &&
+    const int editRow = cellEditor_->Row();
+    if (watched == cellEditor_->Edit() && editRow > 0 &&
         (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-      const int row = editRow_ + (key->key() == Qt::Key_Up ? -1 : 1);
+      const int row = editRow + (key->key() == Qt::Key_Up ? -1 : 1);
       if (row >= 1 && row <= kMskCallListSize) grid_->setCurrentCell(row, 1);
       return true;
     }
   } else if (event->type() == QEvent::FocusIn && watched == idCode_) {
-    CommitCellEdit();
+    cellEditor_->Commit();
   }
   return QDialog::eventFilter(watched, event);
-}
-
-void CMskDlg::keyPressEvent(QKeyEvent* event) {
-  if (IsHelpKey(event)) {
-    ShowHelpContext(ControlId(focusWidget()));
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace radio

@@ -3,45 +3,39 @@
 // typed anywhere in the dialog; letters show in upper case.
 #pragma once
 
-#include <QDialog>
-
-#include "features/msk_settings.h"
-#include "image/program_doc.h"
+#include "features/msk_fields.h"
+#include "widgets/setting_dlg.h"
 
 class QLineEdit;
 class QTableWidget;
 
 namespace radio {
 
-class CMskDlg : public QDialog {
+class CGridCellEditor;
+
+class CMskDlg : public CSettingDlg {
   Q_OBJECT
  public:
   explicit CMskDlg(QWidget* parent = nullptr);
 
-  // Loads, runs modally, stores on OK. Returns QDialog::Accepted or Rejected.
-  int Run(CProgramDoc& doc);
-
   QLineEdit* IdCodeEdit() const { return idCode_; }
   QTableWidget* CallListGrid() const { return grid_; }
-  QLineEdit* CellEditor() const { return cellEditor_; }
-  bool IsEditingCell() const { return editRow_ > 0; }
+  QLineEdit* CellEditor() const;
+  bool IsEditingCell() const;
 
  protected:
+  // Loads, runs modally, stores on OK.
+  int Edit(CProgramDoc& doc) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void SetUpGrid();
   void Load(const MskSettings& values);
   MskSettings Values() const;
-  // Current cell -> editor laid over the cell; editor -> its cell.
-  void BeginCellEdit();
-  void CommitCellEdit();
 
   QLineEdit* idCode_ = nullptr;
   QTableWidget* grid_ = nullptr;
-  QLineEdit* cellEditor_ = nullptr;
-  int editRow_ = 0;  // grid row being edited, 0 when the editor is hidden
+  CGridCellEditor* cellEditor_ = nullptr;
 };
 
 }  // namespace radio

@@ -3,16 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "base/app_context.h"
-#include "base/help.h"
 #include "widgets/dialog_help.h"
 
 namespace radio {
@@ -93,7 +89,7 @@ std::vector<const ListControl*> AllLists() {
 
 }  // namespace
 
-COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
+COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : CSettingDlg(parent) {
   setWindowTitle(tr("Optional Features"));
   auto* columns = new QGridLayout;
   columns->setHorizontalSpacing(8);
@@ -128,17 +124,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
     columns->addWidget(password_, row++, 4);
   }
 
-  auto* ok = new QPushButton(tr("OK"), this);
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  SetControlId(ok, 1);
-  SetControlId(cancel, 2);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QBoxLayout* buttons = MakeOkCancelButtons(Qt::Horizontal);
 
   // The cut-off row: hidden widgets that carry their bits through OK.
   auto* cutOff = new QWidget(this);
@@ -194,24 +180,12 @@ OptionalFeatures COptionalFeaturesDlg::Values() const {
   return values;
 }
 
-int COptionalFeaturesDlg::Run(CProgramDoc& doc) {
+int COptionalFeaturesDlg::Edit(CProgramDoc& doc) {
   FillLists();
   Load(LoadOptionalFeatures(doc.Image()));
   const int result = exec();
-  if (result == QDialog::Accepted) {
-    const RadioImage before = doc.Image();
-    StoreOptionalFeatures(Values(), doc.Image());
-    if (doc.Image() != before) doc.ImageChanged(true);
-  }
+  if (result == QDialog::Accepted) StoreOptionalFeatures(Values(), doc.Image());
   return result;
-}
-
-void COptionalFeaturesDlg::keyPressEvent(QKeyEvent* event) {
-  if (IsHelpKey(event)) {
-    ShowHelpContext(ControlId(focusWidget()));
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace radio

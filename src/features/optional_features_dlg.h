@@ -3,11 +3,10 @@
 // stored back on OK; the codec owns every bit.
 #pragma once
 
-#include <QDialog>
 #include <vector>
 
-#include "features/optional_features.h"
-#include "image/program_doc.h"
+#include "features/optional_features_fields.h"
+#include "widgets/setting_dlg.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,13 +14,10 @@ class QLineEdit;
 
 namespace radio {
 
-class COptionalFeaturesDlg : public QDialog {
+class COptionalFeaturesDlg : public CSettingDlg {
   Q_OBJECT
  public:
   explicit COptionalFeaturesDlg(QWidget* parent = nullptr);
-
-  // Loads, runs modally, stores on OK. Returns QDialog::Accepted or Rejected.
-  int Run(CProgramDoc& doc);
 
   // The list with control identifier `id` (1115-1132), for tests.
   QComboBox* List(int id) const;
@@ -30,7 +26,8 @@ class COptionalFeaturesDlg : public QDialog {
   QCheckBox* RepeaterMskInvertBox() const { return repeaterMskInvert_; }
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  // Loads, runs modally, stores on OK.
+  int Edit(CProgramDoc& doc) override;
 
  private:
   void FillLists();

@@ -11,7 +11,7 @@
 
 namespace radio {
 
-CTwoToneDlg::CTwoToneDlg(QWidget* parent) : QDialog(parent) {
+CTwoToneDlg::CTwoToneDlg(QWidget* parent) : CSettingDlg(parent) {
   setWindowTitle(tr("2-Tone"));
   setMinimumSize(680, 340);
   tabs_ = new QTabWidget(this);
@@ -49,12 +49,9 @@ void CTwoToneDlg::Open(RadioImage& image) {
   encode_->ShowPage();
 }
 
-int CTwoToneDlg::Run(CProgramDoc& doc) {
-  const RadioImage before = doc.Image();
+int CTwoToneDlg::Edit(CProgramDoc& doc) {
   Open(doc.Image());
-  const int result = exec();
-  doc.ImageChanged(doc.Image() != before);
-  return result;
+  return exec();
 }
 
 void CTwoToneDlg::done(int result) {

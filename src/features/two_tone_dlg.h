@@ -4,9 +4,8 @@
 // the visible ones are stored however the dialog ends (close button, Esc).
 #pragma once
 
-#include <QDialog>
-
-#include "image/program_doc.h"
+#include "image/radio_image.h"
+#include "widgets/setting_dlg.h"
 
 class QTabWidget;
 
@@ -15,15 +14,12 @@ namespace radio {
 class CTwoToneEncodePage;
 class CTwoToneDecodeSheet;
 
-class CTwoToneDlg : public QDialog {
+class CTwoToneDlg : public CSettingDlg {
   Q_OBJECT
  public:
   explicit CTwoToneDlg(QWidget* parent);
 
-  // Builds fresh pages on the document's image, runs modally and reports
-  // to the document whether any byte changed.
-  int Run(CProgramDoc& doc);
-  // Sets the dialog up on `image` without running it (Run does this first).
+  // Sets the dialog up on `image` without running it (a run does this first).
   void Open(RadioImage& image);
 
   QTabWidget* Tabs() const { return tabs_; }
@@ -31,6 +27,11 @@ class CTwoToneDlg : public QDialog {
   CTwoToneDecodeSheet* DecodeSheet() const { return decode_; }
 
   void done(int result) override;
+
+ protected:
+  // Builds fresh pages on the document's image and runs modally; the
+  // pages store as they hide, however the dialog ends.
+  int Edit(CProgramDoc& doc) override;
 
  private:
   QTabWidget* tabs_;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "features/decimal_text.h"
 #include "image/bytes.h"
+#include "image/decimal_text.h"
 
 namespace radio {
 

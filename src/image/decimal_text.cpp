@@ -3,6 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+
+#include "image/trim.h"
 
 namespace radio {
 
@@ -85,6 +88,64 @@ std::string FixedText(double value, int decimals) {
       std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, decimals);
   if (r.ec != std::errc()) return "0";
   return std::string(buf.data(), r.ptr);
+}
+
+DecimalUnits ReadDecimalUnits(std::string_view text, int decimals, DecimalForm form) {
+  const bool wholeField = form == DecimalForm::kWholeField;
+  // A whole field is at most nine digits before the point: its limit is
+  // never reached by a valid field, only keeps a long invalid one in range.
+  const std::int64_t limit = wholeField ? kDecimalLimit : kMaxDecimalUnits;
+  if (wholeField) text = Trim(text, kSpaceAndTab);
+  std::size_t i = 0;
+  bool negative = false;
+  if (!wholeField) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  }
+  DecimalUnits reading;
+  const auto addDigit = [&](char c) {
+    const int digit = c - '0';
+    reading.units = reading.units > (limit - digit) / 10 ? limit : reading.units * 10 + digit;
+  };
+  const auto isDigit = [&](std::size_t k) {
+    return k < text.size() && text[k] >= '0' && text[k] <= '9';
+  };
+  const std::size_t wholeStart = i;
+  for (; isDigit(i); ++i) addDigit(text[i]);
+  const std::size_t wholeDigits = i - wholeStart;
+  std::size_t fractionDigits = 0;
+  if (i < text.size() && text[i] == '.') {
+    for (++i; isDigit(i); ++i, ++fractionDigits) {
+      if (fractionDigits < static_cast<std::size_t>(decimals))
+        addDigit(text[i]);
+      else if (text[i] != '0')
+        reading.exact = false;
+    }
+  }
+  for (std::size_t k = fractionDigits; k < static_cast<std::size_t>(decimals); ++k) addDigit('0');
+  if (negative) reading.units = -reading.units;
+  reading.valid =
+      !wholeField || (i == text.size() && wholeDigits + fractionDigits > 0 && wholeDigits <= 9);
+  return reading;
+}
+
+long ParseDecimalUnits(std::string_view text, int decimals) {
+  return static_cast<long>(ReadDecimalUnits(text, decimals, DecimalForm::kLeadingNumber).units);
+}
+
+std::string FormatDecimalUnits(long units, int decimals, int width) {
+  long scale = 1;
+  for (int d = 0; d < decimals; ++d) scale *= 10;
+  const long magnitude = std::labs(units);
+  std::string text = std::to_string(magnitude / scale);
+  if (decimals > 0) {
+    std::string fraction = std::to_string(magnitude % scale);
+    text += '.' + std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0') + fraction;
+  }
+  if (units < 0) text.insert(text.begin(), '-');
+  if (static_cast<int>(text.size()) < width)
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+  return text;
 }
 
 }  // namespace radio

@@ -4,6 +4,8 @@
 #include <map>
 #include <optional>
 
+#include "image/decimal_text.h"
+#include "image/trim.h"
 #include "interchange/channel_name_text.h"
 #include "interchange/csv_text.h"
 
@@ -18,12 +20,6 @@ constexpr int kSignalKindNotSet = 7;
 constexpr int kHighestEncodeNumber = 32;
 constexpr int kHighestDecodeNumber = 8;
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 bool SameWord(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
@@ -35,30 +31,15 @@ bool SameWord(std::string_view a, std::string_view b) {
 // anything else (signs, exponents, letters, more than 9 whole digits).
 // `exact` is false when digits beyond `decimals` are not all zero.
 bool ParsePlainDecimal(std::string_view text, int decimals, std::int64_t& value, bool& exact) {
-  text = Trim(text);
-  const std::size_t dot = text.find('.');
-  const std::string_view whole = text.substr(0, dot);
-  const std::string_view fraction =
-      dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
-  const auto digits = [](std::string_view s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-  };
-  if (whole.size() + fraction.size() == 0 || whole.size() > 9 || !digits(whole) ||
-      !digits(fraction))
-    return false;
-  value = 0;
-  for (char c : whole) value = value * 10 + (c - '0');
-  exact = true;
-  for (int k = 0; k < decimals; ++k)
-    value = value * 10 + (static_cast<std::size_t>(k) < fraction.size() ? fraction[k] - '0' : 0);
-  for (std::size_t k = static_cast<std::size_t>(decimals); k < fraction.size(); ++k)
-    if (fraction[k] != '0') exact = false;
+  const DecimalUnits reading = ReadDecimalUnits(text, decimals, DecimalForm::kWholeField);
+  if (!reading.valid) return false;
+  value = reading.units;
+  exact = reading.exact;
   return true;
 }
 
 bool ParseWholeNumber(std::string_view text, std::int64_t& value) {
   bool exact = true;
-  text = Trim(text);
   return text.find('.') == std::string_view::npos && ParsePlainDecimal(text, 0, value, exact);
 }
 

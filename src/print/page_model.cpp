@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "features/dtmf_fields.h"
-#include "features/msk_settings.h"
-#include "features/optional_features.h"
+#include "features/msk_fields.h"
+#include "features/optional_features_fields.h"
 #include "features/two_tone_fields.h"
 #include "image/bytes.h"
 #include "interchange/channel_name_text.h"

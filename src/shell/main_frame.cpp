@@ -365,13 +365,18 @@ bool CMainFrame::IsCommandEnabled(int id) const {
   return actions_.contains(id);
 }
 
-void CMainFrame::RunRecorded(int id, CProgramDoc& doc, const std::function<void()>& edit) {
+QString CMainFrame::StepBeforeDialog(int id, CProgramDoc& doc) {
   // A value still in a grid cell is its own step, taken before the dialog's.
   if (CProgramView* view = ActiveView(); view && &view->Document() == &doc) view->CommitCellEdit();
-  const RadioImage before = doc.Image();
-  edit();
   QString text = actions_.contains(id) ? actions_[id]->text() : QString();
   text.remove(QLatin1Char('&'));
+  return text;
+}
+
+void CMainFrame::RunRecorded(int id, CProgramDoc& doc, const std::function<void()>& edit) {
+  const QString text = StepBeforeDialog(id, doc);
+  const RadioImage before = doc.Image();
+  edit();
   doc.RecordChange(text, before);
 }
 

@@ -10,9 +10,11 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 #include "image/program_doc.h"
 #include "shell/doc_manager.h"
+#include "widgets/setting_dlg.h"
 
 class QAction;
 class QDockWidget;
@@ -63,10 +65,15 @@ class CMainFrame : public QMainWindow {
   void WireDialog(int id) {
     SetCommandHandler(id, [this, id] {
       if (CProgramDoc* doc = ActiveDocument()) {
-        RunRecorded(id, *doc, [this, doc] {
-          Dlg dialog(this);
-          dialog.Run(*doc);
-        });
+        if constexpr (std::is_base_of_v<CSettingDlg, Dlg>) {
+          const QString step = StepBeforeDialog(id, *doc);
+          Dlg(this).Run(*doc, step);
+        } else {
+          RunRecorded(id, *doc, [this, doc] {
+            Dlg dialog(this);
+            dialog.Run(*doc);
+          });
+        }
       }
     });
   }
@@ -78,12 +85,19 @@ class CMainFrame : public QMainWindow {
       CProgramDoc* doc = ActiveDocument();
       if (!doc) return;
       if (!*dialog) *dialog = new Dlg(this);  // owned by the frame
-      RunRecorded(id, *doc, [dialog, doc] { (*dialog)->Run(*doc); });
+      if constexpr (std::is_base_of_v<CSettingDlg, Dlg>)
+        (*dialog)->Run(*doc, StepBeforeDialog(id, *doc));
+      else
+        RunRecorded(id, *doc, [dialog, doc] { (*dialog)->Run(*doc); });
     });
   }
   // Runs `edit` (a modal dialog) on `doc` and records what it changed in
   // the image as one step named after command `id`.
   void RunRecorded(int id, CProgramDoc& doc, const std::function<void()>& edit);
+  // Before a dialog edits `doc`: commits a value still in a grid cell (its
+  // own step) and returns the name of the dialog's step, command `id`'s text.
+  // A setting dialog records its step itself.
+  QString StepBeforeDialog(int id, CProgramDoc& doc);
 
   // --- Documents --------------------------------------------------------
   // The document window shown as active (hidden windows never are).

@@ -46,6 +46,10 @@ CGridCellEditor::CGridCellEditor(QTableWidget* grid, int firstEditableColumn, in
     });
 }
 
+int CGridCellEditor::Row() const {
+  return edit_->isHidden() ? -1 : row_;
+}
+
 void CGridCellEditor::Open(int row, int column) {
   row_ = row;
   column_ = column;

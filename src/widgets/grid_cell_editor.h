@@ -1,7 +1,7 @@
-// The in-place editor of the DTMF call list and 2-Tone code grids: an edit
-// box laid over the current cell when a cell is entered or clicked, whose
-// text goes back into the cell when the cell is left. Scrolling hides it
-// without writing anything.
+// The in-place editor of the DTMF call list, 2-Tone code and MSK call list
+// grids: an edit box laid over the current cell when a cell is entered or
+// clicked, whose text goes back into the cell when the cell is left.
+// Scrolling hides it without writing anything.
 #pragma once
 
 #include <QObject>
@@ -23,12 +23,15 @@ class CGridCellEditor : public QObject {
   CGridCellEditor(QTableWidget* grid, int firstEditableColumn, int maxLength, Finish finish);
 
   QLineEdit* Edit() const { return edit_; }
+  // The row of the cell being edited, -1 when the edit is hidden.
+  int Row() const;
   // Writes an open edit into its cell and hides it (leaving the cell).
   void Commit();
+  // Hides the edit without writing it (scrolling away, reloading the grid).
+  void Discard();
 
  private:
   void Open(int row, int column);
-  void Discard();
 
   QTableWidget* grid_;
   QLineEdit* edit_;

@@ -10,8 +10,8 @@
 
 #include "compare/setting_items.h"
 #include "features/dtmf_fields.h"
-#include "features/optional_features.h"
-#include "features/side_key.h"
+#include "features/optional_features_fields.h"
+#include "features/side_key_fields.h"
 #include "interchange/channel_test_image.h"
 
 namespace radio {

@@ -13,14 +13,16 @@
 #include <functional>
 
 #include "base/app_context.h"
+#include "support/app_context_scope.h"
 
 namespace radio::testing {
 
-// Runs `dialog.Run(doc)`; `user` runs inside the modal loop once the
+// Runs `dialog.Run(doc, step)`; `user` runs inside the modal loop once the
 // window is shown and active. A dialog still open after 10 s is
 // rejected and the test fails, so nothing ever blocks the run.
 template <class Dialog, class Doc>
-int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user) {
+int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user,
+              const QString& step = {}) {
   QTimer::singleShot(0, &dialog, [&] {
     dialog.activateWindow();
     if (!QTest::qWaitForWindowActive(&dialog)) ADD_FAILURE() << "dialog never became active";
@@ -33,7 +35,7 @@ int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user) {
     dialog.reject();
   });
   watchdog.start(10000);
-  return dialog.Run(doc);
+  return dialog.Run(doc, step);
 }
 
 // A program directory with both help files, so that F1 opens the help
@@ -41,17 +43,13 @@ int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user) {
 class HelpFiles {
  public:
   HelpFiles() {
-    saved_ = App().programDir;
     App().programDir = dir_.path() + "/";
     for (const char* name : {"enHelp.html", "chHelp.html"}) {
       QFile file(dir_.filePath(name));
       if (file.open(QIODevice::WriteOnly)) file.write("<html><body>help</body></html>");
     }
   }
-  ~HelpFiles() {
-    CloseHelpWindows();
-    App().programDir = saved_;
-  }
+  ~HelpFiles() { CloseHelpWindows(); }
   // "enHelp.html#ctx-1048" for the help window that is showing, else "".
   static QString Shown() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -67,21 +65,20 @@ class HelpFiles {
   }
 
  private:
+  test::AppContextScope savedApp_;  // the program directory goes back
   QTemporaryDir dir_;
-  QString saved_;
 };
 
-// Sets the run's language for one test and restores English afterwards.
+// Sets the run's language for one test and restores the one before.
 class LanguageScope {
  public:
   explicit LanguageScope(Language lang) {
     App().language = lang;
     App().helpFileName = lang == Language::Chinese ? "chHelp.html" : "enHelp.html";
   }
-  ~LanguageScope() {
-    App().language = Language::English;
-    App().helpFileName = "enHelp.html";
-  }
+
+ private:
+  test::AppContextScope savedApp_;
 };
 
 }  // namespace radio::testing

@@ -12,6 +12,7 @@
 #include <QTextBrowser>
 
 #include "base/app_context.h"
+#include "features/dialog_test_support.h"
 #include "features/dtmf_dlg.h"
 #include "features/dtmf_pages.h"
 #include "features/two_tone_dlg.h"
@@ -22,38 +23,20 @@
 namespace radio {
 namespace {
 
-class HelpKeyTest : public testing::Test {
+class HelpKeyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QFile help(dir.filePath("enHelp.html"));
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.write("<html><body>help</body></html>");
-    help.close();
-    savedDir = App().programDir;
-    App().programDir = dir.path() + "/";
     BandLimitBytes band = kDefaultBandLimitBytes;
     image = MakeNewImage(band);
   }
-  void TearDown() override {
-    App().programDir = savedDir;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (qobject_cast<QTextBrowser*>(w)) w->close();
-  }
   // The fragment of the page the help window shows, or "" when none is open.
-  static QString ShownContext() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* browser = qobject_cast<QTextBrowser*>(w); browser && browser->isVisible())
-        return browser->source().fragment();
-    return {};
-  }
+  static QString ShownContext() { return testing::HelpFiles::Shown().section('#', 1); }
   void PressF1(QWidget* w) {
     w->setFocus();
     QTest::keyClick(w, Qt::Key_F1);
   }
 
-  QTemporaryDir dir;
-  QString savedDir;
+  testing::HelpFiles help;
   RadioImage image{};
 };
 

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 
 #include "features/dialog_test_support.h"
-#include "features/side_key.h"
+#include "features/side_key_fields.h"
 
 namespace radio {
 namespace {

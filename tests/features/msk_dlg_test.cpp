@@ -6,7 +6,7 @@
 #include <random>
 
 #include "features/dialog_test_support.h"
-#include "features/msk_settings.h"
+#include "features/msk_fields.h"
 
 namespace radio {
 namespace {
@@ -128,6 +128,22 @@ TEST_F(MskDlgTest, LeavingACellOrFocusingTheIdCommitsTheCell) {
   EXPECT_EQ(after.callList[2], "");
   EXPECT_EQ(doc.Image()[0x12CC], 0xFF) << "an emptied cell writes four 0xFF";
   EXPECT_EQ(after.callList[3], "44");
+}
+
+TEST_F(MskDlgTest, TheCellEditorCoversItsCellAndTheGridShowsEveryRow) {
+  CMskDlg dialog;
+  RunAsUser(dialog, doc, [&] {
+    QTableWidget* grid = dialog.CallListGrid();
+    int rows = 2 * grid->frameWidth();
+    for (int row = 0; row < grid->rowCount(); ++row) rows += grid->rowHeight(row);
+    EXPECT_EQ(grid->height(), rows) << "no row cut off, none added";
+    ClickCell(dialog, 6);
+    ASSERT_TRUE(dialog.IsEditingCell());
+    EXPECT_EQ(dialog.CellEditor()->geometry(), grid->visualItemRect(grid->item(6, 1)));
+    EXPECT_EQ(dialog.CellEditor()->font(), dialog.font());
+    EXPECT_EQ(dialog.CellEditor()->alignment(), Qt::AlignCenter);
+    QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton);
+  });
 }
 
 TEST_F(MskDlgTest, CancelAndUnchangedOkLeaveTheImageAndTheModifiedFlag) {

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "features/msk_settings.h"
-#include "features/side_key.h"
+#include "features/msk_fields.h"
+#include "features/side_key_fields.h"
 
 namespace radio {
 namespace {

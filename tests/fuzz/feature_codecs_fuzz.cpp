@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "features/dtmf_fields.h"
-#include "features/msk_settings.h"
-#include "features/optional_features.h"
-#include "features/side_key.h"
+#include "features/msk_fields.h"
+#include "features/optional_features_fields.h"
+#include "features/side_key_fields.h"
 #include "features/two_tone_fields.h"
 #include "fuzz/fuzz_support.h"
 #include "link/squelch_fields.h"

@@ -28,31 +28,15 @@
 #include "shell/radio_commands.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
+#include "support/app_context_scope.h"
 #include "support/held_link.h"
+#include "support/message_box_answerer.h"
 #include "support/test_links.h"
 
 namespace radio {
 namespace {
 
-// Answers every message box that appears with `button`, noting its text.
-class MessageBoxAnswerer {
- public:
-  explicit MessageBoxAnswerer(QMessageBox::StandardButton button) {
-    QObject::connect(&timer_, &QTimer::timeout, [this, button] {
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box || !box->isVisible()) continue;
-        texts.push_back(box->text());
-        box->button(button)->click();
-      }
-    });
-    timer_.start(5);
-  }
-  std::vector<QString> texts;
-
- private:
-  QTimer timer_;
-};
+using test::MessageBoxAnswerer;
 
 // ---------------------------------------------------------------- Process
 
@@ -135,13 +119,7 @@ class PortSettingDlgTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
-    savedName_ = App().appName;
-    savedPort_ = App().currentPort;
     App().appName = "PortSettingDlgTest";
-  }
-  void TearDown() override {
-    App().appName = savedName_;
-    App().currentPort = savedPort_;
   }
   // A probe that opens the named ports only, noting what was probed.
   CPortSettingDlg::Probe ProbeOf(std::set<std::string> openable) {
@@ -151,7 +129,7 @@ class PortSettingDlgTest : public testing::Test {
     };
   }
   QTemporaryDir dir_;
-  QString savedName_, savedPort_;
+  test::AppContextScope savedApp_;  // name and current port go back
   std::vector<std::string> probed_;
 };
 

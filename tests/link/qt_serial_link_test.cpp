@@ -12,6 +12,7 @@
 #include "link/port_names.h"
 #include "link/port_settings.h"
 #include "link/pty_pair.h"
+#include "support/app_context_scope.h"
 
 namespace radio {
 namespace {
@@ -126,16 +127,10 @@ class PortSettingsTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
-    savedName_ = App().appName;
-    savedPort_ = App().currentPort;
     App().appName = "PortSettingsTest";
   }
-  void TearDown() override {
-    App().appName = savedName_;
-    App().currentPort = savedPort_;
-  }
   QTemporaryDir dir_;
-  QString savedName_, savedPort_;
+  test::AppContextScope savedApp_;  // name and current port go back
 };
 
 TEST_F(PortSettingsTest, ComNamesResolveToDevicesAndOverrides) {

@@ -17,6 +17,7 @@
 #include "link/squelch_tuning_dlg.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
+#include "support/message_box_answerer.h"
 #include "support/test_links.h"
 
 namespace radio {
@@ -25,30 +26,7 @@ namespace {
 constexpr std::size_t kSquelchImage = 0x17EE;
 constexpr std::size_t kSquelchRadio = 0x0FF6;
 
-// Answers every message box that appears: Cancel when it offers Cancel,
-// else OK. Notes each text and what `onShown` says about the moment.
-class MessageBoxAnswerer {
- public:
-  MessageBoxAnswerer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box || !box->isVisible() || box->property("answered").toBool()) continue;
-        box->setProperty("answered", true);
-        texts.push_back(box->text());
-        if (onShown) onShown(box);
-        QAbstractButton* cancel = box->button(QMessageBox::Cancel);
-        (cancel ? cancel : box->button(QMessageBox::Ok))->click();
-      }
-    });
-    timer_.start(5);
-  }
-  std::vector<QString> texts;
-  std::function<void(QMessageBox*)> onShown;
-
- private:
-  QTimer timer_;
-};
+using test::MessageBoxAnswerer;
 
 class SquelchDialogTest : public ::testing::Test {
  protected:

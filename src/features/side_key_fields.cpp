@@ -1,4 +1,4 @@
-#include "features/side_key.h"
+#include "features/side_key_fields.h"
 
 #include "image/bytes.h"
 

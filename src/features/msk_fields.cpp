@@ -1,4 +1,4 @@
-#include "features/msk_settings.h"
+#include "features/msk_fields.h"
 
 #include <span>
 

@@ -1,4 +1,4 @@
-#include "features/optional_features.h"
+#include "features/optional_features_fields.h"
 
 #include <gtest/gtest.h>
 
