@@ -9,13 +9,13 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QValidator>
-#include <QUndoStack>
 #include <QWheelEvent>
 
 #include "base/app_context.h"
@@ -102,7 +102,9 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
   grid_->verticalHeader()->viewport()->installEventFilter(this);
   grid_->verticalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(grid_->verticalHeader(), &QWidget::customContextMenuRequested, this,
-          &CProgramView::ShowRowMenu);
+          [this](const QPoint& at) {
+            emit rowMenuRequested(grid_->verticalHeader()->viewport()->mapToGlobal(at));
+          });
   connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { emit rowSelectionChanged(); });
   connect(&doc_, &CProgramDoc::imageChanged, this, &CProgramView::OnImageChanged);
@@ -469,8 +471,8 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     if (mouse->button() == Qt::RightButton && SelectedChannels().size() > 1 &&
         grid_->selectionModel()->isRowSelected(section, {}))
       return false;  // the context menu acts on the whole selection
-    OnRowHeaderPressed(section + 1, mouse->button() == Qt::LeftButton ? mouse->modifiers()
-                                                                       : Qt::NoModifier);
+    OnRowHeaderPressed(section + 1,
+                       mouse->button() == Qt::LeftButton ? mouse->modifiers() : Qt::NoModifier);
     return false;
   }
   if (watched == grid_->viewport()) {

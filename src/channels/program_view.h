@@ -76,15 +76,22 @@ class CProgramView : public QWidget {
   // Selects channels `first`..`last` (record indices) as whole rows.
   void SelectChannels(int first, int last);
   enum class RowCommand {
-    kCopy, kCut, kPaste, kInsert, kDelete, kMoveUp, kMoveDown, kClear, kSortFrequency, kSortName
+    kCopy,
+    kCut,
+    kPaste,
+    kInsert,
+    kDelete,
+    kMoveUp,
+    kMoveDown,
+    kClear,
+    kSortFrequency,
+    kSortName
   };
   // Whether the command can act now (a row selection; for paste, channels
   // on the clipboard).
   bool CanRunRowCommand(RowCommand command) const;
   // Runs it on the selected channels; every change is one undoable step.
   void RunRowCommand(RowCommand command);
-  // The grid's context menu entries, in menu order (null = separator).
-  static const std::vector<std::pair<RowCommand, const char*>>& RowCommandTexts();
 
   FlexGrid* Grid() const { return grid_; }
   // The in-place editor with a control id (1126-1134), and the open one.
@@ -103,6 +110,9 @@ class CProgramView : public QWidget {
  signals:
   // The row selection changed: the frame updates its row commands.
   void rowSelectionChanged();
+  // The row headers' context menu was asked for at global position `at`;
+  // the main window shows the channel commands there.
+  void rowMenuRequested(const QPoint& at);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -126,11 +136,11 @@ class CProgramView : public QWidget {
   bool StoreRows(const QString& text, const std::vector<int>& rows);
   // Records the change the image went through since `before` and keeps
   // the channels `select` selected.
-  void StoreImageChange(const QString& text, const RadioImage& before, const std::vector<int>& select);
+  void StoreImageChange(const QString& text, const RadioImage& before,
+                        const std::vector<int>& select);
   QString EditStepText(int gridRow, int gridCol) const;
   void OnImageChanged();
   void OnRowHeaderPressed(int gridRow, Qt::KeyboardModifiers modifiers);
-  void ShowRowMenu(const QPoint& at);
   void CopyChannels(const std::vector<int>& indices) const;
   void PasteChannelsFromClipboard();
   bool HandleRowKey(QKeyEvent* event);
@@ -142,15 +152,15 @@ class CProgramView : public QWidget {
   CProgramDoc& doc_;
   ChannelGridModel* model_ = nullptr;
   FlexGrid* grid_ = nullptr;
-  QLineEdit* frequencyEdit_ = nullptr;  // 1127
-  QLineEdit* nameEdit_ = nullptr;       // 1126
-  QComboBox* toneList_ = nullptr;       // 1132
-  QComboBox* powerList_ = nullptr;      // 1129
-  QComboBox* bandwidthList_ = nullptr;  // 1128
-  QComboBox* scanAddList_ = nullptr;    // 1134
-  QComboBox* busyLockList_ = nullptr;   // 1130
-  QWidget* openEditor_ = nullptr;       // the visible editor, if any
-  int editRow_ = 0;                     // the cell the open editor belongs to
+  QLineEdit* frequencyEdit_ = nullptr;
+  QLineEdit* nameEdit_ = nullptr;
+  QComboBox* toneList_ = nullptr;
+  QComboBox* powerList_ = nullptr;
+  QComboBox* bandwidthList_ = nullptr;
+  QComboBox* scanAddList_ = nullptr;
+  QComboBox* busyLockList_ = nullptr;
+  QWidget* openEditor_ = nullptr;  // the visible editor, if any
+  int editRow_ = 0;                // the cell the open editor belongs to
   int editCol_ = 0;
   QString editShown_;                   // the cell's text when its editor opened
   QString editOpened_;                  // the editor's own text when it opened

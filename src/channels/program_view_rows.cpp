@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMimeData>
 
 #include "base/app_context.h"
@@ -30,22 +29,6 @@ using RowCommand = CProgramView::RowCommand;
 
 }  // namespace
 
-const std::vector<std::pair<RowCommand, const char*>>& CProgramView::RowCommandTexts() {
-  static const std::vector<std::pair<RowCommand, const char*>> texts = {
-      {RowCommand::kCut, QT_TR_NOOP("Cut Channels")},
-      {RowCommand::kCopy, QT_TR_NOOP("Copy Channels")},
-      {RowCommand::kPaste, QT_TR_NOOP("Paste Channels")},
-      {RowCommand::kInsert, QT_TR_NOOP("Insert Empty Channel")},
-      {RowCommand::kDelete, QT_TR_NOOP("Delete Channels")},
-      {RowCommand::kClear, QT_TR_NOOP("Clear Channels")},
-      {RowCommand::kMoveUp, QT_TR_NOOP("Move Channels Up")},
-      {RowCommand::kMoveDown, QT_TR_NOOP("Move Channels Down")},
-      {RowCommand::kSortFrequency, QT_TR_NOOP("Sort by Rx Frequency")},
-      {RowCommand::kSortName, QT_TR_NOOP("Sort by Name")},
-  };
-  return texts;
-}
-
 std::vector<int> CProgramView::SelectedChannels() const {
   std::vector<int> indices;
   for (const QModelIndex& index : grid_->selectionModel()->selectedRows())
@@ -60,7 +43,8 @@ void CProgramView::SelectChannels(int first, int last) {
     grid_->selectionModel()->clearSelection();
     return;
   }
-  const QItemSelection rows(model_->index(first, 0), model_->index(last, ChannelGridModel::kCols - 2));
+  const QItemSelection rows(model_->index(first, 0),
+                            model_->index(last, ChannelGridModel::kCols - 2));
   grid_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
   grid_->scrollTo(model_->index(first, 0));
 }
@@ -92,25 +76,12 @@ void CProgramView::OnRowHeaderPressed(int gridRow, Qt::KeyboardModifiers modifie
   }
 }
 
-void CProgramView::ShowRowMenu(const QPoint& at) {
-  QMenu menu(this);
-  for (const auto& [command, text] : RowCommandTexts()) {
-    if (command == RowCommand::kInsert || command == RowCommand::kMoveUp ||
-        command == RowCommand::kSortFrequency)
-      menu.addSeparator();
-    QAction* entry = menu.addAction(tr(text));
-    entry->setEnabled(CanRunRowCommand(command));
-    connect(entry, &QAction::triggered, this, [this, c = command] { RunRowCommand(c); });
-  }
-  menu.exec(grid_->verticalHeader()->viewport()->mapToGlobal(at));
-}
-
 bool CProgramView::CanRunRowCommand(RowCommand command) const {
   if (SelectedChannels().empty() || !isEnabled()) return false;
   if (command != RowCommand::kPaste) return true;
   const QMimeData* data = QApplication::clipboard()->mimeData();
-  return data && (data->hasFormat(kChannelRecordsMime) || data->hasFormat(kCsvMime) ||
-                  data->hasText());
+  return data &&
+         (data->hasFormat(kChannelRecordsMime) || data->hasFormat(kCsvMime) || data->hasText());
 }
 
 bool CProgramView::HandleRowKey(QKeyEvent* event) {
@@ -119,14 +90,22 @@ bool CProgramView::HandleRowKey(QKeyEvent* event) {
   if (SelectedChannels().empty()) return false;
   const bool ctrl = event->modifiers() & Qt::ControlModifier;
   RowCommand command;
-  if (event->matches(QKeySequence::Copy)) command = RowCommand::kCopy;
-  else if (event->matches(QKeySequence::Cut)) command = RowCommand::kCut;
-  else if (event->matches(QKeySequence::Paste)) command = RowCommand::kPaste;
-  else if (event->key() == Qt::Key_Delete && !ctrl) command = RowCommand::kDelete;
-  else if (event->key() == Qt::Key_Insert && !ctrl) command = RowCommand::kInsert;
-  else if (event->key() == Qt::Key_Up && ctrl) command = RowCommand::kMoveUp;
-  else if (event->key() == Qt::Key_Down && ctrl) command = RowCommand::kMoveDown;
-  else return false;
+  if (event->matches(QKeySequence::Copy))
+    command = RowCommand::kCopy;
+  else if (event->matches(QKeySequence::Cut))
+    command = RowCommand::kCut;
+  else if (event->matches(QKeySequence::Paste))
+    command = RowCommand::kPaste;
+  else if (event->key() == Qt::Key_Delete && !ctrl)
+    command = RowCommand::kDelete;
+  else if (event->key() == Qt::Key_Insert && !ctrl)
+    command = RowCommand::kInsert;
+  else if (event->key() == Qt::Key_Up && ctrl)
+    command = RowCommand::kMoveUp;
+  else if (event->key() == Qt::Key_Down && ctrl)
+    command = RowCommand::kMoveDown;
+  else
+    return false;
   RunRowCommand(command);
   return true;
 }
@@ -156,7 +135,8 @@ void CProgramView::RunRowCommand(RowCommand command) {
       return PasteChannelsFromClipboard();
     case RowCommand::kInsert:
       if (!InsertEmptyChannels(image, first, count)) {
-        ShowMessage(this, tr("Channel 128 is in use: inserting would lose it. Delete or move it first."),
+        ShowMessage(this,
+                    tr("Channel 128 is in use: inserting would lose it. Delete or move it first."),
                     QMessageBox::Warning);
         return;
       }
@@ -185,12 +165,14 @@ void CProgramView::RunRowCommand(RowCommand command) {
     case RowCommand::kSortName: {
       const bool byName = command == RowCommand::kSortName;
       SortChannels(image, sel, byName ? ChannelSortKey::kName : ChannelSortKey::kReceiveFrequency);
-      StoreImageChange(byName ? tr("Sort channels by name") : tr("Sort channels by receive frequency"),
-                       before, {});
+      StoreImageChange(
+          byName ? tr("Sort channels by name") : tr("Sort channels by receive frequency"), before,
+          {});
       QItemSelection keep;
       for (int i : sel)
-        keep.merge(QItemSelection(model_->index(i, 0), model_->index(i, ChannelGridModel::kCols - 2)),
-                   QItemSelectionModel::Select);
+        keep.merge(
+            QItemSelection(model_->index(i, 0), model_->index(i, ChannelGridModel::kCols - 2)),
+            QItemSelectionModel::Select);
       grid_->selectionModel()->select(keep, QItemSelectionModel::ClearAndSelect);
       return;
     }
@@ -213,8 +195,10 @@ void CProgramView::CopyChannels(const std::vector<int>& indices) const {
   }
   const std::string records = PackChannelRecords(image, indices);
   auto* data = new QMimeData;
-  data->setData(kChannelRecordsMime, QByteArray(records.data(), static_cast<qsizetype>(records.size())));
-  data->setData(kCsvMime, QByteArray::fromStdString(ExportChannelsCsv(selectedOnly, App().band.limits)));
+  data->setData(kChannelRecordsMime,
+                QByteArray(records.data(), static_cast<qsizetype>(records.size())));
+  data->setData(kCsvMime,
+                QByteArray::fromStdString(ExportChannelsCsv(selectedOnly, App().band.limits)));
   data->setText(QString::fromStdString(ChannelRowsToTabText(rows)));
   QApplication::clipboard()->setMimeData(data);
 }
@@ -226,7 +210,8 @@ void CProgramView::PasteChannelsFromClipboard() {
   QString problem;
   if (data->hasFormat(kChannelRecordsMime)) {
     const QByteArray bytes = data->data(kChannelRecordsMime);
-    records = UnpackChannelRecords(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    records = UnpackChannelRecords(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   } else if (data->hasFormat(kCsvMime)) {
     const QByteArray csv = data->data(kCsvMime);
     const ChannelImportPlan plan =
@@ -246,11 +231,12 @@ void CProgramView::PasteChannelsFromClipboard() {
       ChannelRow row{};
       for (int f = 0; f < kChannelFieldCount && problem.isEmpty(); ++f) {
         std::string value = texts[static_cast<std::size_t>(f)];
-        if (f == kChannelName) value = TextToNameBytes(QString::fromStdString(value), App().language);
+        if (f == kChannelName)
+          value = TextToNameBytes(QString::fromStdString(value), App().language);
         if (f != kRxFrequency && value.empty()) continue;
-        const CellCommitOutcome out = DecideCellCommit(row, static_cast<ChannelField>(f), value,
-                                                       App().band.limits, App().language,
-                                                       CommitTrigger::kLeaveCell);
+        const CellCommitOutcome out =
+            DecideCellCommit(row, static_cast<ChannelField>(f), value, App().band.limits,
+                             App().language, CommitTrigger::kLeaveCell);
         if (out.message != CellMessage::kNone)
           problem = tr("Line %1: the receive frequency \"%2\" cannot be stored.")
                         .arg(line)
@@ -274,24 +260,30 @@ void CProgramView::PasteChannelsFromClipboard() {
   const std::vector<int> targets = PasteTargets(sel, count);
   if (targets.empty()) return;
   if (static_cast<int>(sel.size()) != count && sel.size() > 1) {
-    const auto answer = ShowMessage(
-        this,
-        tr("The clipboard holds %1 channels but %2 are selected. Paste %3 channels from channel %4 on?")
-            .arg(count).arg(sel.size()).arg(targets.size()).arg(targets.front() + 1),
-        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    const auto answer = ShowMessage(this,
+                                    tr("The clipboard holds %1 channels but %2 are selected. Paste "
+                                       "%3 channels from channel %4 on?")
+                                        .arg(count)
+                                        .arg(sel.size())
+                                        .arg(targets.size())
+                                        .arg(targets.front() + 1),
+                                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) return;
   } else if (static_cast<int>(targets.size()) < count) {
-    const auto answer = ShowMessage(
-        this, tr("Only %1 of the %2 channels fit before channel 128. Paste them?")
-                  .arg(targets.size()).arg(count),
-        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        ShowMessage(this,
+                    tr("Only %1 of the %2 channels fit before channel 128. Paste them?")
+                        .arg(targets.size())
+                        .arg(count),
+                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) return;
   }
   RadioImage& image = doc_.Image();
   const RadioImage before = image;
   PasteChannels(image, targets, records);
   StoreImageChange(tr("Paste channels"), before, {targets.front(), targets.back()});
-  if (!problem.isEmpty()) ShowMessage(this, tr("Some rows were skipped: %1").arg(problem), QMessageBox::Warning);
+  if (!problem.isEmpty())
+    ShowMessage(this, tr("Some rows were skipped: %1").arg(problem), QMessageBox::Warning);
 }
 
 }  // namespace radio

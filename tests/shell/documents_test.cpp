@@ -161,13 +161,13 @@ TEST_F(DocumentsTest, MissingOrEmptyFilesAreRefused) {
 
 TEST_F(DocumentsTest, OpenRuleStripsQuotesMakesFullPathsAndFollowsLinks) {
   const QString path = MakeFile("q.dat", 6144);
-  EXPECT_EQ(CMyDocManager::NormaliseFileName('"' + path + '"'), path);
-  EXPECT_EQ(CMyDocManager::NormaliseFileName('"' + path + "\" --x"), path);
+  EXPECT_EQ(DocManager::NormaliseFileName('"' + path + '"'), path);
+  EXPECT_EQ(DocManager::NormaliseFileName('"' + path + "\" --x"), path);
   const QString link = TempPath("link.dat");
   ASSERT_TRUE(QFile::link(path, link));
-  EXPECT_EQ(CMyDocManager::NormaliseFileName(link), QFileInfo(path).canonicalFilePath());
+  EXPECT_EQ(DocManager::NormaliseFileName(link), QFileInfo(path).canonicalFilePath());
   QDir::setCurrent(workDir_.path());
-  EXPECT_EQ(CMyDocManager::NormaliseFileName("q.dat"), path);
+  EXPECT_EQ(DocManager::NormaliseFileName("q.dat"), path);
   CChildFrame* opened = frame_->OpenDocumentFile('"' + link + '"');
   ASSERT_NE(opened, nullptr);
   EXPECT_EQ(opened->Document().PathName(), QFileInfo(path).canonicalFilePath());
