@@ -1,15 +1,15 @@
 // New, Open, Save and Close: which window is shown, hidden or replaced,
 // what is asked, and that a file that cannot be loaded changes nothing.
-#include <algorithm>
 #include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
+#include <algorithm>
 
 #include "base/app_context.h"
 #include "base/settings_store.h"
@@ -19,18 +19,16 @@
 #include "shell/doc_manager.h"
 #include "shell/main_frame.h"
 #include "shell/mdi_background.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
 
-class DocumentsTest : public ShellTest {
+class DocumentsTest : public StartedShellTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    WriteProgramIni("English");
-    frame_ = Start();
-    ASSERT_NE(frame_, nullptr);
+    StartedShellTest::SetUp();
+    if (HasFatalFailure()) return;
     ASSERT_EQ(frame_->DocumentFrames().size(), 1);
     first_ = frame_->DocumentFrames().front();
   }
@@ -39,7 +37,6 @@ class DocumentsTest : public ShellTest {
     for (CChildFrame* f : frame_->DocumentFrames()) n += f->isHidden() ? 0 : 1;
     return n;
   }
-  CMainFrame* frame_ = nullptr;
   CChildFrame* first_ = nullptr;
 };
 
@@ -269,8 +266,7 @@ TEST_F(DocumentsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
   answers_ = {QMessageBox::Cancel};
   EXPECT_FALSE(frame_->close());
   ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].buttons,
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  EXPECT_EQ(messages_[0].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   EXPECT_TRUE(messages_[0].text.contains("edit.dat"));
   EXPECT_TRUE(frame_->isVisible());
 
