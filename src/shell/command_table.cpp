@@ -202,11 +202,13 @@ const Command* FindCommand(int id) {
   return nullptr;
 }
 
+// The layouts read as the menus look: one line per group, 0 a separator.
+// clang-format off
 const std::vector<MenuLayout>& NoDocumentMenuBar() {
   static const std::vector<MenuLayout> menus = {
-      {FrameText("&File"),
-       {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, 0, cmd::kFilePrintSetup, 0,
-        cmd::kAppExit}},
+      {FrameText("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, 0,
+                            cmd::kFilePrintSetup, 0,
+                            cmd::kAppExit}},
       {FrameText("&View"), {cmd::kViewToolbar, cmd::kViewStatusBar}},
       {FrameText("&Help"), {cmd::kAppAbout}},
   };
@@ -215,48 +217,21 @@ const std::vector<MenuLayout>& NoDocumentMenuBar() {
 
 const std::vector<MenuLayout>& DocumentMenuBar() {
   static const std::vector<MenuLayout> menus = {
-      {FrameText("&File"),
-       {cmd::kFileNew,
-        cmd::kFileOpen,
-        cmd::kFileOpenBackup,
-        cmd::kFileClose,
-        cmd::kFileSave,
-        cmd::kFileSaveAs,
-        cmd::kFileCompareWith,
-        0,
-        cmd::kFileExportCsv,
-        cmd::kFileImportCsv,
-        0,
-        cmd::kFilePrint,
-        cmd::kFilePrintPreview,
-        cmd::kFileExportPdf,
-        // This menu names Print Setup without its access key.
-        {cmd::kFilePrintSetup, FrameText("Print Setup...")},
-        0,
-        cmd::kAppExit}},
-      {FrameText("&Edit"),
-       {cmd::kEditUndo,
-        cmd::kEditRedo,
-        0,
-        cmd::kEditCut,
-        cmd::kEditCopy,
-        cmd::kEditPaste,
-        0,
-        cmd::kEditInsertChannel,
-        cmd::kEditDeleteChannels,
-        cmd::kEditClear,
-        cmd::kEditMoveUp,
-        cmd::kEditMoveDown,
-        cmd::kEditSortFrequency,
-        cmd::kEditSortName,
-        0,
-        cmd::kProductInformation,
-        cmd::kChannelInformation,
-        0,
-        cmd::kOptionalFeatures,
-        0,
-        cmd::kDtmf,
-        cmd::kKeyAssignment}},
+      {FrameText("&File"), {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenBackup, cmd::kFileClose,
+                            cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileCompareWith, 0,
+                            cmd::kFileExportCsv, cmd::kFileImportCsv, 0,
+                            cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kFileExportPdf,
+                            // This menu names Print Setup without its access key.
+                            {cmd::kFilePrintSetup, FrameText("Print Setup...")}, 0,
+                            cmd::kAppExit}},
+      {FrameText("&Edit"), {cmd::kEditUndo, cmd::kEditRedo, 0,
+                            cmd::kEditCut, cmd::kEditCopy, cmd::kEditPaste, 0,
+                            cmd::kEditInsertChannel, cmd::kEditDeleteChannels, cmd::kEditClear,
+                            cmd::kEditMoveUp, cmd::kEditMoveDown, cmd::kEditSortFrequency,
+                            cmd::kEditSortName, 0,
+                            cmd::kProductInformation, cmd::kChannelInformation, 0,
+                            cmd::kOptionalFeatures, 0,
+                            cmd::kDtmf, cmd::kKeyAssignment}},
       {FrameText("&Program"), {cmd::kRead, cmd::kWrite}},
       {FrameText("Setup"), {cmd::kComSetup, cmd::kLanguage}},
       {FrameText("&View"), {cmd::kViewToolbar, cmd::kViewStatusBar, 0, cmd::kViewControlBar}},
@@ -266,37 +241,23 @@ const std::vector<MenuLayout>& DocumentMenuBar() {
 }
 
 const std::vector<int>& ToolBarLayout() {
-  static const std::vector<int> layout = {cmd::kFileNew,
-                                          cmd::kFileOpen,
-                                          cmd::kFileSave,
-                                          0,
-                                          cmd::kEditUndo,
-                                          cmd::kEditRedo,
-                                          0,
-                                          cmd::kRead,
-                                          0,
-                                          cmd::kWrite,
-                                          0,
-                                          cmd::kFilePrint,
-                                          cmd::kAppAbout};
+  static const std::vector<int> layout = {
+      cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, 0,
+      cmd::kEditUndo, cmd::kEditRedo, 0,
+      cmd::kRead, 0,
+      cmd::kWrite, 0,
+      cmd::kFilePrint, cmd::kAppAbout};
   return layout;
 }
 
 const std::vector<int>& RowMenuLayout() {
-  static const std::vector<int> layout = {cmd::kEditCut,
-                                          cmd::kEditCopy,
-                                          cmd::kEditPaste,
-                                          0,
-                                          cmd::kEditInsertChannel,
-                                          cmd::kEditDeleteChannels,
-                                          cmd::kEditClear,
-                                          0,
-                                          cmd::kEditMoveUp,
-                                          cmd::kEditMoveDown,
-                                          0,
-                                          cmd::kEditSortFrequency,
-                                          cmd::kEditSortName};
+  static const std::vector<int> layout = {
+      cmd::kEditCut, cmd::kEditCopy, cmd::kEditPaste, 0,
+      cmd::kEditInsertChannel, cmd::kEditDeleteChannels, cmd::kEditClear, 0,
+      cmd::kEditMoveUp, cmd::kEditMoveDown, 0,
+      cmd::kEditSortFrequency, cmd::kEditSortName};
   return layout;
 }
+// clang-format on
 
 }  // namespace radio
