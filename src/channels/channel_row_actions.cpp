@@ -31,7 +31,8 @@ ChannelRowActions::ChannelRowActions(CProgramView& view, FlexGrid& grid, Channel
                                      CProgramDoc& doc)
     : QObject(&view), view_(view), grid_(grid), model_(model), doc_(doc) {
   QHeaderView* rows = grid_.verticalHeader();
-  rows->viewport()->installEventFilter(this);
+  headerViewport_ = rows->viewport();
+  headerViewport_->installEventFilter(this);
   rows->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(rows, &QWidget::customContextMenuRequested, this, [this, rows](const QPoint& at) {
     emit view_.rowMenuRequested(rows->viewport()->mapToGlobal(at));
@@ -39,8 +40,8 @@ ChannelRowActions::ChannelRowActions(CProgramView& view, FlexGrid& grid, Channel
 }
 
 bool ChannelRowActions::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != grid_.verticalHeader()->viewport() || event->type() != QEvent::MouseButtonPress)
-    return false;
+  // The type first: the grid may be half torn down when its last events come.
+  if (event->type() != QEvent::MouseButtonPress || watched != headerViewport_) return false;
   auto* mouse = static_cast<QMouseEvent*>(event);
   const int section = grid_.verticalHeader()->logicalIndexAt(mouse->position().toPoint());
   if (section < 0) return false;

@@ -63,7 +63,8 @@ class ChannelRowActions : public QObject {
   FlexGrid& grid_;
   ChannelGridModel& model_;
   CProgramDoc& doc_;
-  int rowAnchor_ = -1;  // where a Shift-extended row selection starts
+  QObject* headerViewport_ = nullptr;  // where presses on the row headers arrive
+  int rowAnchor_ = -1;                 // where a Shift-extended row selection starts
 };
 
 }  // namespace radio
