@@ -19,12 +19,12 @@ namespace radio {
 constexpr std::int64_t kLowestReceive = 6700000;
 constexpr std::int64_t kHighestReceive = 60000000;
 
-// Messages of a refused receive frequency (string-table numbers).
+// Why a typed receive frequency is refused: the message box the grid shows.
 enum class CellMessage {
-  kNone = 0,
-  kDataFormat = 61447,  // "Error Data Format, please input again." (stop icon)
-  kOutOfRange = 61446,  // "Out of range, please input again."
-  kStepValue = 61454,   // "Error data Value, please input according the step value(6.25K/5k)."
+  kNone,
+  kDataFormat,  // "Error Data Format, please input again." (stop icon)
+  kOutOfRange,  // "Out of range, please input again."
+  kStepValue,   // "Error data Value, please input according the step value(6.25K/5k)."
 };
 
 // How the edit ends: the cell is left, or Enter is pressed in the frequency editor.

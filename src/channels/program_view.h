@@ -3,8 +3,8 @@
 // writes the changed records into the image at once as one undoable step,
 // and any other change of the image (undo, redo, dialogs, a read) refills
 // the grid. Save, clone run and Write still commit the whole table. Cells
-// are edited in place: an editor for the current column is laid over the
-// cell, and leaving the cell validates and commits its text.
+// are edited in place by the cell-editor overlay; whole channels are
+// handled by the row-actions part. The view owns both.
 #pragma once
 
 #include <QWidget>
@@ -13,15 +13,15 @@
 #include <vector>
 
 #include "channels/cell_commit.h"
+#include "channels/channel_row_actions.h"
 #include "image/channel_codec.h"
 #include "image/program_doc.h"
 
-class QComboBox;
-class QLineEdit;
 class QKeyEvent;
 
 namespace radio {
 
+class CellEditorOverlay;
 class ChannelGridModel;
 class FlexGrid;
 
@@ -75,21 +75,17 @@ class CProgramView : public QWidget {
   std::vector<int> SelectedChannels() const;
   // Selects channels `first`..`last` (record indices) as whole rows.
   void SelectChannels(int first, int last);
-  enum class RowCommand {
-    kCopy, kCut, kPaste, kInsert, kDelete, kMoveUp, kMoveDown, kClear, kSortFrequency, kSortName
-  };
+  using RowCommand = radio::RowCommand;
   // Whether the command can act now (a row selection; for paste, channels
   // on the clipboard).
   bool CanRunRowCommand(RowCommand command) const;
   // Runs it on the selected channels; every change is one undoable step.
   void RunRowCommand(RowCommand command);
-  // The grid's context menu entries, in menu order (null = separator).
-  static const std::vector<std::pair<RowCommand, const char*>>& RowCommandTexts();
 
   FlexGrid* Grid() const { return grid_; }
   // The in-place editor with a control id (1126-1134), and the open one.
   QWidget* Editor(int controlId) const;
-  QWidget* OpenEditor() const { return openEditor_; }
+  QWidget* OpenEditor() const;
 
   // F1 context for the focused control of the view.
   int HelpContext() const;
@@ -103,60 +99,38 @@ class CProgramView : public QWidget {
  signals:
   // The row selection changed: the frame updates its row commands.
   void rowSelectionChanged();
+  // The row headers' context menu was asked for at global position `at`;
+  // the main window shows the channel commands there.
+  void rowMenuRequested(const QPoint& at);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class CellEditorOverlay;
+
   void SetUpColumns();
-  void CreateEditors();
   void ApplyScale(float factor);
   void OnEnterCell();
   void OnLeaveCell();
-  void OnMouseDown();
   void OnScroll();
   void KeepCurrentCellInView();
-  // Lays the current column's editor over the current cell, pre-set from it.
-  void ShowEditor();
-  void PlaceEditor();
-  void HideEditors();
-  bool CommitEditor(CommitTrigger trigger);
   // Encodes the given table rows (record indices) into the image and
   // records one step; the rows are then read back so grid and image agree.
   bool StoreRows(const QString& text, const std::vector<int>& rows);
-  // Records the change the image went through since `before` and keeps
-  // the channels `select` selected.
-  void StoreImageChange(const QString& text, const RadioImage& before, const std::vector<int>& select);
+  // Stores the row of a cell the overlay's editor changed.
+  void StoreCellEdit(int gridRow, int gridCol);
   QString EditStepText(int gridRow, int gridCol) const;
   void OnImageChanged();
-  void OnRowHeaderPressed(int gridRow, Qt::KeyboardModifiers modifiers);
-  void ShowRowMenu(const QPoint& at);
-  void CopyChannels(const std::vector<int>& indices) const;
-  void PasteChannelsFromClipboard();
-  bool HandleRowKey(QKeyEvent* event);
-  QString EditorText() const;
-  void ShowCellMessage(CellMessage message);
   bool HandleGridKey(QKeyEvent* event);
-  bool HandleEditorKey(QWidget* editor, QKeyEvent* event);
 
   CProgramDoc& doc_;
   ChannelGridModel* model_ = nullptr;
   FlexGrid* grid_ = nullptr;
-  QLineEdit* frequencyEdit_ = nullptr;  // 1127
-  QLineEdit* nameEdit_ = nullptr;       // 1126
-  QComboBox* toneList_ = nullptr;       // 1132
-  QComboBox* powerList_ = nullptr;      // 1129
-  QComboBox* bandwidthList_ = nullptr;  // 1128
-  QComboBox* scanAddList_ = nullptr;    // 1134
-  QComboBox* busyLockList_ = nullptr;   // 1130
-  QWidget* openEditor_ = nullptr;       // the visible editor, if any
-  int editRow_ = 0;                     // the cell the open editor belongs to
-  int editCol_ = 0;
-  QString editShown_;                   // the cell's text when its editor opened
-  QString editOpened_;                  // the editor's own text when it opened
+  CellEditorOverlay* editors_ = nullptr;
+  ChannelRowActions* rows_ = nullptr;
   std::array<int, 10> designWidths_{};  // column widths before scaling
   bool storing_ = false;                // the image change is the grid's own
-  int rowAnchor_ = -1;                  // where a Shift-extended row selection starts
   float appliedScale_ = 1.0f;
   bool keepInViewPending_ = false;  // a resize asked to keep the current cell in view
   bool followingResize_ = false;    // that scroll is under way

@@ -1,8 +1,5 @@
 #include "shell/command_wiring.h"
 
-#include <QAction>
-#include <QMenu>
-
 #include "base/app_context.h"
 #include "channels/product_info_dlg.h"
 #include "channels/program_view.h"
@@ -57,22 +54,6 @@ PrintData ActivePrintData(CMainFrame& frame) {
   data.owner = App().LanguageText("Copyrights Owner").toStdString();
   data.names = GridNameDecoder(App().language);
   return data;
-}
-
-// File > "Export PDF…" (document menu only), placed after Print Preview.
-void AddExportPdfEntry(CMainFrame& frame, PrintCommands& printing) {
-  QMenu* file = frame.MenusDocument().value(0);
-  if (!file) return;
-  auto* exportPdf = new QAction(QObject::tr("Export PDF…"), file);
-  exportPdf->setData(cmd::kFileExportPdf);
-  QObject::connect(exportPdf, &QAction::triggered, &printing, [&frame, &printing] {
-    if (frame.ActiveView()) printing.ExportPdf();
-  });
-  QAction* before = nullptr;
-  const QList<QAction*> entries = file->actions();
-  for (int i = 0; i + 1 < entries.size(); ++i)
-    if (entries[i]->data().toInt() == cmd::kFilePrintPreview) before = entries[i + 1];
-  file->insertAction(before, exportPdf);
 }
 
 // File > "Compare With…": one comparison window per channel view, shown
@@ -137,7 +118,7 @@ void WireCommands(CMainFrame& frame, const LinkFactory& links) {
   frame.SetCommandHandler(cmd::kFilePrint, [printing] { printing->Print(); });
   frame.SetCommandHandler(cmd::kFilePrintPreview, [printing] { printing->PrintPreview(); });
   frame.SetCommandHandler(cmd::kFilePrintSetup, [printing] { printing->PrintSetup(); });
-  AddExportPdfEntry(frame, *printing);
+  frame.SetCommandHandler(cmd::kFileExportPdf, [printing] { printing->ExportPdf(); });
   // File > Open Backup: the copies kept of earlier reads.
   frame.SetCommandHandler(cmd::kFileOpenBackup, [&frame] { OnOpenBackup(frame); });
   // Comparing the document with a file, a backup or the radio.

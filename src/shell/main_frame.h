@@ -1,8 +1,10 @@
 // CMainFrame: the main window. It holds the toolbar, the status bar, the
 // navigation bar and the client area with the document windows, and it is
-// the one place where every command id is routed (OnCommand). Commands whose
-// dialogs live elsewhere are wired in with SetCommandHandler or the
-// Wire...Dialog helpers; until then they stay disabled.
+// the one place where every command id is routed (OnCommand). What each
+// command is, and when it is enabled, is in the command table; commands
+// whose dialogs live elsewhere are wired in with SetCommandHandler or the
+// Wire...Dialog helpers, and stay disabled until then. The documents are
+// kept by the document manager.
 #pragma once
 
 #include <QHash>
@@ -13,12 +15,12 @@
 #include <type_traits>
 
 #include "image/program_doc.h"
+#include "shell/command_table.h"
 #include "shell/doc_manager.h"
 #include "widgets/setting_dlg.h"
 
 class QAction;
 class QDockWidget;
-class QLabel;
 class QMenu;
 class QToolBar;
 
@@ -99,40 +101,29 @@ class CMainFrame : public QMainWindow {
   // A setting dialog records its step itself.
   QString StepBeforeDialog(int id, CProgramDoc& doc);
 
-  // --- Documents --------------------------------------------------------
-  // The document window shown as active (hidden windows never are).
-  CChildFrame* ActiveFrame() const;
-  CProgramDoc* ActiveDocument() const;
-  CProgramView* ActiveView() const;
-  // Every document window, hidden ones included, oldest first.
-  QList<CChildFrame*> DocumentFrames() const;
-
-  // New: asks "All data will be Cleared!" when a document window is shown;
-  // on OK that one goes without a save prompt and a new one comes.
-  void OnFileNew();
-  // A new document with the defaults, in a new window, without a question.
-  CChildFrame* NewDocument();
-  // File Open: the file dialog, then the open rule.
-  void OnFileOpen();
-  // The open rule for a file named by the user, the command line or a drop.
-  CChildFrame* OpenDocumentFile(const QString& name);
-  // Adds a document window for `doc` and shows it at 0,0, 1095 x 650.
-  CChildFrame* AddDocumentFrame(std::unique_ptr<CProgramDoc> doc, bool hasFile);
-  // Saves the document of `frame` (Save As asks for a name). False when not
-  // saved (failed or cancelled).
-  bool SaveDocument(CChildFrame* frame, bool saveAs);
-  // Whether the document of `frame` has a file of its own (Save needs no name).
-  bool HasFile(CChildFrame* frame) const { return hasFile_.value(frame); }
-
-  // How a file name is asked for (tests replace it): `save` says which
-  // dialog; an empty answer cancels.
-  using FileNamePrompt = std::function<QString(bool save, const QString& suggested)>;
-  void SetFileNamePrompt(FileNamePrompt prompt) { fileNamePrompt_ = std::move(prompt); }
+  // --- Documents (kept by the document manager) -------------------------
+  DocManager& Documents() { return docManager_; }
+  CChildFrame* ActiveFrame() const { return docManager_.ActiveFrame(); }
+  CProgramDoc* ActiveDocument() const { return docManager_.ActiveDocument(); }
+  CProgramView* ActiveView() const { return docManager_.ActiveView(); }
+  QList<CChildFrame*> DocumentFrames() const { return docManager_.DocumentFrames(); }
+  CChildFrame* NewDocument() { return docManager_.NewDocument(); }
+  CChildFrame* OpenDocumentFile(const QString& name) { return docManager_.OpenDocumentFile(name); }
+  CChildFrame* AddDocumentFrame(std::unique_ptr<CProgramDoc> doc, bool hasFile) {
+    return docManager_.AddDocumentFrame(std::move(doc), hasFile);
+  }
+  bool SaveDocument(CChildFrame* frame, bool saveAs) {
+    return docManager_.SaveDocument(frame, saveAs);
+  }
+  bool HasFile(CChildFrame* frame) const { return docManager_.HasFile(frame); }
+  void SetFileNamePrompt(DocManager::FileNamePrompt prompt) {
+    docManager_.SetFileNamePrompt(std::move(prompt));
+  }
 
   // --- Menus and bars ---------------------------------------------------
-  // The menu shown without a document (128) and with one (129).
-  QList<QMenu*> MenusNoDocument() const { return menus128_; }
-  QList<QMenu*> MenusDocument() const { return menus129_; }
+  // The menus shown without a document and with one.
+  QList<QMenu*> MenusNoDocument() const { return noDocumentMenus_; }
+  QList<QMenu*> MenusDocument() const { return documentMenus_; }
   QMenu* EditMenu() const { return editMenu_; }
   QMenu* SetupMenu() const { return setupMenu_; }
   // Start-up's menu rules: Language only with ShowLang; DTMF and Key
@@ -143,6 +134,23 @@ class CMainFrame : public QMainWindow {
   QDockWidget* NavigationDock() const { return navDock_; }
   CMdiBackground* MdiArea() const { return mdi_; }
   QToolBar* ToolBar() const { return toolBar_; }
+
+  // Enables each command by its rules, shows the menu bar that fits, and
+  // names the steps Undo and Redo take.
+  void UpdateUi();
+  // The grid's row menu for `view`, at global position `at`.
+  void ShowRowMenu(CProgramView& view, const QPoint& at);
+
+  // --- Commands the main window runs itself ------------------------------
+  void ShowChannelInformation();
+  void ToggleToolBar();
+  void ToggleStatusBar();
+  void ToggleNavigationBar();
+  void FocusNextPane();
+  void OnHelp();
+  // Undo or redo in the active document; an edit still open in a cell is
+  // what Undo takes back first.
+  void UndoOrRedo(bool redo);
 
   // The help context F1 opens now: the highlighted menu command, else the
   // document window's or the main window's own context.
@@ -159,44 +167,26 @@ class CMainFrame : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QAction* MakeAction(int id, const QString& text, const QKeySequence& shortcut = {});
   void BuildActions();
   void BuildMenus();
+  QMenu* BuildMenu(const MenuLayout& layout);
   void BuildToolBar();
   void BuildStatusBar();
   void BuildNavigationBar();
-  void UpdateUi();
-  void ShowChannelInformation();
-  void ToggleNavigationBar();
-  void FocusNextPane();
-  void OnFileClose();
-  void OnHelp();
-  void UndoOrRedo(bool redo);
-  bool AskToSaveChanges();
-  QString AskFileName(bool save, const QString& suggested);
-  CChildFrame* FrameOf(CProgramDoc* doc) const;
-  bool NeedsDocument(int id) const;
-
-  // The places that later parts fill (each one named after its command).
-  void RunWiredCommand(int id);
 
   RadioTransfers* transfers_ = nullptr;
-  CMyDocManager docManager_;
+  DocManager docManager_;
   CMdiBackground* mdi_ = nullptr;
   CNavigationBar* navBar_ = nullptr;
   QDockWidget* navDock_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QMenu* editMenu_ = nullptr;
   QMenu* setupMenu_ = nullptr;
-  QList<QMenu*> menus128_;
-  QList<QMenu*> menus129_;
+  QList<QMenu*> noDocumentMenus_;
+  QList<QMenu*> documentMenus_;
   bool showingDocumentMenu_ = false;
   QHash<int, QAction*> actions_;
   QHash<int, CommandHandler> handlers_;
-  QList<CChildFrame*> frames_;
-  QHash<CChildFrame*, bool> hasFile_;
-  CChildFrame* lastFrame_ = nullptr;  // what Channel Information shows again
-  FileNamePrompt fileNamePrompt_;
   QMenu* openMenu_ = nullptr;  // the menu open now, for F1 on its entries
 };
 

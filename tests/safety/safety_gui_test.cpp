@@ -26,7 +26,7 @@
 #include "shell/main_frame.h"
 #include "shell/radio_commands.h"
 #include "shell/safety_commands.h"
-#include "shell/shell_fixture.h"
+#include "support/shell_fixture.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
 #include "support/run_program.h"

@@ -25,7 +25,7 @@
 #include "shell/main_frame.h"
 #include "shell/navigation_bar.h"
 #include "shell/radio_commands.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
@@ -51,20 +51,17 @@ class AmbiguityWatch {
 
 constexpr BandLimitBytes kBands = {0x13, 0x17, 0x46, 0x40, 0x48, 0x00};  // 134-176 / 400-480 MHz
 
-class AcceleratorTest : public ShellTest {
+class AcceleratorTest : public StartedShellTest {
  protected:
+  AcceleratorTest() : StartedShellTest({"--no-splash"}) {}
   void SetUp() override {
-    ShellTest::SetUp();
-    WriteProgramIni("English");
+    StartedShellTest::SetUp();
+    if (HasFatalFailure()) return;
     RemoveFromProgramDir("enHelp.html");  // F1 opens no help window over the test
-    frame_ = Start({"--no-splash"});
-    ASSERT_NE(frame_, nullptr);
     frame_->SetFileNamePrompt([](bool, const QString&) { return QString(); });
     SetMessageHook([](const MessageRequest&) { return QMessageBox::Cancel; });  // New: keep
     frame_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame_));
-    view_ = frame_->ActiveView();
-    ASSERT_NE(view_, nullptr);
     WriteBandLimitBlock(view_->Document().Image(), kBands);
     view_->FillFromImage();
   }
@@ -81,9 +78,6 @@ class AcceleratorTest : public ShellTest {
   }
   QWidget* Tree() { return frame_->NavigationBar()->findChild<QTreeWidget*>(); }
   QWidget* ToolBar() { return frame_->ToolBar()->widgetForAction(frame_->Action(cmd::kFileNew)); }
-
-  CMainFrame* frame_ = nullptr;
-  CProgramView* view_ = nullptr;
 };
 
 // The keys of the main window's commands, as the program's menus and

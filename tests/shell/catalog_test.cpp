@@ -46,8 +46,7 @@ TEST(CatalogTest, EveryTextIsTranslatedInBothCatalogs) {
     const QStringList incomplete = IncompleteEntries(
         QString(RADIOPROG_SOURCE_DIR "/resources/translations/") + name, &messages);
     EXPECT_GT(messages, 100) << name;
-    EXPECT_TRUE(incomplete.isEmpty()) << name << ":\n"
-                                      << incomplete.join('\n').toStdString();
+    EXPECT_TRUE(incomplete.isEmpty()) << name << ":\n" << incomplete.join('\n').toStdString();
   }
 }
 

@@ -17,23 +17,19 @@
 #include "shell/channel_csv_commands.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
-#include "shell_fixture.h"
 #include "support/run_program.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
 
 constexpr BandLimitBytes kBands = {0x13, 0x17, 0x46, 0x40, 0x48, 0x00};  // 134-176 / 400-480 MHz
 
-class ChannelCsvGuiTest : public ShellTest {
+class ChannelCsvGuiTest : public StartedShellTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    WriteProgramIni("English");
-    frame_ = Start();
-    ASSERT_NE(frame_, nullptr);
-    view_ = frame_->ActiveView();
-    ASSERT_NE(view_, nullptr);
+    StartedShellTest::SetUp();
+    if (HasFatalFailure()) return;
     csv_ = frame_->findChild<ChannelCsvCommands*>();
     ASSERT_NE(csv_, nullptr);
     csv_->SetFileNamePrompt([this](bool save, const QString&) {
@@ -56,7 +52,7 @@ class ChannelCsvGuiTest : public ShellTest {
   }
   void TearDown() override {
     CChannelImportDlg::SetRunHook(previous_);
-    ShellTest::TearDown();
+    StartedShellTest::TearDown();
   }
 
   CProgramDoc& Doc() { return view_->Document(); }
@@ -76,8 +72,6 @@ class ChannelCsvGuiTest : public ShellTest {
     frame_->OnCommand(cmd::kFileImportCsv);
   }
 
-  CMainFrame* frame_ = nullptr;
-  CProgramView* view_ = nullptr;
   ChannelCsvCommands* csv_ = nullptr;
   QString nextFile_;
   std::vector<bool> prompts_;

@@ -43,8 +43,8 @@
 #include "shell/main_frame.h"
 #include "shell/navigation_bar.h"
 #include "shell/radio_commands.h"
-#include "shell_fixture.h"
 #include "support/held_link.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {

@@ -1,15 +1,15 @@
 // New, Open, Save and Close: which window is shown, hidden or replaced,
 // what is asked, and that a file that cannot be loaded changes nothing.
-#include <algorithm>
 #include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
+#include <algorithm>
 
 #include "base/app_context.h"
 #include "base/settings_store.h"
@@ -19,18 +19,16 @@
 #include "shell/doc_manager.h"
 #include "shell/main_frame.h"
 #include "shell/mdi_background.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
 
-class DocumentsTest : public ShellTest {
+class DocumentsTest : public StartedShellTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    WriteProgramIni("English");
-    frame_ = Start();
-    ASSERT_NE(frame_, nullptr);
+    StartedShellTest::SetUp();
+    if (HasFatalFailure()) return;
     ASSERT_EQ(frame_->DocumentFrames().size(), 1);
     first_ = frame_->DocumentFrames().front();
   }
@@ -39,7 +37,6 @@ class DocumentsTest : public ShellTest {
     for (CChildFrame* f : frame_->DocumentFrames()) n += f->isHidden() ? 0 : 1;
     return n;
   }
-  CMainFrame* frame_ = nullptr;
   CChildFrame* first_ = nullptr;
 };
 
@@ -161,13 +158,13 @@ TEST_F(DocumentsTest, MissingOrEmptyFilesAreRefused) {
 
 TEST_F(DocumentsTest, OpenRuleStripsQuotesMakesFullPathsAndFollowsLinks) {
   const QString path = MakeFile("q.dat", 6144);
-  EXPECT_EQ(CMyDocManager::NormaliseFileName('"' + path + '"'), path);
-  EXPECT_EQ(CMyDocManager::NormaliseFileName('"' + path + "\" --x"), path);
+  EXPECT_EQ(DocManager::NormaliseFileName('"' + path + '"'), path);
+  EXPECT_EQ(DocManager::NormaliseFileName('"' + path + "\" --x"), path);
   const QString link = TempPath("link.dat");
   ASSERT_TRUE(QFile::link(path, link));
-  EXPECT_EQ(CMyDocManager::NormaliseFileName(link), QFileInfo(path).canonicalFilePath());
+  EXPECT_EQ(DocManager::NormaliseFileName(link), QFileInfo(path).canonicalFilePath());
   QDir::setCurrent(workDir_.path());
-  EXPECT_EQ(CMyDocManager::NormaliseFileName("q.dat"), path);
+  EXPECT_EQ(DocManager::NormaliseFileName("q.dat"), path);
   CChildFrame* opened = frame_->OpenDocumentFile('"' + link + '"');
   ASSERT_NE(opened, nullptr);
   EXPECT_EQ(opened->Document().PathName(), QFileInfo(path).canonicalFilePath());
@@ -269,8 +266,7 @@ TEST_F(DocumentsTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel) {
   answers_ = {QMessageBox::Cancel};
   EXPECT_FALSE(frame_->close());
   ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].buttons,
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  EXPECT_EQ(messages_[0].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   EXPECT_TRUE(messages_[0].text.contains("edit.dat"));
   EXPECT_TRUE(frame_->isVisible());
 

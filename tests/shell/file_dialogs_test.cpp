@@ -15,7 +15,7 @@
 #include "shell/channel_csv_commands.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {

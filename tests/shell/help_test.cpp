@@ -11,7 +11,7 @@
 #include "base/help.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {

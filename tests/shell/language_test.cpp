@@ -12,7 +12,7 @@
 #include "shell/main_frame.h"
 #include "shell/restart.h"
 #include "shell/splash_wnd.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
@@ -88,9 +88,9 @@ TEST_F(LanguageTest, SwitchWritesProgramIniKeepingEveryKeyThenRestartsAtExit) {
   app_->ExitInstance();
   ASSERT_EQ(iniAtRestart_.size(), 1u);
   const QString ini = iniAtRestart_.front();
-  for (const char* line : {"[Setup]", "Language=Chinese", "AppName=radioprog-test", "ShowLang=1",
-                           "Type1=Model A", "[English]", "Title=Test Title",
-                           "Company=Test Company", "[Chinese]", "Company=测试公司"})
+  for (const char* line :
+       {"[Setup]", "Language=Chinese", "AppName=radioprog-test", "ShowLang=1", "Type1=Model A",
+        "[English]", "Title=Test Title", "Company=Test Company", "[Chinese]", "Company=测试公司"})
     EXPECT_TRUE(ini.contains(QString::fromUtf8(line))) << line;
   EXPECT_TRUE(messages_.empty());
 }

@@ -10,18 +10,16 @@
 #include "shell/main_frame.h"
 #include "shell/mdi_background.h"
 #include "shell/navigation_bar.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
 
-class NavigationTest : public ShellTest {
+class NavigationTest : public StartedShellTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    WriteProgramIni("English");
-    frame_ = Start();
-    ASSERT_NE(frame_, nullptr);
+    StartedShellTest::SetUp();
+    if (HasFatalFailure()) return;
     bar_ = frame_->NavigationBar();
     tree_ = bar_->Tree();
     bar_->SetCursorPositionSource([this] { return pointer_; });
@@ -31,13 +29,13 @@ class NavigationTest : public ShellTest {
   }
   // Puts the pointer over `item` (nullptr: over no item) and selects `selected`.
   void Choose(QTreeWidgetItem* item, QTreeWidgetItem* selected) {
-    const QRect r = item ? tree_->visualItemRect(item) : QRect(0, tree_->viewport()->height() - 2, 1, 1);
+    const QRect r =
+        item ? tree_->visualItemRect(item) : QRect(0, tree_->viewport()->height() - 2, 1, 1);
     pointer_ = tree_->viewport()->mapToGlobal(r.center());
     tree_->setCurrentItem(selected);
   }
   QTreeWidgetItem* Page(int i) const { return bar_->RootItem()->child(i); }
 
-  CMainFrame* frame_ = nullptr;
   CNavigationBar* bar_ = nullptr;
   QTreeWidget* tree_ = nullptr;
   QPoint pointer_;
@@ -50,8 +48,8 @@ TEST_F(NavigationTest, ChoosingAPageTwiceOpensItTwiceAndReselectsTheRoot) {
   EXPECT_EQ(tree_->currentItem(), bar_->RootItem());
   Choose(Page(2), Page(2));
   Choose(Page(0), Page(0));
-  EXPECT_EQ(opened_, (QList<int>{cmd::kOptionalFeatures, cmd::kOptionalFeatures,
-                                 cmd::kProductInformation}));
+  EXPECT_EQ(opened_,
+            (QList<int>{cmd::kOptionalFeatures, cmd::kOptionalFeatures, cmd::kProductInformation}));
 }
 
 TEST_F(NavigationTest, EverySettingDialogHasATreePage) {
@@ -65,8 +63,8 @@ TEST_F(NavigationTest, EverySettingDialogHasATreePage) {
 }
 
 TEST_F(NavigationTest, TheItemUnderThePointerDecidesNotTheSelection) {
-  Choose(Page(0), Page(2));  // e.g. a keyboard move while the mouse rests elsewhere
-  Choose(nullptr, Page(2));  // pointer over no item: nothing opens
+  Choose(Page(0), Page(2));           // e.g. a keyboard move while the mouse rests elsewhere
+  Choose(nullptr, Page(2));           // pointer over no item: nothing opens
   Choose(bar_->RootItem(), Page(1));  // the company caption opens nothing
   EXPECT_EQ(opened_, QList<int>{cmd::kProductInformation});
 }

@@ -20,14 +20,15 @@
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/navigation_bar.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
 
 QStringList Texts(const QMenu* menu) {
   QStringList texts;
-  for (const QAction* action : menu->actions()) texts << (action->isSeparator() ? "-" : action->text());
+  for (const QAction* action : menu->actions())
+    texts << (action->isSeparator() ? "-" : action->text());
   return texts;
 }
 
@@ -229,18 +230,17 @@ TEST_F(StartupTest, MenusFollowWhetherADocumentWindowIsShown) {
     for (QAction* a : frame->menuBar()->actions()) titles << a->text();
     return titles;
   };
-  EXPECT_EQ(shownMenus(),
-            (QStringList{"&File", "&Edit", "&Program", "Setup", "&View", "&Help"}));
+  EXPECT_EQ(shownMenus(), (QStringList{"&File", "&Edit", "&Program", "Setup", "&View", "&Help"}));
   frame->OnCommand(cmd::kFileClose);
   EXPECT_EQ(shownMenus(), (QStringList{"&File", "&View", "&Help"}));
-  EXPECT_EQ(Texts(frame->MenusNoDocument()[0]),
-            (QStringList{"&New", "&Open...", "Open Backup…", "-", "P&rint Setup...", "-",
-                         "E&xit"}));
-  EXPECT_EQ(Texts(frame->MenusDocument()[0]),
-            (QStringList{"&New", "&Open...", "Open Backup…", "&Close", "&Save", "Save &As...",
-                         "Compare With…", "-", "Export Channels (CSV)…", "Import Channels (CSV)…",
-                         "-", "&Print...", "Print Preview", "Export PDF…", "Print Setup...", "-",
-                         "E&xit"}));
+  EXPECT_EQ(
+      Texts(frame->MenusNoDocument()[0]),
+      (QStringList{"&New", "&Open...", "Open Backup…", "-", "P&rint Setup...", "-", "E&xit"}));
+  EXPECT_EQ(
+      Texts(frame->MenusDocument()[0]),
+      (QStringList{"&New", "&Open...", "Open Backup…", "&Close", "&Save", "Save &As...",
+                   "Compare With…", "-", "Export Channels (CSV)…", "Import Channels (CSV)…", "-",
+                   "&Print...", "Print Preview", "Export PDF…", "Print Setup...", "-", "E&xit"}));
 }
 
 TEST_F(StartupTest, ToolbarAndStatusBarCarryTheirCommandsAndPrompts) {

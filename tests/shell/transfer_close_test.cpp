@@ -16,8 +16,8 @@
 #include "shell/main_frame.h"
 #include "shell/radio_commands.h"
 #include "shell/radio_transfers.h"
-#include "shell_fixture.h"
 #include "support/held_link.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
@@ -29,18 +29,17 @@ const char kWriteAddition[] = "\nThe radio will hold part of the new data.";
 
 // The program with one document, whose transfers talk to a virtual radio
 // that holds a run ten blocks into its transfer.
-class HeldRunTest : public ShellTest {
+class HeldRunTest : public StartedShellTest {
  protected:
   explicit HeldRunTest(CloneMode mode)
-      : mode_(mode),
+      : StartedShellTest({"--no-splash"}),
+        mode_(mode),
         link_(std::make_shared<HeldLink>(
             radio_, (mode == CloneMode::Read ? kReadPreludeChunks : kWritePreludeChunks) + 30)) {}
   void SetUp() override {
-    ShellTest::SetUp();
+    StartedShellTest::SetUp();
+    if (HasFatalFailure()) return;
     links_.Use(link_);
-    WriteProgramIni("English");
-    frame_ = Start({"--no-splash"});
-    ASSERT_NE(frame_, nullptr);
     child_ = frame_->ActiveFrame();
     ASSERT_NE(child_, nullptr);
   }
@@ -58,7 +57,6 @@ class HeldRunTest : public ShellTest {
   CloneMode mode_;
   VirtualRadio radio_;
   std::shared_ptr<HeldLink> link_;
-  CMainFrame* frame_ = nullptr;
   CChildFrame* child_ = nullptr;
 };
 

@@ -12,32 +12,30 @@
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
 
-class UndoCommandsTest : public ShellTest {
+class UndoCommandsTest : public StartedShellTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    WriteProgramIni("English");
-    frame_ = Start();
-    ASSERT_NE(frame_, nullptr);
+    StartedShellTest::SetUp();
+    if (HasFatalFailure()) return;
     doc_ = frame_->ActiveDocument();
     ASSERT_NE(doc_, nullptr);
   }
   // Runs a command whose modal dialog is then accepted as it stands.
   void RunAndAccept(int id) {
     QTimer::singleShot(0, [] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->accept();
     });
     frame_->OnCommand(id);
   }
   QAction* Undo() const { return frame_->Action(cmd::kEditUndo); }
   QAction* Redo() const { return frame_->Action(cmd::kEditRedo); }
 
-  CMainFrame* frame_ = nullptr;
   CProgramDoc* doc_ = nullptr;
 };
 

@@ -13,7 +13,7 @@
 #include "shell/child_frame.h"
 #include "shell/main_frame.h"
 #include "shell/mdi_background.h"
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace radio::test {
 namespace {
@@ -21,18 +21,16 @@ namespace {
 constexpr int kFrRow = 129;
 constexpr int kBusyLockColumn = 9;
 
-class WindowFitTest : public ShellTest, public ::testing::WithParamInterface<QSize> {
+class WindowFitTest : public StartedShellTest, public ::testing::WithParamInterface<QSize> {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    ASSERT_NE(frame_ = StartIn("English"), nullptr);
+    StartedShellTest::SetUp();
+    if (HasFatalFailure()) return;
     // The main window as it is maximised on a screen of this size, and the
     // view scaled for that screen.
     const QSize screen = GetParam();
     frame_->showNormal();
     frame_->setGeometry(0, 0, screen.width(), screen.height() - 40);  // a task bar below
-    view_ = frame_->ActiveView();
-    ASSERT_NE(view_, nullptr);
     view_->OnDisplayChange(screen.width());
     Settle();
   }
@@ -58,9 +56,6 @@ class WindowFitTest : public ShellTest, public ::testing::WithParamInterface<QSi
                       Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(port, &wheel);
   }
-
-  CMainFrame* frame_ = nullptr;
-  CProgramView* view_ = nullptr;
 };
 
 TEST_P(WindowFitTest, WindowStaysInItsAreaAndColumnsKeepTheScreenScale) {

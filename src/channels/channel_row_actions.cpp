@@ -1,12 +1,11 @@
-// The channel view's whole-channel commands: row selection from the row
-// headers, copy / cut / paste through the clipboard, insert, delete, move,
-// clear and sort. The byte work is in channel_rows; each change is one step.
+#include "channels/channel_row_actions.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 
 #include "base/app_context.h"
 #include "base/message_box.h"
@@ -26,54 +25,63 @@ namespace {
 constexpr char kChannelRecordsMime[] = "application/x-radioprog-channel-records";
 constexpr char kCsvMime[] = "text/csv";
 
-using RowCommand = CProgramView::RowCommand;
-
 }  // namespace
 
-const std::vector<std::pair<RowCommand, const char*>>& CProgramView::RowCommandTexts() {
-  static const std::vector<std::pair<RowCommand, const char*>> texts = {
-      {RowCommand::kCut, QT_TR_NOOP("Cut Channels")},
-      {RowCommand::kCopy, QT_TR_NOOP("Copy Channels")},
-      {RowCommand::kPaste, QT_TR_NOOP("Paste Channels")},
-      {RowCommand::kInsert, QT_TR_NOOP("Insert Empty Channel")},
-      {RowCommand::kDelete, QT_TR_NOOP("Delete Channels")},
-      {RowCommand::kClear, QT_TR_NOOP("Clear Channels")},
-      {RowCommand::kMoveUp, QT_TR_NOOP("Move Channels Up")},
-      {RowCommand::kMoveDown, QT_TR_NOOP("Move Channels Down")},
-      {RowCommand::kSortFrequency, QT_TR_NOOP("Sort by Rx Frequency")},
-      {RowCommand::kSortName, QT_TR_NOOP("Sort by Name")},
-  };
-  return texts;
+ChannelRowActions::ChannelRowActions(CProgramView& view, FlexGrid& grid, ChannelGridModel& model,
+                                     CProgramDoc& doc)
+    : QObject(&view), view_(view), grid_(grid), model_(model), doc_(doc) {
+  QHeaderView* rows = grid_.verticalHeader();
+  headerViewport_ = rows->viewport();
+  headerViewport_->installEventFilter(this);
+  rows->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(rows, &QWidget::customContextMenuRequested, this, [this, rows](const QPoint& at) {
+    emit view_.rowMenuRequested(rows->viewport()->mapToGlobal(at));
+  });
 }
 
-std::vector<int> CProgramView::SelectedChannels() const {
+bool ChannelRowActions::eventFilter(QObject* watched, QEvent* event) {
+  // The type first: the grid may be half torn down when its last events come.
+  if (event->type() != QEvent::MouseButtonPress || watched != headerViewport_) return false;
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  const int section = grid_.verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+  if (section < 0) return false;
+  if (mouse->button() == Qt::RightButton && SelectedChannels().size() > 1 &&
+      grid_.selectionModel()->isRowSelected(section, {}))
+    return false;  // the context menu acts on the whole selection
+  OnRowHeaderPressed(section + 1,
+                     mouse->button() == Qt::LeftButton ? mouse->modifiers() : Qt::NoModifier);
+  return false;
+}
+
+std::vector<int> ChannelRowActions::SelectedChannels() const {
   std::vector<int> indices;
-  for (const QModelIndex& index : grid_->selectionModel()->selectedRows())
+  for (const QModelIndex& index : grid_.selectionModel()->selectedRows())
     indices.push_back(index.row());
   return NormaliseChannelSelection(indices);
 }
 
-void CProgramView::SelectChannels(int first, int last) {
+void ChannelRowActions::SelectChannels(int first, int last) {
   first = std::max(first, 0);
   last = std::min(last, kChannelCount - 1);
   if (first > last) {
-    grid_->selectionModel()->clearSelection();
+    grid_.selectionModel()->clearSelection();
     return;
   }
-  const QItemSelection rows(model_->index(first, 0), model_->index(last, ChannelGridModel::kCols - 2));
-  grid_->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
-  grid_->scrollTo(model_->index(first, 0));
+  const QItemSelection rows(model_.index(first, 0),
+                            model_.index(last, ChannelGridModel::kCols - 2));
+  grid_.selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+  grid_.scrollTo(model_.index(first, 0));
 }
 
-void CProgramView::OnRowHeaderPressed(int gridRow, Qt::KeyboardModifiers modifiers) {
+void ChannelRowActions::OnRowHeaderPressed(int gridRow, Qt::KeyboardModifiers modifiers) {
   // Leaving the cell for a row: the edit in progress is taken over first.
-  if (!CommitEditor(CommitTrigger::kLeaveCell)) return;
+  if (!view_.CommitCellEdit()) return;
   const int index = gridRow - 1;
   if (index < 0 || index >= kChannelCount) return;  // the FR row is no whole channel
-  QItemSelectionModel* selection = grid_->selectionModel();
+  QItemSelectionModel* selection = grid_.selectionModel();
   const auto rowRange = [this](int a, int b) {
-    return QItemSelection(model_->index(std::min(a, b), 0),
-                          model_->index(std::max(a, b), ChannelGridModel::kCols - 2));
+    return QItemSelection(model_.index(std::min(a, b), 0),
+                          model_.index(std::max(a, b), ChannelGridModel::kCols - 2));
   };
   if ((modifiers & Qt::ShiftModifier) && rowAnchor_ >= 0) {
     selection->select(rowRange(rowAnchor_, index), QItemSelectionModel::ClearAndSelect);
@@ -92,53 +100,48 @@ void CProgramView::OnRowHeaderPressed(int gridRow, Qt::KeyboardModifiers modifie
   }
 }
 
-void CProgramView::ShowRowMenu(const QPoint& at) {
-  QMenu menu(this);
-  for (const auto& [command, text] : RowCommandTexts()) {
-    if (command == RowCommand::kInsert || command == RowCommand::kMoveUp ||
-        command == RowCommand::kSortFrequency)
-      menu.addSeparator();
-    QAction* entry = menu.addAction(tr(text));
-    entry->setEnabled(CanRunRowCommand(command));
-    connect(entry, &QAction::triggered, this, [this, c = command] { RunRowCommand(c); });
-  }
-  menu.exec(grid_->verticalHeader()->viewport()->mapToGlobal(at));
-}
-
-bool CProgramView::CanRunRowCommand(RowCommand command) const {
-  if (SelectedChannels().empty() || !isEnabled()) return false;
+bool ChannelRowActions::CanRun(RowCommand command) const {
+  if (SelectedChannels().empty() || !view_.isEnabled()) return false;
   if (command != RowCommand::kPaste) return true;
   const QMimeData* data = QApplication::clipboard()->mimeData();
-  return data && (data->hasFormat(kChannelRecordsMime) || data->hasFormat(kCsvMime) ||
-                  data->hasText());
+  return data &&
+         (data->hasFormat(kChannelRecordsMime) || data->hasFormat(kCsvMime) || data->hasText());
 }
 
-bool CProgramView::HandleRowKey(QKeyEvent* event) {
+bool ChannelRowActions::HandleKey(QKeyEvent* event) {
   // Only a row selection takes these keys; on a single cell Ctrl+C keeps
   // copying the cell's text and Delete / Insert do nothing.
   if (SelectedChannels().empty()) return false;
   const bool ctrl = event->modifiers() & Qt::ControlModifier;
   RowCommand command;
-  if (event->matches(QKeySequence::Copy)) command = RowCommand::kCopy;
-  else if (event->matches(QKeySequence::Cut)) command = RowCommand::kCut;
-  else if (event->matches(QKeySequence::Paste)) command = RowCommand::kPaste;
-  else if (event->key() == Qt::Key_Delete && !ctrl) command = RowCommand::kDelete;
-  else if (event->key() == Qt::Key_Insert && !ctrl) command = RowCommand::kInsert;
-  else if (event->key() == Qt::Key_Up && ctrl) command = RowCommand::kMoveUp;
-  else if (event->key() == Qt::Key_Down && ctrl) command = RowCommand::kMoveDown;
-  else return false;
-  RunRowCommand(command);
+  if (event->matches(QKeySequence::Copy))
+    command = RowCommand::kCopy;
+  else if (event->matches(QKeySequence::Cut))
+    command = RowCommand::kCut;
+  else if (event->matches(QKeySequence::Paste))
+    command = RowCommand::kPaste;
+  else if (event->key() == Qt::Key_Delete && !ctrl)
+    command = RowCommand::kDelete;
+  else if (event->key() == Qt::Key_Insert && !ctrl)
+    command = RowCommand::kInsert;
+  else if (event->key() == Qt::Key_Up && ctrl)
+    command = RowCommand::kMoveUp;
+  else if (event->key() == Qt::Key_Down && ctrl)
+    command = RowCommand::kMoveDown;
+  else
+    return false;
+  Run(command);
   return true;
 }
 
-void CProgramView::StoreImageChange(const QString& text, const RadioImage& before,
-                                    const std::vector<int>& select) {
+void ChannelRowActions::StoreImageChange(const QString& text, const RadioImage& before,
+                                         const std::vector<int>& select) {
   doc_.RecordChange(text, before);  // the grid refills from the image
   if (!select.empty()) SelectChannels(select.front(), select.back());
 }
 
-void CProgramView::RunRowCommand(RowCommand command) {
-  if (!CanRunRowCommand(command) || !CommitEditor(CommitTrigger::kLeaveCell)) return;
+void ChannelRowActions::Run(RowCommand command) {
+  if (!CanRun(command) || !view_.CommitCellEdit()) return;
   const std::vector<int> sel = SelectedChannels();
   RadioImage& image = doc_.Image();
   const RadioImage before = image;
@@ -151,53 +154,59 @@ void CProgramView::RunRowCommand(RowCommand command) {
     case RowCommand::kCut:
       CopyChannels(sel);
       ClearChannels(image, sel);
-      return StoreImageChange(tr("Cut channels"), before, sel);
+      return StoreImageChange(CProgramView::tr("Cut channels"), before, sel);
     case RowCommand::kPaste:
       return PasteChannelsFromClipboard();
     case RowCommand::kInsert:
       if (!InsertEmptyChannels(image, first, count)) {
-        ShowMessage(this, tr("Channel 128 is in use: inserting would lose it. Delete or move it first."),
+        ShowMessage(&view_,
+                    CProgramView::tr(
+                        "Channel 128 is in use: inserting would lose it. Delete or move it first."),
                     QMessageBox::Warning);
         return;
       }
-      return StoreImageChange(tr("Insert empty channel"), before, {first, first + count - 1});
+      return StoreImageChange(CProgramView::tr("Insert empty channel"), before,
+                              {first, first + count - 1});
     case RowCommand::kDelete:
       DeleteChannels(image, sel);
-      return StoreImageChange(tr("Delete channels"), before, {first, first});
+      return StoreImageChange(CProgramView::tr("Delete channels"), before, {first, first});
     case RowCommand::kClear:
       ClearChannels(image, sel);
-      return StoreImageChange(tr("Clear channels"), before, sel);
+      return StoreImageChange(CProgramView::tr("Clear channels"), before, sel);
     case RowCommand::kMoveUp:
     case RowCommand::kMoveDown: {
       const int delta = command == RowCommand::kMoveUp ? -1 : 1;
       if (!MoveChannels(image, sel, delta)) return;  // already at the edge
-      StoreImageChange(delta < 0 ? tr("Move channels up") : tr("Move channels down"), before, {});
+      StoreImageChange(
+          delta < 0 ? CProgramView::tr("Move channels up") : CProgramView::tr("Move channels down"),
+          before, {});
       QItemSelection moved;
       for (int i : sel)
-        moved.merge(QItemSelection(model_->index(i + delta, 0),
-                                   model_->index(i + delta, ChannelGridModel::kCols - 2)),
+        moved.merge(QItemSelection(model_.index(i + delta, 0),
+                                   model_.index(i + delta, ChannelGridModel::kCols - 2)),
                     QItemSelectionModel::Select);
-      grid_->selectionModel()->select(moved, QItemSelectionModel::ClearAndSelect);
-      grid_->scrollTo(model_->index(delta < 0 ? first - 1 : last + 1, 0));
+      grid_.selectionModel()->select(moved, QItemSelectionModel::ClearAndSelect);
+      grid_.scrollTo(model_.index(delta < 0 ? first - 1 : last + 1, 0));
       return;
     }
     case RowCommand::kSortFrequency:
     case RowCommand::kSortName: {
       const bool byName = command == RowCommand::kSortName;
       SortChannels(image, sel, byName ? ChannelSortKey::kName : ChannelSortKey::kReceiveFrequency);
-      StoreImageChange(byName ? tr("Sort channels by name") : tr("Sort channels by receive frequency"),
+      StoreImageChange(byName ? CProgramView::tr("Sort channels by name")
+                              : CProgramView::tr("Sort channels by receive frequency"),
                        before, {});
       QItemSelection keep;
       for (int i : sel)
-        keep.merge(QItemSelection(model_->index(i, 0), model_->index(i, ChannelGridModel::kCols - 2)),
+        keep.merge(QItemSelection(model_.index(i, 0), model_.index(i, ChannelGridModel::kCols - 2)),
                    QItemSelectionModel::Select);
-      grid_->selectionModel()->select(keep, QItemSelectionModel::ClearAndSelect);
+      grid_.selectionModel()->select(keep, QItemSelectionModel::ClearAndSelect);
       return;
     }
   }
 }
 
-void CProgramView::CopyChannels(const std::vector<int>& indices) const {
+void ChannelRowActions::CopyChannels(const std::vector<int>& indices) const {
   const RadioImage& image = doc_.Image();
   // CSV of the selected channels only (empty ones have no line).
   RadioImage selectedOnly = image;
@@ -208,25 +217,28 @@ void CProgramView::CopyChannels(const std::vector<int>& indices) const {
   for (int i : indices) {
     ChannelRow row;
     for (int c = 1; c < ChannelGridModel::kCols; ++c)
-      row[static_cast<std::size_t>(c - 1)] = model_->TextMatrix(i + 1, c).toStdString();
+      row[static_cast<std::size_t>(c - 1)] = model_.TextMatrix(i + 1, c).toStdString();
     rows.push_back(row);
   }
   const std::string records = PackChannelRecords(image, indices);
   auto* data = new QMimeData;
-  data->setData(kChannelRecordsMime, QByteArray(records.data(), static_cast<qsizetype>(records.size())));
-  data->setData(kCsvMime, QByteArray::fromStdString(ExportChannelsCsv(selectedOnly, App().band.limits)));
+  data->setData(kChannelRecordsMime,
+                QByteArray(records.data(), static_cast<qsizetype>(records.size())));
+  data->setData(kCsvMime,
+                QByteArray::fromStdString(ExportChannelsCsv(selectedOnly, App().band.limits)));
   data->setText(QString::fromStdString(ChannelRowsToTabText(rows)));
   QApplication::clipboard()->setMimeData(data);
 }
 
-void CProgramView::PasteChannelsFromClipboard() {
+void ChannelRowActions::PasteChannelsFromClipboard() {
   const QMimeData* data = QApplication::clipboard()->mimeData();
   if (!data) return;
   std::vector<ChannelRecord> records;
   QString problem;
   if (data->hasFormat(kChannelRecordsMime)) {
     const QByteArray bytes = data->data(kChannelRecordsMime);
-    records = UnpackChannelRecords(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    records = UnpackChannelRecords(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   } else if (data->hasFormat(kCsvMime)) {
     const QByteArray csv = data->data(kCsvMime);
     const ChannelImportPlan plan =
@@ -246,13 +258,14 @@ void CProgramView::PasteChannelsFromClipboard() {
       ChannelRow row{};
       for (int f = 0; f < kChannelFieldCount && problem.isEmpty(); ++f) {
         std::string value = texts[static_cast<std::size_t>(f)];
-        if (f == kChannelName) value = TextToNameBytes(QString::fromStdString(value), App().language);
+        if (f == kChannelName)
+          value = TextToNameBytes(QString::fromStdString(value), App().language);
         if (f != kRxFrequency && value.empty()) continue;
-        const CellCommitOutcome out = DecideCellCommit(row, static_cast<ChannelField>(f), value,
-                                                       App().band.limits, App().language,
-                                                       CommitTrigger::kLeaveCell);
+        const CellCommitOutcome out =
+            DecideCellCommit(row, static_cast<ChannelField>(f), value, App().band.limits,
+                             App().language, CommitTrigger::kLeaveCell);
         if (out.message != CellMessage::kNone)
-          problem = tr("Line %1: the receive frequency \"%2\" cannot be stored.")
+          problem = CProgramView::tr("Line %1: the receive frequency \"%2\" cannot be stored.")
                         .arg(line)
                         .arg(QString::fromStdString(texts[kRxFrequency]));
         row = out.row;
@@ -265,7 +278,8 @@ void CProgramView::PasteChannelsFromClipboard() {
     if (!problem.isEmpty()) records.clear();
   }
   if (records.empty()) {
-    ShowMessage(this, problem.isEmpty() ? tr("The clipboard holds no channels.") : problem,
+    ShowMessage(&view_,
+                problem.isEmpty() ? CProgramView::tr("The clipboard holds no channels.") : problem,
                 QMessageBox::Warning);
     return;
   }
@@ -274,24 +288,32 @@ void CProgramView::PasteChannelsFromClipboard() {
   const std::vector<int> targets = PasteTargets(sel, count);
   if (targets.empty()) return;
   if (static_cast<int>(sel.size()) != count && sel.size() > 1) {
-    const auto answer = ShowMessage(
-        this,
-        tr("The clipboard holds %1 channels but %2 are selected. Paste %3 channels from channel %4 on?")
-            .arg(count).arg(sel.size()).arg(targets.size()).arg(targets.front() + 1),
-        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        ShowMessage(&view_,
+                    CProgramView::tr("The clipboard holds %1 channels but %2 are selected. Paste "
+                                     "%3 channels from channel %4 on?")
+                        .arg(count)
+                        .arg(sel.size())
+                        .arg(targets.size())
+                        .arg(targets.front() + 1),
+                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) return;
   } else if (static_cast<int>(targets.size()) < count) {
     const auto answer = ShowMessage(
-        this, tr("Only %1 of the %2 channels fit before channel 128. Paste them?")
-                  .arg(targets.size()).arg(count),
+        &view_,
+        CProgramView::tr("Only %1 of the %2 channels fit before channel 128. Paste them?")
+            .arg(targets.size())
+            .arg(count),
         QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) return;
   }
   RadioImage& image = doc_.Image();
   const RadioImage before = image;
   PasteChannels(image, targets, records);
-  StoreImageChange(tr("Paste channels"), before, {targets.front(), targets.back()});
-  if (!problem.isEmpty()) ShowMessage(this, tr("Some rows were skipped: %1").arg(problem), QMessageBox::Warning);
+  StoreImageChange(CProgramView::tr("Paste channels"), before, {targets.front(), targets.back()});
+  if (!problem.isEmpty())
+    ShowMessage(&view_, CProgramView::tr("Some rows were skipped: %1").arg(problem),
+                QMessageBox::Warning);
 }
 
 }  // namespace radio

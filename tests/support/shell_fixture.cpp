@@ -1,10 +1,11 @@
-#include "shell_fixture.h"
+#include "support/shell_fixture.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 
 #include "base/app_context.h"
+#include "shell/main_frame.h"
 #include "safety/user_data_folder.h"
 
 namespace radio::test {
@@ -61,6 +62,15 @@ QString ShellTest::MakeFile(const QString& name, int size) {
 
 void ShellTest::RemoveFromProgramDir(const QString& name) {
   ASSERT_TRUE(QFile::remove(ProgramDir() + name));
+}
+
+void StartedShellTest::SetUp() {
+  ShellTest::SetUp();
+  WriteProgramIni("English");
+  frame_ = Start(arguments_);
+  ASSERT_NE(frame_, nullptr);
+  view_ = frame_->ActiveView();
+  ASSERT_NE(view_, nullptr);
 }
 
 }  // namespace radio::test

@@ -15,6 +15,10 @@
 #include "shell/program_app.h"
 #include "support/test_links.h"
 
+namespace radio {
+class CProgramView;
+}  // namespace radio
+
 namespace radio::test {
 
 class ShellTest : public ::testing::Test {
@@ -48,6 +52,20 @@ class ShellTest : public ::testing::Test {
   std::vector<MessageRequest> messages_;
   // Answers for the next message boxes, in order; OK when none is left.
   std::vector<QMessageBox::StandardButton> answers_;
+};
+
+// The program started in English with its first document window, as most
+// shell tests begin: the main window and the active channel view.
+class StartedShellTest : public ShellTest {
+ protected:
+  explicit StartedShellTest(QStringList arguments = {}) : arguments_(std::move(arguments)) {}
+  void SetUp() override;
+
+  CMainFrame* frame_ = nullptr;
+  CProgramView* view_ = nullptr;
+
+ private:
+  QStringList arguments_;
 };
 
 }  // namespace radio::test
