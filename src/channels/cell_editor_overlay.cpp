@@ -65,7 +65,7 @@ bool IsEnter(const QKeyEvent* event) {
 
 }  // namespace
 
-CellEditorOverlay::CellEditorOverlay(CProgramView& view, FlexGrid& grid, ChannelGridModel& model,
+CellEditorOverlay::CellEditorOverlay(CProgramView& view, CFlexGrid& grid, ChannelGridModel& model,
                                      CProgramDoc& doc)
     : QObject(&view), view_(view), grid_(grid), model_(model), doc_(doc) {
   QWidget* host = grid_.viewport();

@@ -20,7 +20,7 @@ namespace radio {
 class CProgramDoc;
 class CProgramView;
 class ChannelGridModel;
-class FlexGrid;
+class CFlexGrid;
 
 // The property that carries the control id of the grid and its editors.
 constexpr char kControlIdProperty[] = "controlId";
@@ -28,7 +28,7 @@ constexpr char kControlIdProperty[] = "controlId";
 class CellEditorOverlay : public QObject {
   Q_OBJECT
  public:
-  CellEditorOverlay(CProgramView& view, FlexGrid& grid, ChannelGridModel& model, CProgramDoc& doc);
+  CellEditorOverlay(CProgramView& view, CFlexGrid& grid, ChannelGridModel& model, CProgramDoc& doc);
 
   // The editor with a control id (1126-1134), and the open one.
   QWidget* Editor(int controlId) const;
@@ -55,7 +55,7 @@ class CellEditorOverlay : public QObject {
   bool HandleEditorKey(QWidget* editor, QKeyEvent* event);
 
   CProgramView& view_;
-  FlexGrid& grid_;
+  CFlexGrid& grid_;
   ChannelGridModel& model_;
   CProgramDoc& doc_;
   QLineEdit* frequencyEdit_ = nullptr;

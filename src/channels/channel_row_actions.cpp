@@ -27,7 +27,7 @@ constexpr char kCsvMime[] = "text/csv";
 
 }  // namespace
 
-ChannelRowActions::ChannelRowActions(CProgramView& view, FlexGrid& grid, ChannelGridModel& model,
+ChannelRowActions::ChannelRowActions(CProgramView& view, CFlexGrid& grid, ChannelGridModel& model,
                                      CProgramDoc& doc)
     : QObject(&view), view_(view), grid_(grid), model_(model), doc_(doc) {
   QHeaderView* rows = grid_.verticalHeader();

@@ -16,7 +16,7 @@ namespace radio {
 class CProgramDoc;
 class CProgramView;
 class ChannelGridModel;
-class FlexGrid;
+class CFlexGrid;
 
 enum class RowCommand {
   kCopy,
@@ -34,7 +34,7 @@ enum class RowCommand {
 class ChannelRowActions : public QObject {
   Q_OBJECT
  public:
-  ChannelRowActions(CProgramView& view, FlexGrid& grid, ChannelGridModel& model, CProgramDoc& doc);
+  ChannelRowActions(CProgramView& view, CFlexGrid& grid, ChannelGridModel& model, CProgramDoc& doc);
 
   // The selected channels as record indices 0-127, ascending.
   std::vector<int> SelectedChannels() const;
@@ -60,7 +60,7 @@ class ChannelRowActions : public QObject {
   void PasteChannelsFromClipboard();
 
   CProgramView& view_;
-  FlexGrid& grid_;
+  CFlexGrid& grid_;
   ChannelGridModel& model_;
   CProgramDoc& doc_;
   QObject* headerViewport_ = nullptr;  // where presses on the row headers arrive

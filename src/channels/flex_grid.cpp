@@ -9,7 +9,7 @@
 
 namespace radio {
 
-FlexGrid::FlexGrid(ChannelGridModel* model, QWidget* parent)
+CFlexGrid::CFlexGrid(ChannelGridModel* model, QWidget* parent)
     : QTableView(parent), model_(model), corner_(new QLabel(this)) {
   setModel(model_);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -38,50 +38,50 @@ FlexGrid::FlexGrid(ChannelGridModel* model, QWidget* parent)
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 }
 
-QString FlexGrid::TextMatrix(int row, int col) const {
+QString CFlexGrid::TextMatrix(int row, int col) const {
   return model_->TextMatrix(row, col);
 }
 
-int FlexGrid::Row() const {
+int CFlexGrid::Row() const {
   const QModelIndex at = leaving_.isValid() ? leaving_ : currentIndex();
   return at.isValid() ? ChannelGridModel::GridRow(at) : 1;
 }
 
-int FlexGrid::Col() const {
+int CFlexGrid::Col() const {
   const QModelIndex at = leaving_.isValid() ? leaving_ : currentIndex();
   return at.isValid() ? ChannelGridModel::GridCol(at) : 1;
 }
 
-void FlexGrid::SetRowCol(int row, int col) {
+void CFlexGrid::SetRowCol(int row, int col) {
   const QModelIndex at = model_->IndexOf(row, col);
   if (!at.isValid()) return;
   movedByKeyboard_ = false;
   setCurrentIndex(at);
 }
 
-QRect FlexGrid::CellRect(int row, int col) const {
+QRect CFlexGrid::CellRect(int row, int col) const {
   return visualRect(model_->IndexOf(row, col));
 }
 
-int FlexGrid::ColWidth(int col) const {
+int CFlexGrid::ColWidth(int col) const {
   return col == 0 ? verticalHeader()->width() : columnWidth(col - 1);
 }
 
-void FlexGrid::SetColWidth(int col, int width) {
+void CFlexGrid::SetColWidth(int col, int width) {
   if (col == 0)
     verticalHeader()->setFixedWidth(width);
   else
     setColumnWidth(col - 1, width);
 }
 
-void FlexGrid::PageDown() {
+void CFlexGrid::PageDown() {
   verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
 }
-void FlexGrid::PageUp() {
+void CFlexGrid::PageUp() {
   verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
 }
 
-void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+void CFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   if (reverting_) {
     QTableView::currentChanged(current, previous);
     return;
@@ -104,7 +104,7 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
   if (current.isValid()) emit EnterCell();
 }
 
-void FlexGrid::mousePressEvent(QMouseEvent* event) {
+void CFlexGrid::mousePressEvent(QMouseEvent* event) {
   movedByKeyboard_ = false;
   QTableView::mousePressEvent(event);
   // A refused move leaves the old cell current: keep the highlight on it.
@@ -113,18 +113,18 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
   emit MouseDown();
 }
 
-void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
+void CFlexGrid::mouseMoveEvent(QMouseEvent* event) {
   // Dragging does not sweep the current cell across the grid.
   if (event->buttons() == Qt::NoButton) QTableView::mouseMoveEvent(event);
 }
 
-void FlexGrid::keyPressEvent(QKeyEvent* event) {
+void CFlexGrid::keyPressEvent(QKeyEvent* event) {
   movedByKeyboard_ = true;
   QTableView::keyPressEvent(event);
   movedByKeyboard_ = false;
 }
 
-void FlexGrid::updateGeometries() {
+void CFlexGrid::updateGeometries() {
   QTableView::updateGeometries();
   corner_->setGeometry(frameWidth(), frameWidth(), verticalHeader()->width(),
                        horizontalHeader()->height());

@@ -13,10 +13,10 @@ namespace radio {
 
 class ChannelGridModel;
 
-class FlexGrid : public QTableView {
+class CFlexGrid : public QTableView {
   Q_OBJECT
  public:
-  explicit FlexGrid(ChannelGridModel* model, QWidget* parent = nullptr);
+  explicit CFlexGrid(ChannelGridModel* model, QWidget* parent = nullptr);
 
   ChannelGridModel* Model() const { return model_; }
   QString TextMatrix(int row, int col) const;

@@ -34,7 +34,7 @@ bool IsEnter(const QKeyEvent* event) {
 
 CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
   model_ = new ChannelGridModel(App().language, this);
-  grid_ = new FlexGrid(model_, this);
+  grid_ = new CFlexGrid(model_, this);
   grid_->setProperty(kControlIdProperty, kGridControlId);
   QFont gridFont("Times New Roman");
   gridFont.setPointSizeF(8.25);
@@ -47,10 +47,10 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
   editors_ = new CellEditorOverlay(*this, *grid_, *model_, doc_);
   rows_ = new ChannelRowActions(*this, *grid_, *model_, doc_);
 
-  connect(grid_, &FlexGrid::EnterCell, this, &CProgramView::OnEnterCell);
-  connect(grid_, &FlexGrid::LeaveCell, this, &CProgramView::OnLeaveCell);
-  connect(grid_, &FlexGrid::MouseDown, editors_, &CellEditorOverlay::Show);
-  connect(grid_, &FlexGrid::Scroll, this, &CProgramView::OnScroll);
+  connect(grid_, &CFlexGrid::EnterCell, this, &CProgramView::OnEnterCell);
+  connect(grid_, &CFlexGrid::LeaveCell, this, &CProgramView::OnLeaveCell);
+  connect(grid_, &CFlexGrid::MouseDown, editors_, &CellEditorOverlay::Show);
+  connect(grid_, &CFlexGrid::Scroll, this, &CProgramView::OnScroll);
   connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, editors_,
           &CellEditorOverlay::Place);
   grid_->installEventFilter(this);

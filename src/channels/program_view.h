@@ -23,7 +23,7 @@ namespace radio {
 
 class CellEditorOverlay;
 class ChannelGridModel;
-class FlexGrid;
+class CFlexGrid;
 
 class CProgramView : public QWidget {
   Q_OBJECT
@@ -82,7 +82,7 @@ class CProgramView : public QWidget {
   // Runs it on the selected channels; every change is one undoable step.
   void RunRowCommand(RowCommand command);
 
-  FlexGrid* Grid() const { return grid_; }
+  CFlexGrid* Grid() const { return grid_; }
   // The in-place editor with a control id (1126-1134), and the open one.
   QWidget* Editor(int controlId) const;
   QWidget* OpenEditor() const;
@@ -126,7 +126,7 @@ class CProgramView : public QWidget {
 
   CProgramDoc& doc_;
   ChannelGridModel* model_ = nullptr;
-  FlexGrid* grid_ = nullptr;
+  CFlexGrid* grid_ = nullptr;
   CellEditorOverlay* editors_ = nullptr;
   ChannelRowActions* rows_ = nullptr;
   std::array<int, 10> designWidths_{};  // column widths before scaling

@@ -43,7 +43,7 @@ class ChannelViewTest : public ::testing::Test {
     view->OnInitialUpdate();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
   }
-  FlexGrid* Grid() const { return view->Grid(); }
+  CFlexGrid* Grid() const { return view->Grid(); }
   void ClickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(Grid()->viewport(), button, {}, Grid()->CellRect(row, col).center());
   }

@@ -37,7 +37,7 @@ class WindowFitTest : public StartedShellTest, public ::testing::WithParamInterf
   static void Settle() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
   }
-  FlexGrid* Grid() const { return view_->Grid(); }
+  CFlexGrid* Grid() const { return view_->Grid(); }
   // Whether `rect` of `widget` shows on screen: inside the MDI area's viewport.
   bool ShownInArea(QWidget* widget, const QRect& rect) const {
     QWidget* area = frame_->MdiArea()->viewport();
