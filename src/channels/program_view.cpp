@@ -103,7 +103,8 @@ void CProgramView::OnInitialUpdate() {
 
 void CProgramView::OnDisplayChange(int screenWidth) {
   const float factor = RescaleFactor(screenWidth, appliedScale_);
-  appliedScale_ = ScreenScale(screenWidth);
+  // A narrow screen changes nothing, the kept scale included.
+  if (screenWidth > kScaleThreshold) appliedScale_ = ScreenScale(screenWidth);
   ApplyScale(factor);
 }
 

@@ -50,8 +50,10 @@ TEST_F(ChannelViewTest, WideScreenScalesColumnsAndViewOnce) {
   EXPECT_EQ(view->width(), Scaled(size.width(), 1.25f));
   view->OnDisplayChange(1280);  // same screen again: nothing more
   EXPECT_EQ(Grid()->ColWidth(1), Scaled(col1, 1.25f));
-  view->OnDisplayChange(800);  // back to the unscaled layout
-  EXPECT_NEAR(Grid()->ColWidth(1), col1, 1);
+  view->OnDisplayChange(800);  // 800 pixels or less: the columns stay as they are
+  EXPECT_EQ(Grid()->ColWidth(1), Scaled(col1, 1.25f));
+  view->OnDisplayChange(1280);  // still the kept scale: nothing more
+  EXPECT_EQ(Grid()->ColWidth(1), Scaled(col1, 1.25f));
 }
 
 TEST_F(ChannelViewTest, ReceiveFrequencyInAnEmptyRowCreatesAChannel) {
