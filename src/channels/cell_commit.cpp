@@ -56,6 +56,14 @@ ChannelRow NewChannelRow(const std::string& rx, Language lang) {
   return row;
 }
 
+ChannelRow RowAfterStore(const ChannelRow& typed, const std::uint8_t* record, Language lang) {
+  ChannelRow shown = DecodeChannelRecord(record, lang);
+  if (!IsEmptyChannelRecord(record)) return shown;
+  for (ChannelField f : {kChannelName, kPower, kBandwidth, kScanAdd, kBusyLock})
+    if (shown[f].empty()) shown[f] = typed[f];
+  return shown;
+}
+
 CellCommitOutcome DecideCellCommit(const ChannelRow& row, ChannelField field,
                                    std::string_view editorText, const BandLimits& band,
                                    Language lang, CommitTrigger trigger) {

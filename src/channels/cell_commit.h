@@ -50,6 +50,11 @@ CellCommitOutcome DecideCellCommit(const ChannelRow& row, ChannelField field,
 // The row a new channel gets from receive text `rx` (normalised).
 ChannelRow NewChannelRow(const std::string& rx, Language lang);
 
+// The row the grid shows once `typed` is stored in `record`: what the record
+// reads back, except that a record without both frequencies reads its name
+// and flags as empty, where the texts the user typed stay in sight.
+ChannelRow RowAfterStore(const ChannelRow& typed, const std::uint8_t* record, Language lang);
+
 // --- Frequency editor keys ---
 enum class EditorKey {
   kBackspace,

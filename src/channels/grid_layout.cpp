@@ -5,7 +5,6 @@ namespace {
 
 constexpr std::array<double, kGridColumns> kWidthFactors = {0.5,  1.06, 1.06, 1.1, 1.1,
                                                             1.08, 0.7,  0.86, 0.8, 1.05};
-constexpr int kScaleThreshold = 800;
 
 }  // namespace
 
@@ -23,7 +22,8 @@ float ScreenScale(int screenWidth) {
 }
 
 float RescaleFactor(int screenWidth, float appliedScale) {
-  if (appliedScale <= 0.0f) return 1.0f;
+  // A screen of 800 pixels or less leaves the view as it is drawn now.
+  if (appliedScale <= 0.0f || screenWidth <= kScaleThreshold) return 1.0f;
   return ScreenScale(screenWidth) / appliedScale;
 }
 

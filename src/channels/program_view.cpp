@@ -103,7 +103,8 @@ void CProgramView::OnInitialUpdate() {
 
 void CProgramView::OnDisplayChange(int screenWidth) {
   const float factor = RescaleFactor(screenWidth, appliedScale_);
-  appliedScale_ = ScreenScale(screenWidth);
+  // A narrow screen changes nothing, the kept scale included.
+  if (screenWidth > kScaleThreshold) appliedScale_ = ScreenScale(screenWidth);
   ApplyScale(factor);
 }
 
@@ -190,19 +191,19 @@ QString CProgramView::EditStepText(int gridRow, int gridCol) const {
 bool CProgramView::StoreRows(const QString& text, const std::vector<int>& rows) {
   RadioImage& image = doc_.Image();
   const RadioImage before = image;
-  // Only the edited records are encoded: the bytes of every other channel,
-  // and the rest of the image, stay exactly as they were.
+  // Only the edited texts of the edited records are encoded: every other
+  // byte of the image stays exactly as it was.
   for (int r : rows)
-    EncodeChannelRecord(model_->Table()[static_cast<std::size_t>(r)],
-                        image.data() + static_cast<std::size_t>(r) * kChannelRecordSize);
+    StoreChangedChannelFields(model_->Table()[static_cast<std::size_t>(r)],
+                              image.data() + static_cast<std::size_t>(r) * kChannelRecordSize);
   storing_ = true;
   const bool recorded = doc_.RecordChange(text, before);
   storing_ = false;
   // Read back what was stored, so that the grid shows the image.
   for (int r : rows) {
     auto& row = model_->Table()[static_cast<std::size_t>(r)];
-    row = DecodeChannelRecord(image.data() + static_cast<std::size_t>(r) * kChannelRecordSize,
-                              App().language);
+    row = RowAfterStore(row, image.data() + static_cast<std::size_t>(r) * kChannelRecordSize,
+                        App().language);
   }
   model_->TableReset();
   return recorded;

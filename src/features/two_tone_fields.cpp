@@ -53,11 +53,27 @@ int TxRiseSnap(long hundredths) {
   return ClampTo(hundredths / 5 * 5, kTxRiseRange);
 }
 
+namespace {
+// A typed value rounded half away from zero to `decimals` places: "500.55"
+// is 5006 tenths, "2.35" is 24. Only the first digit beyond the field's
+// precision decides, so the reading stays exact decimal arithmetic.
+long ParseRounded(std::string_view text, int decimals) {
+  const long finer = ParseDecimalUnits(text, decimals + 1);
+  return (finer + (finer < 0 ? -5 : 5)) / 10;
+}
+}  // namespace
+
 long ParseTenths(std::string_view text) {
-  return ParseDecimalUnits(text, 1);
+  return ParseRounded(text, 1);
 }
 long ParseHundredths(std::string_view text) {
-  return ParseDecimalUnits(text, 2);
+  return ParseRounded(text, 2);
+}
+
+int IntervalTenths(int count50ms) {
+  // count / 20 seconds shown to one decimal exactly as "%2.1f" prints the
+  // double: 3 (0.15 s) shows 0.1, 9 (0.45 s) shows 0.5.
+  return static_cast<int>(ParseDecimalUnits(FixedText(count50ms / 20.0, 1), 1));
 }
 std::string FormatTone(int tenthsHz) {
   return FormatDecimalUnits(tenthsHz, 1, 4);
@@ -102,7 +118,7 @@ TwoToneEncodeFields LoadTwoToneEncode(const RadioImage& image) {
   f.firstDelay = d[0];
   f.secondDelay = d[1];
   f.longDelay = d[2];
-  f.interval = (GetU16BE(d + 3) + 1) / 2;
+  f.interval = IntervalTenths(GetU16BE(d + 3));
   f.txRise = GetU16BE(d + 5) * 5;
   f.shortBeep = d[7] != 0;
   for (int k = 0; k < kTwoToneEncodeCodes; ++k)

@@ -48,14 +48,17 @@ int TxRiseStep(int hundredths, int step);
 // Focus loss: down onto the 0.05 grid, then clamp to 0.10 ... 1.00.
 int TxRiseSnap(long hundredths);
 
-// Parsing of edit texts (non-numeric text reads 0; digits beyond the
-// unit are cut off) and the display texts of the dialog and the printout.
+// Parsing of edit texts (non-numeric text reads 0; digits beyond the unit
+// round half away from zero) and the display texts of the dialog and the
+// printout.
 long ParseTenths(std::string_view text);
 long ParseHundredths(std::string_view text);
 std::string FormatTone(int tenthsHz);          // "%4.1f"
 std::string FormatSeconds(int tenths);         // "%2.1f"
 std::string FormatDecodeInterval(int tenths);  // "%1.1f"
 std::string FormatTxRise(int hundredths);      // "%3.2f"
+// The stored 50 ms interval count in tenths of a second, as "%2.1f" shows it.
+int IntervalTenths(int count50ms);
 // A grid cell as it is left: empty stays empty, anything else is clamped
 // to the tone range and shown "%4.1f".
 std::string NormaliseToneCell(std::string_view text);
@@ -86,7 +89,7 @@ std::size_t EncodeToneDisplayOffset(int code, int tone);
 std::size_t EncodeToneRadioOffset(int code, int tone);
 
 // The values as stored, not clamped. The interval's 50 ms count is shown in
-// tenths, an odd count rounding half up.
+// tenths as IntervalTenths rounds it.
 TwoToneEncodeFields LoadTwoToneEncode(const RadioImage& image);
 // Clamps every value to its range as focus loss would (empty cells stay
 // empty), then writes both copies of everything; bytes 16-23 stay.

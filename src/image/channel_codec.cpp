@@ -180,7 +180,8 @@ void EncodeToneText(std::string_view text, std::uint8_t& low, std::uint8_t& high
   // The high byte stays below 0x80, where the DCS codes begin.
   constexpr int kMaxHighPair = 85;  // 0x7F: 7 x 10 + 15
   const std::int64_t tenths = ScaleDecimal(ReadDecimalNumber(text), 1, DecimalRounding::kCeiling);
-  if (tenths < 100 || tenths > kMaxHighPair * 100 + kMaxPair) return;
+  // Under 10.0 Hz the high byte is 0x00 and the low byte carries the tenths.
+  if (tenths < 1 || tenths > kMaxHighPair * 100 + kMaxPair) return;
   const int highPair = static_cast<int>(std::min<std::int64_t>(tenths / 100, kMaxHighPair));
   high = PairByte(highPair, 7);
   low = PairByte(static_cast<int>(tenths - 100 * highPair));
@@ -292,6 +293,35 @@ void EncodeChannelRecord(const ChannelRow& row, std::uint8_t* r) {
   SetBits(flags, kShiftLowBit, 2, tx > rx ? 2 : tx < rx ? 1 : 0);
 }
 
+void StoreChangedChannelFields(const ChannelRow& row, std::uint8_t* r) {
+  // A text equal to what the record shows now, in either language, changes
+  // nothing: bytes the grid cannot show (a name behind a missing transmit
+  // frequency, stale shift bits, a tone high byte of 0x00) stay as they are.
+  const ChannelRow english = DecodeChannelRecord(r, Language::English);
+  const ChannelRow chinese = DecodeChannelRecord(r, Language::Chinese);
+  const auto changed = [&](ChannelField f) { return row[f] != english[f] && row[f] != chinese[f]; };
+  std::array<std::uint8_t, kChannelRecordSize> encoded;
+  std::copy_n(r, kChannelRecordSize, encoded.begin());
+  EncodeChannelRecord(row, encoded.data());
+  const auto take = [&](std::size_t at, std::size_t size) {
+    std::copy_n(encoded.begin() + static_cast<std::ptrdiff_t>(at), size, r + at);
+  };
+  const auto takeBits = [&](int low, int count) {
+    SetBits(r[kFlagsOffset], low, count, GetBits(encoded[kFlagsOffset], low, count));
+  };
+  if (changed(kRxFrequency)) take(kRxOffset, 4);
+  if (changed(kTxFrequency)) take(kTxOffset, 4);
+  if (changed(kDecodeTone)) take(kDecodeToneOffset, 2);
+  if (changed(kEncodeTone)) take(kEncodeToneOffset, 2);
+  if (changed(kChannelName)) take(kNameOffset, kNameSize);
+  if (changed(kPower)) takeBits(kPowerBit, 1);
+  if (changed(kBandwidth)) takeBits(kWideBit, 1);
+  if (changed(kScanAdd)) takeBits(kScanAddBit, 1);
+  if (changed(kBusyLock)) takeBits(kBusyLockLowBit, 2);
+  // The shift direction follows the frequencies when one of them changes.
+  if (changed(kRxFrequency) || changed(kTxFrequency)) takeBits(kShiftLowBit, 2);
+}
+
 void DecodeChannelTable(const RadioImage& image, ChannelTable& table, BandState& band,
                         Language lang) {
   for (int i = 0; i < kChannelRecords; ++i)
@@ -301,10 +331,13 @@ void DecodeChannelTable(const RadioImage& image, ChannelTable& table, BandState&
 }
 
 void EncodeChannelTable(const ChannelTable& table, const BandLimits& limits, RadioImage& image) {
-  WriteBandLimitBlock(image, EncodeBandLimits(limits));
+  // A block that already reads as these limits keeps its bytes (an all-0xFF
+  // block included); only new limits are written.
+  if (DecodeBandLimits(ReadBandLimitBlock(image)) != limits)
+    WriteBandLimitBlock(image, EncodeBandLimits(limits));
   for (int i = 0; i < kChannelRecords; ++i)
-    EncodeChannelRecord(table[static_cast<std::size_t>(i)],
-                        image.data() + static_cast<std::size_t>(i) * kChannelRecordSize);
+    StoreChangedChannelFields(table[static_cast<std::size_t>(i)],
+                              image.data() + static_cast<std::size_t>(i) * kChannelRecordSize);
   SetBit(image[kChannelCommitOffset], kChannelCommitBit, true);
 }
 

@@ -60,9 +60,13 @@ std::string NormaliseFrequencyText(std::string_view mhz);
 
 // "None" / "无" when H is 0x00 or 0xFF; CTCSS "%3.1f"; DCS "D023N"/"D023I".
 std::string ToneText(std::uint8_t low, std::uint8_t high, Language lang);
-// A tone text (either language's "None" included) to its two bytes. A text
-// the two bytes cannot hold (a CTCSS tone under 10.0 or over 866.5 Hz, a DCS
-// code over 6465) stores 0xFF 0xFF, no tone.
+// A tone text (either language's "None" included) to its two bytes. A CTCSS
+// tone under 10.0 Hz stores 0x00 and its tenths ("5.0" gives 50 00 as L H).
+// A "D0" code of four digits keeps first digit 0 with its last three digits
+// in the low byte, as such a byte reads back ("D0123N" is 0xC3 0x80), so a
+// loaded record's text stores its own bytes. A text the two bytes cannot
+// hold (a CTCSS tone over 866.5 Hz, a DCS code over 6465) stores 0xFF
+// 0xFF, no tone.
 void EncodeToneText(std::string_view text, std::uint8_t& low, std::uint8_t& high);
 // The 261 texts offered for both tone columns ("None" or "无" first).
 const std::vector<std::string>& ToneList(Language lang);
@@ -95,12 +99,18 @@ ChannelRow DecodeChannelRecord(const std::uint8_t* record, Language lang);
 // Stores the nine texts; bytes 12, 14, 15 and bit 0 of byte 13 are kept.
 void EncodeChannelRecord(const ChannelRow& row, std::uint8_t* record);
 
+// Stores only the texts of `row` that differ from what the record shows now
+// (in either language); the shift bits follow only a changed frequency.
+// Everything the user did not change keeps its bytes.
+void StoreChangedChannelFields(const ChannelRow& row, std::uint8_t* record);
+
 // Fills the table from the image, then takes the band limits from the image
 // (BandState::RefreshFromImage).
 void DecodeChannelTable(const RadioImage& image, ChannelTable& table, BandState& band,
                         Language lang);
-// Writes the band limits into the image's block, every row into its record,
-// then sets bit 3 of 0x12AB.
+// Writes the band limits into the image's block when they differ from what
+// it holds, every row's changed texts into its record (as
+// StoreChangedChannelFields), then sets bit 3 of 0x12AB.
 void EncodeChannelTable(const ChannelTable& table, const BandLimits& limits, RadioImage& image);
 
 // --- Optional signal (bytes 12, 14, 15): no grid column edits them ---

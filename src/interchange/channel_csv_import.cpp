@@ -388,7 +388,9 @@ void PlanRow(const CsvRecord& record, const std::array<int, kCsvColumnCount>& co
 
   if (in.HasErrors()) return;
   row.skipped = false;
-  EncodeChannelRecord(texts, row.newRecord.data());
+  // Only what the row changes is written: a row exported from this very
+  // record changes no byte (its shift bits included).
+  StoreChangedChannelFields(texts, row.newRecord.data());
   SetOptionalSignalKind(row.newRecord.data(), kind);
   SetOptionalSignalEncode(row.newRecord.data(), encode);
   SetOptionalSignalDecode(row.newRecord.data(), decode);

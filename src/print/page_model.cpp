@@ -220,7 +220,8 @@ void TwoToneEncodePage(PageWriter& w, const PrintSource& s) {
       {{"Long tone delay time(s):", "长音延时(s):"}, FormatSeconds(enc.longDelay)},
       {{"Tone interval time(s):", "音间隔时间(s):"}, FormatSeconds(enc.interval)},
       {{"Txrise delay time(s):", "发射上升延时(s):"}, FormatTxRise(enc.txRise)},
-      {{"Short beep tone:", "短提示音:"}, OnOff(enc.shortBeep, w)},
+      // The page names the short beep but prints no value for it.
+      {{"Short beep tone:", "短提示音:"}, std::string()},
   };
   for (int i = 0; i < 6; ++i) {
     w.At(6, 4 + i, w.T(lines[i].first.first, lines[i].first.second));

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMainWindow>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QStatusBar>
@@ -59,7 +58,11 @@ void PrintCommands::PrintPreview() {
 }
 
 void PrintCommands::PrintSetup() {
-  QPageSetupDialog dialog(&printer_, parent_);
+  // The printer selection for the next Print and Print Preview: which
+  // printer, its paper and orientation. Pages are chosen when printing.
+  QPrintDialog dialog(&printer_, parent_);
+  dialog.setWindowTitle(App().Tr("Print Setup", "打印设置"));
+  dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
   dialog.exec();
 }
 

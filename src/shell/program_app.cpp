@@ -152,6 +152,13 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
 
   app.programDir = dir;
 
+  // The splash and its one-second wait come before the main frame exists,
+  // so the picture stands alone on the screen.
+  if (CSplashWnd::ShowSplashScreen(dir, splashAllowed_)) {
+    if (SplashWaitFn()) SplashWaitFn()(kSplashWaitMs);
+    else WaitWithEvents(kSplashWaitMs);
+  }
+
   frame_ = std::make_unique<CMainFrame>();
   WireCommands(*frame_, links_);
   recovery_ = std::make_unique<RecoveryKeeper>(RecoveryFolder(), RecoverySourceOf(*frame_));
@@ -172,11 +179,6 @@ CMainFrame* CProgramApp::StartUp(const QStringList& arguments, const QString& pr
 
   const QIcon icon(dir + "title.ico");
   if (!icon.isNull() && !icon.availableSizes().isEmpty()) frame_->setWindowIcon(icon);
-
-  if (CSplashWnd::ShowSplashScreen(dir, splashAllowed_)) {
-    if (SplashWaitFn()) SplashWaitFn()(kSplashWaitMs);
-    else WaitWithEvents(kSplashWaitMs);
-  }
 
   app.appTitle = app.LanguageText("Company");
 

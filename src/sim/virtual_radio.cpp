@@ -84,6 +84,7 @@ std::vector<std::uint8_t> VirtualRadio::Receive(std::span<const std::uint8_t> fr
     const std::size_t sent = out.size();
     Take(byte, out);
     if (silent_) out.resize(sent);
+    if (cutOff_) silent_ = true;  // the half answer has gone out
   }
   if (faults_.noAnswer) out.clear();
   return out;
@@ -168,8 +169,11 @@ void VirtualRadio::FinishHeader(std::vector<std::uint8_t>& out) {
   state_ = State::Command;
   Log({RadioFrame::Kind::Read, address, length, {}});
   if (!CountChunk()) return;
+  // A radio cut off mid-answer: the header and half the data, then nothing.
+  const bool cutOff = chunks_ - 1 == faults_.shortAnswerAtChunk;
+  cutOff_ = cutOff;
   out.insert(out.end(), {kWriteCommand, header_[1], header_[2], length});
-  for (std::size_t i = 0; i < length; ++i) {
+  for (std::size_t i = 0; i < (cutOff ? length / 2u : length); ++i) {
     const std::size_t a = address + i;
     out.push_back(a < memory_.size() ? memory_[a] : 0xFF);
   }

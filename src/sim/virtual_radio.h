@@ -36,6 +36,7 @@ struct VirtualRadioFaults {
   int silentAfterChunks = -1;    // after N read/write frames, silent for good
   int badAckAfterChunks = -1;    // after N read/write frames, acknowledges with 0x15
   int missingIdentifyAcks = 0;   // the first N identify acknowledges get no answer
+  int shortAnswerAtChunk = -1;   // read frame N (counted as above) answers half, then silence
 };
 
 struct RadioFrame {
@@ -91,6 +92,7 @@ class VirtualRadio {
   int wakeUps_ = 0;
   int identifyAcks_ = 0;
   int chunks_ = 0;
+  bool cutOff_ = false;  // the answer just sent was cut short: silent from now on
   bool silent_ = false;
   bool badAcks_ = false;
   bool logFrames_ = true;

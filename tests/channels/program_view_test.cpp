@@ -50,8 +50,10 @@ TEST_F(ChannelViewTest, WideScreenScalesColumnsAndViewOnce) {
   EXPECT_EQ(view->width(), Scaled(size.width(), 1.25f));
   view->OnDisplayChange(1280);  // same screen again: nothing more
   EXPECT_EQ(Grid()->ColWidth(1), Scaled(col1, 1.25f));
-  view->OnDisplayChange(800);  // back to the unscaled layout
-  EXPECT_NEAR(Grid()->ColWidth(1), col1, 1);
+  view->OnDisplayChange(800);  // 800 pixels or less: the columns stay as they are
+  EXPECT_EQ(Grid()->ColWidth(1), Scaled(col1, 1.25f));
+  view->OnDisplayChange(1280);  // still the kept scale: nothing more
+  EXPECT_EQ(Grid()->ColWidth(1), Scaled(col1, 1.25f));
 }
 
 TEST_F(ChannelViewTest, ReceiveFrequencyInAnEmptyRowCreatesAChannel) {
@@ -244,6 +246,33 @@ TEST_F(ChannelViewTest, EightCharacterNameFromAFileIsKeptWhole) {
   name->selectAll();
   QTest::keyClicks(name, "LONGNAME9");
   EXPECT_EQ(name->text(), "LONGNAM");
+}
+
+TEST_F(ChannelViewTest, ARecordWithoutTransmitKeepsWhatWasTypedAndEveryOtherByte) {
+  std::uint8_t* record = doc.Image().data() + 2 * 24;  // channel 3: receive only
+  const std::uint8_t bytes[24] = {0x00, 0x00, 0x50, 0x14, 0xFF, 0xFF, 0xFF, 0xFF,
+                                  0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x2B, 0xFF, 0xFF,
+                                  'O',  'L',  'D',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  std::copy(std::begin(bytes), std::end(bytes), record);
+  std::fill_n(doc.Image().data() + kBandLimitOffset, 6, std::uint8_t{0xFF});
+  MakeView();
+  EXPECT_EQ(view->CellText(3, 5), "");
+  ClickCell(3, 5);
+  auto* name = qobject_cast<QLineEdit*>(view->OpenEditor());
+  ASSERT_NE(name, nullptr);
+  QTest::keyClicks(name, "NEW");
+  ClickCell(4, 5);
+  EXPECT_EQ(view->CellText(3, 5), "NEW") << "the typed name stays in sight";
+  EXPECT_TRUE(std::equal(record + 16, record + 19, "NEW"));
+  EXPECT_EQ(record[13], 0x2B) << "flags the user did not touch";
+  view->CommitToImage();  // the whole-table commit of Save
+  EXPECT_TRUE(std::equal(record + 16, record + 19, "NEW"));
+  EXPECT_EQ(record[19], 0xFF);
+  EXPECT_EQ(record[13], 0x2B);
+  EXPECT_TRUE(std::all_of(doc.Image().data() + kBandLimitOffset,
+                          doc.Image().data() + kBandLimitOffset + 6,
+                          [](std::uint8_t b) { return b == 0xFF; }))
+      << "an all-0xFF band block survives";
 }
 
 TEST_F(ChannelViewTest, ChineseNamesAreGbkBytesAndLimitedTo7Bytes) {

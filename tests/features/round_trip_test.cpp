@@ -8,6 +8,8 @@
 
 #include <QTabWidget>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <random>
 
@@ -90,10 +92,14 @@ std::uint8_t Byte(int v) {
 const std::vector<Normalised>& TwoToneTable() {
   static const std::vector<Normalised> table = {
       {"encode timing, display: delays clamped to 5-100, interval shown in tenths "
-       "(odd 50 ms counts round up) and clamped to 0-2.0 s, Tx rise 2-20, short beep 0/1",
+       "(count / 20 as printf \"%.1f\" rounds it) and clamped to 0-2.0 s, Tx rise 2-20, "
+       "short beep 0/1",
        [](const RadioImage& b, RadioImage& e) {
          for (std::size_t i = 0; i < 3; ++i) e[0x1620 + i] = Byte(Clamp(b[0x1620 + i], 5, 100));
-         SetU16(e, 0x1623, Clamp((U16(b, 0x1623) + 1) / 2, 0, 20) * 2);
+         char shown[32];
+         std::snprintf(shown, sizeof shown, "%.1f", U16(b, 0x1623) / 20.0);
+         const int tenths = static_cast<int>(std::lround(std::atof(shown) * 10));
+         SetU16(e, 0x1623, Clamp(tenths, 0, 20) * 2);
          SetU16(e, 0x1625, Clamp(U16(b, 0x1625), 2, 20));
          e[0x1627] = b[0x1627] != 0 ? 1 : 0;
        }},

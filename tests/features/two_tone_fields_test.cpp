@@ -196,12 +196,36 @@ TEST(TwoToneText, DisplayFormatsAndGridCells) {
   EXPECT_EQ(NormaliseToneCell("1000"), "1000.0");
 }
 
-TEST(TwoToneText, OddIntervalCountsShowRoundedHalfUp) {
+TEST(TwoToneText, OddIntervalCountsShowAsTheDisplayFormatRounds) {
   RadioImage image = NewImage();
-  image[0x1624] = 3;  // 0.15 s
-  EXPECT_EQ(LoadTwoToneEncode(image).interval, 2);
-  image[0x1624] = 0x1E;
-  EXPECT_EQ(LoadTwoToneEncode(image).interval, 15);
+  // count / 20 s printed "%2.1f": the doubles 0.15 and 1.95 lie below the half, 0.45 above.
+  const std::pair<int, int> shown[] = {{1, 1}, {3, 1}, {5, 2}, {9, 5}, {0x1E, 15}, {39, 19}};
+  for (const auto& [count, tenths] : shown) {
+    image[0x1624] = static_cast<std::uint8_t>(count);
+    EXPECT_EQ(LoadTwoToneEncode(image).interval, tenths) << count;
+  }
+  image[0x1624] = 3;
+  StoreTwoToneEncode(image, LoadTwoToneEncode(image));
+  EXPECT_EQ(Pair(image, 0x1623), (std::array<int, 2>{0, 2}));  // shown 0.1 stores 0.1
+}
+
+TEST(TwoToneText, TypedDigitsBeyondTheFieldRoundHalfAwayFromZero) {
+  EXPECT_EQ(ParseTenths("500.55"), 5006);
+  EXPECT_EQ(ParseTenths("500.549"), 5005);
+  EXPECT_EQ(ParseTenths("2.35"), 24);
+  EXPECT_EQ(ParseTenths("2.34"), 23);
+  EXPECT_EQ(ParseTenths("-2.35"), -24);
+  EXPECT_EQ(ParseHundredths("0.375"), 38);
+  EXPECT_EQ(NormaliseToneCell("500.55"), "500.6");
+  // The grid cell as left, then stored: 500.6 Hz is 13 8E.
+  RadioImage image = NewImage();
+  TwoToneEncodeFields f = LoadTwoToneEncode(image);
+  f.tones[0][0] = static_cast<int>(ParseTenths(NormaliseToneCell("500.55")));
+  f.firstDelay = ClampTo(ParseTenths("2.35"), kDelayRange);
+  StoreTwoToneEncode(image, f);
+  EXPECT_EQ(Pair(image, EncodeToneDisplayOffset(0, 0)), (std::array<int, 2>{0x13, 0x8E}));
+  EXPECT_EQ(image[0x1620], 24);
+  EXPECT_EQ(image[0x17A0], 48);
 }
 
 TEST(TwoToneEncodeFields, NewImageLoadsTheDisplayDefaults) {

@@ -407,6 +407,15 @@ TEST_F(CloneEngineTest, SilenceAtThePasswordCheckIsAnInterruptionNotAPasswordErr
   EXPECT_EQ(ui.messages, std::vector<MessageKind>{MessageKind::ProgramInterrupt});
 }
 
+TEST_F(CloneEngineTest, ShortPasswordAnswerIsAnInterruptionEvenWithTheRightPassword) {
+  // Half the answer carries the (matching) password bytes; the rest never comes.
+  radio.Faults().shortAnswerAtChunk = 3;
+  const CloneResult r = Run(CloneMode::Read);
+  EXPECT_EQ(r.outcome, CloneOutcome::Interrupted);
+  EXPECT_EQ(r.chunks, 0);
+  EXPECT_EQ(ui.messages, std::vector<MessageKind>{MessageKind::ProgramInterrupt});
+}
+
 // --- Faults in the middle of a transfer ---
 
 TEST_F(CloneEngineTest, RadioSilentMidReadKeepsTheChunksReadSoFar) {

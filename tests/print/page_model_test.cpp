@@ -302,6 +302,14 @@ TEST_F(PageModelTest, EmptyTwoToneEncodeCodePrintsBlank) {
   // Decode slot values are the codec's texts.
   EXPECT_EQ(ValueOf(pages[0], 3, 4), "2-Tone 1:");
   EXPECT_EQ(ValueOf(pages[0], 35, 31), "2-Tone 8:");
+  // Encode timing: an odd interval count prints as "%2.1f" rounds count / 20;
+  // the short beep line is a label alone, whatever the flag.
+  image[0x1624] = 3;
+  image[0x1627] = 1;
+  const auto timing = Print(kOnly(Section::TwoTone))[1];
+  EXPECT_EQ(ValueOf(timing, 30, 7), "0.1");
+  EXPECT_EQ(ValueOf(timing, 6, 9), "Short beep tone:");
+  EXPECT_EQ(ValueOf(timing, 30, 9), "");
   EXPECT_EQ(ValueOf(pages[0], 26, 5),
             FormatTone(LoadTwoToneDecodeSlot(image, 0).aTone));
 }

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTimer>
 
+#include "print/print_commands.h"
 #include "widgets/dialog_help.h"
 
 namespace radio {
@@ -69,6 +72,24 @@ TEST(PrintListDlgTest, ClicksAreStoredAtOnceAndCancelPrintsNothing) {
   }, 1);
   ASSERT_TRUE(chosen);
   EXPECT_EQ(*chosen, (print::SectionChoice{false, false, false, true, true}));
+}
+
+TEST(PrintSetupTest, OpensThePrinterSelectionWithoutAPageChoice) {
+  QWidget parent;
+  PrintCommands commands(&parent, [] { return PrintData{}; });
+  bool seen = false;
+  QTimer::singleShot(0, &parent, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* dialog = qobject_cast<QPrintDialog*>(modal);
+    seen = dialog != nullptr;
+    if (dialog) {
+      EXPECT_EQ(dialog->windowTitle(), "Print Setup");
+      EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+    }
+    if (modal) modal->close();
+  });
+  commands.PrintSetup();
+  EXPECT_TRUE(seen) << "Print Setup opens the printer selection";
 }
 
 }  // namespace

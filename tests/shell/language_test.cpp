@@ -1,6 +1,7 @@
 // The language switch (Program.ini written before the restart, which exit
 // carries out only after a close that went through), the About box texts
 // and the splash screen.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -28,7 +29,11 @@ class LanguageTest : public ShellTest {
       iniAtRestart_.push_back(ReadIni());
       return launchSucceeds_;
     });
-    CProgramApp::SetSplashWait([this](int ms) { waits_.push_back(ms); });
+    CProgramApp::SetSplashWait([this](int ms) {
+      waits_.push_back(ms);
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<CMainFrame*>(w)) ++framesDuringWait_;
+    });
   }
   void TearDown() override {
     SetRestartLauncher({});
@@ -49,6 +54,7 @@ class LanguageTest : public ShellTest {
 
   std::vector<QString> iniAtRestart_;
   std::vector<int> waits_;
+  int framesDuringWait_ = 0;  // main frames that existed while the splash waited
   bool launchSucceeds_ = true;
 };
 
@@ -164,6 +170,7 @@ TEST_F(LanguageTest, SplashShowsThePictureOnceAndStartUpWaits) {
   EXPECT_EQ(splash->size(), QPixmap(ProgramDir() + "startup.bmp").size());
   EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(waits_, std::vector<int>{1000});
+  EXPECT_EQ(framesDuringWait_, 0) << "the wait comes before the main frame is created";
   EXPECT_FALSE(CSplashWnd::ShowSplashScreen(ProgramDir(), true)) << "at most once per run";
 }
 
