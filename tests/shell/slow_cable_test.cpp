@@ -1,5 +1,6 @@
 // After a read over a cable that holds the radio's answers back, the main
 // window's status bar says what the cable cost.
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 
