@@ -74,6 +74,7 @@ static int RunRead(const Args& given) {
     SystemClock clock;
     result = RunClone(link, clock, ui, CloneMode::Read, image, port, App().language);
   }
+  PrintSlowCableHint(port, result, App().language);
   if (result.outcome != CloneOutcome::Ok) {
     std::fprintf(stderr, "%s: %s, nothing saved\n", port.c_str(), OutcomeText(result.outcome));
     return ExitStatusOf(result.outcome);

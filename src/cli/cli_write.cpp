@@ -62,6 +62,7 @@ static int RunWrite(const Args& args) {
   int status = kExitOk;
   for (std::size_t i = 0; i < o.ports.size(); ++i) {
     std::fprintf(stderr, "%s: %s\n", o.ports[i].c_str(), OutcomeText(results[i].outcome));
+    PrintSlowCableHint(o.ports[i], results[i], lang);
     if (LeftRadioPartlyWritten(results[i]))
       std::fprintf(stderr, "%s: %s\n", o.ports[i].c_str(),
                    WriteStoppedText(results[i], lang).c_str());

@@ -73,6 +73,12 @@ bool ValidPortArgument(const std::string& port) {
          PortDisplayName(*n) == port;
 }
 
+void PrintSlowCableHint(const std::string& port, const CloneResult& result, Language lang) {
+  if (!result.transferStarted) return;
+  if (const auto hint = SlowCableHint(result.delays, result.mode == CloneMode::Write, lang))
+    std::fprintf(stderr, "%s: %s\n", port.c_str(), hint->c_str());
+}
+
 int ExitStatusOf(CloneOutcome outcome) {
   switch (outcome) {
     case CloneOutcome::Ok: return kExitOk;

@@ -57,6 +57,10 @@ bool LoadStartImage(const LinkOptions& options, const char* command, RadioImage&
 // a warning. Prints the fault and returns false when it cannot be used.
 bool LoadImageToProgram(const std::string& path, const char* command, RadioImage& image);
 
+// "PORT: The cable added about N ms to each answer; …" after a transfer
+// whose answers the cable held back; nothing otherwise.
+void PrintSlowCableHint(const std::string& port, const CloneResult& result, Language lang);
+
 int ExitStatusOf(CloneOutcome outcome);
 const char* OutcomeText(CloneOutcome outcome);
 

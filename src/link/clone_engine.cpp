@@ -16,6 +16,7 @@ constexpr int kConnectPumpRounds = 6;
 constexpr int kBlockPumpRounds = 5;
 constexpr std::size_t kChunk = 8;
 constexpr std::size_t kAnswerSize = kReadHeaderSize + kChunk;
+constexpr std::size_t kReadFrameSize = 4;  // command, address high and low, length
 
 constexpr std::uint16_t kIdentRowSecondHalf = kIdentRowAddress + 8;
 constexpr std::uint8_t kWrittenBandType = 0x03;
@@ -78,12 +79,14 @@ class CloneRun {
   RadioImage& image_;
   Language lang_;
   CloneResult result_;
+  std::int64_t startUs_ = 0;
   std::array<std::uint8_t, 16> reply_{};
   std::array<std::uint8_t, 16> ident_{};
   std::size_t address_ = 0;
 };
 
 CloneResult CloneRun::Run(const std::function<CloneMode()>& mode, const std::string& portName) {
+  startUs_ = clock_.NowUs();
   if (!link_.Open(portName)) {
     ui_.ShowPortOpenFailure(link_.OpenFailureText(lang_));
     result_.outcome = CloneOutcome::PortError;
@@ -122,6 +125,7 @@ CloneResult CloneRun::Run(const std::function<CloneMode()>& mode, const std::str
 
 CloneResult CloneRun::Finish(CloneOutcome outcome) {
   result_.outcome = outcome;
+  result_.delays.runUs = clock_.NowUs() - startUs_;
   switch (outcome) {
     case CloneOutcome::Interrupted:
       // The identify failure has shown its message already.
@@ -193,17 +197,21 @@ bool CloneRun::BlockProgress() {
 
 bool CloneRun::ReadChunk(bool lowerArea) {
   link_.QueueClear();
+  std::int64_t sentUs = clock_.NowUs();
   Send(link_, {kReadCommand, static_cast<std::uint8_t>(address_ >> 8),
                static_cast<std::uint8_t>(address_ & 0xFF), kChunk});
   std::size_t count = 0;
   if (!link_.Read(std::span<std::uint8_t>(reply_.data(), kAnswerSize), count) ||
       count < kAnswerSize)
     return false;
+  result_.delays.Add(clock_.NowUs() - sentUs, kReadFrameSize + kAnswerSize);
   for (std::size_t i = 0; i < kChunk; ++i) ImageByte(address_ + i) = reply_[kReadHeaderSize + i];
   if (lowerArea) clock_.SleepMs(1);
   link_.QueueClear();
+  sentUs = clock_.NowUs();
   Send(link_, {kAck});
   if (!ReadAck(link_)) return false;
+  result_.delays.Add(clock_.NowUs() - sentUs, 2);
   address_ += kChunk;
   ++result_.chunks;
   return true;
@@ -244,11 +252,15 @@ bool CloneRun::WriteChunk() {
   std::array<std::uint8_t, kChunk> data;
   for (std::size_t i = 0; i < kChunk; ++i) data[i] = ImageByte(address_ + i);
   link_.QueueClear();
+  const std::int64_t sentUs = clock_.NowUs();
   Send(link_, {kWriteCommand, static_cast<std::uint8_t>(address_ >> 8),
                static_cast<std::uint8_t>(address_ & 0xFF), kChunk});
   clock_.SleepMs(1);
   link_.Write(data);
   if (!ReadAck(link_)) return false;
+  // The frame, its data and the acknowledge cross the wire; the 1 ms pause
+  // mostly passes while the frame is still on its way.
+  result_.delays.Add(clock_.NowUs() - sentUs, kReadFrameSize + kChunk + 1);
   address_ += kChunk;
   ++result_.chunks;
   return true;

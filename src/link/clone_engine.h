@@ -10,6 +10,7 @@
 
 #include "image/language.h"
 #include "image/radio_image.h"
+#include "link/answer_delay.h"
 #include "link/link_messages.h"
 #include "link/serial_link.h"
 
@@ -104,6 +105,9 @@ struct CloneResult {
   int progress = 0;  // progress bar position at the end
   // The info phase refreshed bit 3 of image 0x12AB from the radio.
   bool optionBitRefreshed = false;
+  // How long the radio's answers in the transfer took beyond their wire
+  // time, and the run's own length (see SlowCableHint).
+  AnswerDelays delays{};
 };
 
 // Runs a clone run on `image`. `mode` is asked once, when the transfer phase

@@ -29,7 +29,8 @@ int MsUntil(SteadyClock::time_point t) {
 
 }  // namespace
 
-QtSerialLink::QtSerialLink() = default;
+QtSerialLink::QtSerialLink(std::shared_ptr<PortLatencyCalls> latency)
+    : latency_(std::move(latency)) {}
 
 QtSerialLink::~QtSerialLink() { Close(); }
 
@@ -62,6 +63,7 @@ bool QtSerialLink::Open(const std::string& portName) {
     return false;
   }
   port_ = std::move(port);
+  device_ = device.toStdString();
   return true;
 }
 
@@ -78,6 +80,9 @@ void QtSerialLink::Configure() {
   port_->setParity(QSerialPort::NoParity);
   port_->setStopBits(QSerialPort::OneStop);
   port_->setFlowControl(QSerialPort::NoFlowControl);
+#ifndef _WIN32
+  latency_.Lower(static_cast<int>(port_->handle()), device_);
+#endif
 }
 
 void QtSerialLink::FullClear() {
@@ -142,11 +147,20 @@ bool QtSerialLink::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
 
 void QtSerialLink::Close() {
   // QSerialPort::close releases exclusive mode (TIOCNXCL) and its lock file.
-  if (port_) port_->close();
+  if (port_) {
+    latency_.Restore();
+    port_->close();
+  }
   port_.reset();
 }
 
 void SystemClock::SleepMs(int ms) { std::this_thread::sleep_for(Ms(ms)); }
+
+std::int64_t SystemClock::NowUs() const {
+  return std::chrono::duration_cast<std::chrono::microseconds>(
+             SteadyClock::now().time_since_epoch())
+      .count();
+}
 
 std::optional<PortOpenFailure> ProbePort(const std::string& portName) {
   QtSerialLink link;

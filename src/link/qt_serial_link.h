@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "link/port_latency.h"
 #include "link/port_open_failure.h"
 #include "link/serial_link.h"
 
@@ -15,7 +16,8 @@ namespace radio {
 
 class QtSerialLink : public SerialLink {
  public:
-  QtSerialLink();
+  // `latency` makes the low-latency calls of a transfer (see PortLatency).
+  explicit QtSerialLink(std::shared_ptr<PortLatencyCalls> latency = SystemPortLatencyCalls());
   ~QtSerialLink() override;
 
   // `portName` is a COM name (COM3, \\.\COM12) or a device path; on Linux
@@ -26,6 +28,7 @@ class QtSerialLink : public SerialLink {
   std::string OpenFailureText(Language lang) const override;
   // Why the last Open failed; nothing after a successful one.
   const std::optional<PortOpenFailure>& OpenFailure() const { return openFailure_; }
+  // Also lowers the port's latency for the transfer; Close puts it back.
   void Configure() override;
   void FullClear() override;
   // Discards received bytes only: every write has already reached the
@@ -37,6 +40,8 @@ class QtSerialLink : public SerialLink {
 
  private:
   std::unique_ptr<QSerialPort> port_;
+  std::string device_;  // the device file of the open port
+  PortLatency latency_;
   std::optional<PortOpenFailure> openFailure_;
 };
 
@@ -44,6 +49,7 @@ class QtSerialLink : public SerialLink {
 class SystemClock : public Clock {
  public:
   void SleepMs(int ms) override;
+  std::int64_t NowUs() const override;
 };
 
 // Why a port cannot be opened exclusively right now (tried by opening and

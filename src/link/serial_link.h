@@ -49,6 +49,10 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual void SleepMs(int ms) = 0;
+  // Microseconds since some fixed start, for measuring how long the radio
+  // takes to answer. A clock that does not tell time stays at 0, and then
+  // every answer looks instant.
+  virtual std::int64_t NowUs() const { return 0; }
 };
 
 }  // namespace radio

@@ -1,5 +1,8 @@
 #include "shell/radio_commands.h"
 
+#include <QMainWindow>
+#include <QStatusBar>
+
 #include "base/app_context.h"
 #include "base/message_box.h"
 #include "channels/flex_grid.h"
@@ -76,6 +79,15 @@ void RadioCommands::OnStartRequested() {
   emit runningChanged(true);
 }
 
+// A cable that held the radio's answers back is named in the status bar,
+// where it stays until the next message.
+void RadioCommands::ShowSlowCableHint(const CloneResult& result) {
+  if (!result.transferStarted) return;
+  const auto hint = SlowCableHint(result.delays, result.mode == CloneMode::Write, App().language);
+  auto* frame = qobject_cast<QMainWindow*>(view_.window());
+  if (hint && frame) frame->statusBar()->showMessage(QString::fromStdString(*hint));
+}
+
 void RadioCommands::OnRunFinished() {
   const CloneResult& result = runner_->Result();
   // Only a complete read replaces the document's channels and settings: a
@@ -99,6 +111,7 @@ void RadioCommands::OnRunFinished() {
   if (LeftRadioPartlyWritten(result))
     ShowMessage(&view_, QString::fromStdString(WriteStoppedText(result, App().language)),
                 QMessageBox::Warning);
+  ShowSlowCableHint(result);
   emit runningChanged(false);
   // A complete read is also kept untouched in the backup folder.
   if (runner_->MustRebuildGrid()) KeepReadBackup(runner_->Image(), &view_);

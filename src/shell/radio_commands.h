@@ -55,6 +55,7 @@ class RadioCommands : public QObject {
   void ShowFor(CloneMode mode);
   void OnStartRequested();
   void OnRunFinished();
+  void ShowSlowCableHint(const CloneResult& result);
 
   CProgramView& view_;
   CProcessDlg* dialog_ = nullptr;

@@ -39,13 +39,14 @@ struct Options {
   std::optional<std::string> password;
   radio::VirtualRadioFaults faults;
   int baud = 0;
+  int latencyMs = 0;  // an imitated USB-serial adapter's latency timer
   bool stats = false;
 };
 
 const char kUsage[] =
     "usage: radioprog-sim [--link PATH] [--memory FILE] [--band-type N] [--password DIGITS]\n"
     "                     [--no-answer] [--ignore-wakeups N] [--drop-after N]\n"
-    "                     [--bad-ack-after N] [--pace BAUD] [--stats]\n";
+    "                     [--bad-ack-after N] [--pace BAUD] [--latency MS] [--stats]\n";
 
 bool ParseInt(std::string_view text, int& out, int min, int max) {
   int v = 0;
@@ -100,6 +101,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
       if (!number(o.faults.badAckAfterChunks, 0, 1'000'000)) return false;
     } else if (arg == "--pace") {
       if (!number(o.baud, 1, 10'000'000)) return false;
+    } else if (arg == "--latency") {
+      if (!number(o.latencyMs, 0, 1000)) return false;
     } else {
       std::fprintf(stderr, "radioprog-sim: unknown option \"%s\"\n%s", arg.data(), kUsage);
       return false;
@@ -206,6 +209,7 @@ int main(int argc, char** argv) {
   signal(SIGPIPE, SIG_IGN);
 
   radio::PtyRadio pty(virtualRadio, options.baud);
+  pty.SetAdapterLatency(options.latencyMs);
   std::string error;
   if (!pty.Open(error)) {
     std::fprintf(stderr, "radioprog-sim: %s\n", error.c_str());

@@ -16,6 +16,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kIdentifyAckTurnaround = std::chrono::milliseconds(10);
+constexpr std::size_t kAdapterPacket = 62;  // payload of one full-speed USB packet
 
 void MakeRaw(int fd) {
   termios t{};
@@ -110,8 +111,19 @@ void PtyRadio::DeliverDue(TimePoint now) {
   std::vector<std::uint8_t> out;
   while (!sending_.empty() && sending_.front().at <= now) {
     out.push_back(sending_.front().byte);
+    if (adapterLatency_.count() > 0) heldUntil_ = sending_.front().at + adapterLatency_;
     sending_.pop_front();
   }
+  if (adapterLatency_.count() > 0) {
+    held_.insert(held_.end(), out.begin(), out.end());
+    if (held_.empty() || (now < heldUntil_ && held_.size() < kAdapterPacket)) return;
+    out.swap(held_);
+    held_.clear();
+  }
+  WriteToPc(out);
+}
+
+void PtyRadio::WriteToPc(const std::vector<std::uint8_t>& out) {
   std::size_t done = 0;
   while (done < out.size()) {
     const ssize_t n = write(master_, out.data() + done, out.size() - done);
@@ -135,6 +147,7 @@ void PtyRadio::Serve(int stopFd) {
     TimePoint next = TimePoint::max();
     if (!receiving_.empty()) next = receiving_.front().at;
     if (!sending_.empty()) next = std::min(next, sending_.front().at);
+    if (!held_.empty()) next = std::min(next, heldUntil_);
     timespec timeout{};
     timespec* wait = nullptr;
     if (next != TimePoint::max()) {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "sim/virtual_radio.h"
 
@@ -26,6 +27,11 @@ class PtyRadio {
   // Creates the pseudo-terminal; false with `error` set when that fails.
   bool Open(std::string& error);
   const std::string& DevicePath() const { return devicePath_; }
+
+  // Imitates a USB-serial adapter's latency timer: the radio's bytes reach
+  // the program only once `ms` have passed since the last of them, or at
+  // once when 62 have gathered (one USB packet). 0 passes them straight on.
+  void SetAdapterLatency(int ms) { adapterLatency_ = std::chrono::milliseconds(ms); }
 
   // Called after each write frame the radio has answered.
   void OnWriteFrame(std::function<void()> callback) { onWrite_ = std::move(callback); }
@@ -46,6 +52,7 @@ class PtyRadio {
   void TakeFromPc();
   void ProcessReceived(TimePoint now);
   void DeliverDue(TimePoint now);
+  void WriteToPc(const std::vector<std::uint8_t>& bytes);
 
   VirtualRadio& radio_;
   std::chrono::nanoseconds byteTime_{0};
@@ -56,6 +63,9 @@ class PtyRadio {
   std::deque<Timed> sending_;    // radio -> PC, still on the wire
   TimePoint rxFree_{};           // when the PC -> radio wire is free again
   TimePoint txFree_{};           // when the radio -> PC wire is free again
+  std::chrono::milliseconds adapterLatency_{0};
+  std::vector<std::uint8_t> held_;  // in the imitated adapter, not yet passed on
+  TimePoint heldUntil_{};
   std::function<void()> onWrite_;
   std::uint64_t bytesFromPc_ = 0;
   std::uint64_t bytesToPc_ = 0;

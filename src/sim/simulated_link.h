@@ -46,7 +46,7 @@ class SimulatedLink : public SerialLink, public Clock {
   void Close() override;
   void SleepMs(int ms) override;
 
-  std::int64_t NowUs() const { return nowUs_; }
+  std::int64_t NowUs() const override { return nowUs_; }
   std::int64_t SleptUs() const { return sleptUs_; }  // in SleepMs only
   bool IsOpen() const { return open_; }
   const std::string& PortName() const { return portName_; }

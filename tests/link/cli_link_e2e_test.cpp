@@ -139,6 +139,30 @@ TEST_F(CliLinkTest, DropMidTransferIsInterruptedAndSavesNothing) {
   EXPECT_FALSE(fs::exists(Path("out.dat")));
 }
 
+// An adapter that holds the radio's answers 16 ms is named after the
+// transfer; a quick one is not. The radio falls silent after 10 chunks to
+// keep the runs short; both run at once.
+TEST_F(CliLinkTest, ASlowCableIsToldAfterTheTransferAndAQuickOneIsNot) {
+  test::SimProcess slowSim({"--pace", "9600", "--latency", "16", "--drop-after", "10"});
+  test::SimProcess quickSim({"--pace", "9600", "--latency", "0", "--drop-after", "10"});
+  ASSERT_FALSE(slowSim.Device().isEmpty());
+  ASSERT_FALSE(quickSim.Device().isEmpty());
+  QProcess slow, quick;
+  slow.start(kProgramDir + "/radioprog-cli",
+             {"read", "--port", slowSim.Device(), "-o", QPath("slow.dat")});
+  quick.start(kProgramDir + "/radioprog-cli",
+              {"read", "--port", quickSim.Device(), "-o", QPath("quick.dat")});
+  for (QProcess* cli : {&slow, &quick}) {
+    ASSERT_TRUE(cli->waitForFinished(20000));
+    EXPECT_EQ(cli->exitCode(), cli::kExitInterrupted);
+  }
+  const QString slowErr = QString::fromUtf8(slow.readAllStandardError());
+  const QString quickErr = QString::fromUtf8(quick.readAllStandardError());
+  EXPECT_TRUE(slowErr.contains("The cable added about ")) << slowErr.toStdString();
+  EXPECT_TRUE(slowErr.contains("this read took")) << slowErr.toStdString();
+  EXPECT_FALSE(quickErr.contains("The cable added")) << quickErr.toStdString();
+}
+
 TEST_F(CliLinkTest, FailedReadLeavesAnExistingFileAlone) {
   test::SimProcess sim({"--bad-ack-after", "5"});
   const Bytes old(kImageSize, 0x42);

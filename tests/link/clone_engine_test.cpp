@@ -143,6 +143,38 @@ TEST_F(CloneEngineTest, WriteSkipsTheIdentificationRowAndTheLastBlockThenSetsBan
   EXPECT_EQ(radio.Frames(), expected);
 }
 
+// A cable that holds each answer 16 ms (an adapter's latency timer) is
+// told after the run, with the time it cost; one that answers at wire
+// speed is not.
+TEST_F(CloneEngineTest, AnswersHeldByTheCableAreMeasuredBeyondTheirWireTime) {
+  link.Options().byteTimeUs = kByteWireUs;
+  link.Options().answerLatencyUs = 16'000;
+  const CloneResult read = Run(CloneMode::Read);
+  ASSERT_EQ(read.outcome, CloneOutcome::Ok);
+  EXPECT_EQ(read.delays.MedianUs(), 16'000);
+  EXPECT_EQ(read.delays.runUs, link.NowUs());
+  // Every chunk's answer and acknowledge lost the 16 ms.
+  EXPECT_EQ(read.delays.RunWithoutDelayUs(), read.delays.runUs - 2 * kReadChunks * 16'000);
+  const auto readHint = SlowCableHint(read.delays, false, Language::English);
+  ASSERT_TRUE(readHint);
+  EXPECT_NE(readHint->find("The cable added about 16 ms to each answer; this read took "),
+            std::string::npos)
+      << *readHint;
+  EXPECT_NE(readHint->find("see README, 'Slow transfers'"), std::string::npos);
+
+  const CloneResult write = Run(CloneMode::Write);
+  ASSERT_EQ(write.outcome, CloneOutcome::Ok);
+  const auto writeHint = SlowCableHint(write.delays, true, Language::Chinese);
+  ASSERT_TRUE(writeHint);
+  EXPECT_NE(writeHint->find("约 16 毫秒；本次写入用了"), std::string::npos) << *writeHint;
+
+  link.Options().answerLatencyUs = 1'000;
+  const CloneResult quick = Run(CloneMode::Read);
+  ASSERT_EQ(quick.outcome, CloneOutcome::Ok);
+  EXPECT_EQ(quick.delays.MedianUs(), 1'000);
+  EXPECT_FALSE(SlowCableHint(quick.delays, false, Language::English));
+}
+
 TEST_F(CloneEngineTest, ProgressCountsEveryBlockWithItsNumberAsStatus) {
   Run(CloneMode::Read);
   ASSERT_EQ(ui.steps.size(), static_cast<std::size_t>(kReadProgressSteps));

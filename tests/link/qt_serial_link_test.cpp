@@ -9,9 +9,11 @@
 
 #include "base/app_context.h"
 #include "base/settings_store.h"
+#include "link/clone_engine.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
 #include "link/pty_pair.h"
+#include "link/recording_ui.h"
 #include "support/app_context_scope.h"
 
 namespace radio {
@@ -122,6 +124,88 @@ TEST_F(QtSerialLinkTest, VanishedRadioSideFailsTheRead) {
 }
 
 // Port devices come from the per-user store: point it at a scratch folder.
+// The low-latency calls as a USB-serial adapter with a latency timer (or a
+// port without either) would answer them, each call written down.
+class FakeLatencyCalls : public PortLatencyCalls {
+ public:
+  explicit FakeLatencyCalls(bool adapter) : adapter_(adapter) {}
+  std::optional<int> SerialFlags(int) override {
+    calls.push_back("get flags");
+    return adapter_ ? std::optional<int>(flags) : std::nullopt;
+  }
+  bool SetSerialFlags(int, int value) override {
+    calls.push_back("set flags " + std::to_string(value));
+    if (adapter_) flags = value;
+    return adapter_;
+  }
+  std::string LatencyTimerPath(const std::string& device) override {
+    return adapter_ ? device + "/latency_timer" : std::string();
+  }
+  std::optional<std::string> ReadFile(const std::string&) override {
+    calls.push_back("read timer");
+    return timer;
+  }
+  bool WriteFile(const std::string&, const std::string& text) override {
+    calls.push_back("write timer " + text);
+    timer = text;
+    return true;
+  }
+  std::vector<std::string> calls;
+  int flags = 0x40;
+  std::string timer = "16";
+
+ private:
+  bool adapter_;
+};
+
+TEST(QtSerialLinkLatency, LoweredForATransferAndPutBackWhenTheRunEnds) {
+  PtyPair pty;
+  ASSERT_TRUE(pty.ok());
+  auto calls = std::make_shared<FakeLatencyCalls>(true);
+  QtSerialLink link(calls);
+  // Probing a port (Port Setting, ports) changes nothing.
+  ASSERT_TRUE(link.Open(pty.SlavePath()));
+  link.Close();
+  EXPECT_TRUE(calls->calls.empty());
+
+  ASSERT_TRUE(link.Open(pty.SlavePath()));
+  link.Configure();
+  EXPECT_EQ(calls->flags, 0x40 | kLowLatencyFlag);
+  EXPECT_EQ(calls->timer, "1");
+  ASSERT_TRUE(link.Write(Bytes{0x06}));  // the port still works
+  EXPECT_EQ(pty.Receive(), Bytes{0x06});
+  link.Close();
+  EXPECT_EQ(calls->calls, (std::vector<std::string>{
+                              "get flags", "set flags " + std::to_string(0x40 | kLowLatencyFlag),
+                              "read timer", "write timer 1", "set flags 64", "write timer 16"}));
+
+  // A run the user cancels while it waits for the radio puts them back too.
+  calls->calls.clear();
+  test::RecordingUi ui;
+  ui.cancelWhen = [](int) { return true; };
+  SystemClock clock;
+  RadioImage image{};
+  const CloneResult r =
+      RunClone(link, clock, ui, CloneMode::Read, image, pty.SlavePath(), Language::English);
+  EXPECT_EQ(r.outcome, CloneOutcome::CancelledByUser);
+  EXPECT_EQ(calls->calls.size(), 6u);
+  EXPECT_EQ(calls->flags, 0x40);
+  EXPECT_EQ(calls->timer, "16");
+}
+
+TEST(QtSerialLinkLatency, APortWithoutThemIsLeftAloneAndStillWorks) {
+  PtyPair pty;
+  ASSERT_TRUE(pty.ok());
+  auto calls = std::make_shared<FakeLatencyCalls>(false);
+  QtSerialLink link(calls);
+  ASSERT_TRUE(link.Open(pty.SlavePath()));
+  link.Configure();
+  ASSERT_TRUE(link.Write(Bytes{0x52}));
+  EXPECT_EQ(pty.Receive(), Bytes{0x52});
+  link.Close();
+  EXPECT_EQ(calls->calls, std::vector<std::string>{"get flags"});
+}
+
 class PortSettingsTest : public testing::Test {
  protected:
   void SetUp() override {
