@@ -9,6 +9,7 @@ extern const CliCommand kChannelsCommand;
 extern const CliCommand kReadCommand;
 extern const CliCommand kWriteCommand;
 extern const CliCommand kPortsCommand;
+extern const CliCommand kFindCommand;
 extern const CliCommand kExportCsvCommand;
 extern const CliCommand kImportCsvCommand;
 extern const CliCommand kSquelchReadCommand;
@@ -18,19 +19,10 @@ extern const CliCommand kDiffCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
-      {"", "", nullptr},
-      kNewCommand,
-      kInfoCommand,
-      kChannelsCommand,
-      kReadCommand,
-      kWriteCommand,
-      kPortsCommand,
-      kExportCsvCommand,
-      kImportCsvCommand,
-      kSquelchReadCommand,
-      kSquelchWriteCommand,
-      kPrintCommand,
-      kDiffCommand,
+      {"", "", nullptr}, kNewCommand,       kInfoCommand,        kChannelsCommand,
+      kReadCommand,      kWriteCommand,     kPortsCommand,       kFindCommand,
+      kExportCsvCommand, kImportCsvCommand, kSquelchReadCommand, kSquelchWriteCommand,
+      kPrintCommand,     kDiffCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }
