@@ -19,10 +19,20 @@ extern const CliCommand kDiffCommand;
 
 std::span<const CliCommand> AllCommands() {
   static const CliCommand commands[] = {
-      {"", "", nullptr}, kNewCommand,       kInfoCommand,        kChannelsCommand,
-      kReadCommand,      kWriteCommand,     kPortsCommand,       kFindCommand,
-      kExportCsvCommand, kImportCsvCommand, kSquelchReadCommand, kSquelchWriteCommand,
-      kPrintCommand,     kDiffCommand,
+      {"", "", nullptr},
+      kNewCommand,
+      kInfoCommand,
+      kChannelsCommand,
+      kReadCommand,
+      kWriteCommand,
+      kPortsCommand,
+      kFindCommand,
+      kExportCsvCommand,
+      kImportCsvCommand,
+      kSquelchReadCommand,
+      kSquelchWriteCommand,
+      kPrintCommand,
+      kDiffCommand,
   };
   return std::span<const CliCommand>(commands).subspan(1);
 }
