@@ -113,6 +113,7 @@ void CPortSettingDlg::ProbePort(int port) {
 }
 
 void CPortSettingDlg::PollPresence() {
+  if (searching_) return;  // the search has a port open; look again afterwards
   bool changed = false;
   for (int n = kFirstPort; n <= kLastPort; ++n) {
     const bool now = presence_(n);
@@ -170,6 +171,7 @@ void CPortSettingDlg::FindRadio() {
     return;
 
   searching_ = true;
+  stopSearch_->store(false);
   findButton_->setEnabled(false);
   findLabel_->setText(
       App().Tr("Looking for the radio on %1…", "正在以下端口查找对讲机：%1…").arg(NamesOf(toTry)));
