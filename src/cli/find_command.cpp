@@ -18,16 +18,6 @@ constexpr const char kUsage[] =
     "       step only: nothing is read from or written to the radio's memory;\n"
     "       exit 0 when a radio answered, 15 when none did)";
 
-// Only the cancel points matter to a search; Ctrl+C ends it.
-class SearchUi : public CloneUi {
- public:
-  bool Pump() override { return CancelRequested().load(); }
-  void SetStatus(const std::string&) override {}
-  void Step(int) override {}
-  bool AskRetry() override { return false; }
-  void ShowMessage(MessageKind) override {}
-};
-
 // "COM3 (/dev/ttyUSB2)", or the path alone when a path was given.
 std::string PortText(const FindPort& port) {
   return port.name == port.device ? port.name : port.name + " (" + port.device + ")";
@@ -61,13 +51,14 @@ static int RunFind(const Args& args) {
     return kExitNoRadio;
   }
   CancelOnInterrupt();
-  SearchUi ui;
   QtSerialLink link;
   SystemClock clock;
-  const FindReport report = FindRadio(link, clock, ui, plan.toTry, lang, [](const FindPort& p) {
-    std::printf("trying %s\n", PortText(p).c_str());
-    std::fflush(stdout);
-  });
+  const FindReport report = FindRadio(
+      link, clock, [] { return CancelRequested().load(); }, plan.toTry, lang,
+      [](const FindPort& p) {
+        std::printf("trying %s\n", PortText(p).c_str());
+        std::fflush(stdout);
+      });
   for (const auto& [port, why] : report.unopenable) PrintPort("could not open", port, why);
   std::string tried;
   for (const FindPort& p : report.tried) tried += (tried.empty() ? "" : ", ") + p.name;

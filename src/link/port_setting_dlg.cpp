@@ -22,21 +22,6 @@
 namespace radio {
 namespace {
 
-// The search's cancel points: the worker's, and the dialog going away.
-class SearchUi : public CloneUi {
- public:
-  SearchUi(CloneUi& worker, const std::atomic<bool>& stop) : worker_(worker), stop_(stop) {}
-  bool Pump() override { return stop_.load() || worker_.Pump(); }
-  void SetStatus(const std::string&) override {}
-  void Step(int) override {}
-  bool AskRetry() override { return false; }
-  void ShowMessage(MessageKind) override {}
-
- private:
-  CloneUi& worker_;
-  const std::atomic<bool>& stop_;
-};
-
 QString PortText(const FindPort& port) {
   return QString::fromStdString(port.name + " (" + port.device + ")");
 }
@@ -181,8 +166,9 @@ void CPortSettingDlg::FindRadio() {
   runner.Run(
       [toTry, report, lang, stop = stopSearch_](SerialLink& link, Clock& clock, CloneUi& ui,
                                                 RadioImage&) {
-        SearchUi search(ui, *stop);
-        *report = radio::FindRadio(link, clock, search, toTry, lang);
+        // Cancel reaches the search through the dialog and the runner.
+        const auto cancelled = [&ui, &stop] { return stop->load() || ui.Pump(); };
+        *report = radio::FindRadio(link, clock, cancelled, toTry, lang);
         CloneResult result;
         result.outcome = CloneOutcome::Ok;
         return result;

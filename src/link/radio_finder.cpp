@@ -5,16 +5,16 @@
 namespace radio {
 namespace {
 
-// The caller's cancel points, plus an end after a few silent wake-up
+// The caller's cancel, plus an end after a few silent wake-up
 // attempts (one status line is shown per attempt). Retry questions are
 // answered "Cancel" and messages are dropped: on a port that is not the
 // radio's they mean nothing to the user.
 class ProbeUi : public CloneUi {
  public:
-  explicit ProbeUi(CloneUi& outer) : outer_(outer) {}
+  explicit ProbeUi(const std::function<bool()>& cancelled) : cancelled_(cancelled) {}
 
   bool Pump() override {
-    userCancelled_ = userCancelled_ || outer_.Pump();
+    userCancelled_ = userCancelled_ || cancelled_();
     return userCancelled_ || attempts_ >= kFindWakeUpAttempts;
   }
   void SetStatus(const std::string&) override { ++attempts_; }
@@ -26,7 +26,7 @@ class ProbeUi : public CloneUi {
   bool UserCancelled() const { return userCancelled_; }
 
  private:
-  CloneUi& outer_;
+  const std::function<bool()>& cancelled_;
   int attempts_ = 0;
   bool userCancelled_ = false;
 };
@@ -45,12 +45,12 @@ std::vector<FindPort> UsbSerialFirst(std::vector<FindPort> ports) {
   return ports;
 }
 
-FindReport FindRadio(SerialLink& link, Clock& clock, CloneUi& ui,
+FindReport FindRadio(SerialLink& link, Clock& clock, const std::function<bool()>& cancelled,
                      const std::vector<FindPort>& ports, Language lang,
                      const std::function<void(const FindPort&)>& trying) {
   FindReport report;
   for (const FindPort& port : ports) {
-    if (ui.Pump()) {
+    if (cancelled()) {
       report.outcome = FindOutcome::Cancelled;
       return report;
     }
@@ -61,7 +61,7 @@ FindReport FindRadio(SerialLink& link, Clock& clock, CloneUi& ui,
       continue;
     }
     link.Configure();
-    ProbeUi probe(ui);
+    ProbeUi probe(cancelled);
     int attempt = 1;
     const ConnectResult connect =
         ConnectAndIdentify(link, clock, probe, kCloneConnect, attempt, lang);

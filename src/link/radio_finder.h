@@ -42,10 +42,10 @@ struct FindReport {
 };
 
 // Tries `ports` in order and stops at the first radio that answers the
-// connect step. `ui` gives the cancel points (its Pump); its messages and
-// questions are not used: a silent port is simply the next one's turn.
-// `trying` is told each port before it is tried.
-FindReport FindRadio(SerialLink& link, Clock& clock, CloneUi& ui,
+// connect step. `cancelled` is asked at the connect step's cancel points;
+// no message or question is shown: a silent port is simply the next one's
+// turn. `trying` is told each port before it is tried.
+FindReport FindRadio(SerialLink& link, Clock& clock, const std::function<bool()>& cancelled,
                      const std::vector<FindPort>& ports, Language lang,
                      const std::function<void(const FindPort&)>& trying = {});
 
