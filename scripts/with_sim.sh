@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Runs a command with the virtual radio on COM1: starts radioprog-sim (its
 # memory kept in ~/.local/share/radioprog/sim-radio.bin), points COM1 at it
-# through the per-user "ports/COM1" choice, runs the command, and puts COM1
-# and the radio away afterwards.
+# for this run only (RADIOPROG_PORT_COM1; the user's own port choices stay
+# as they are), runs the command, and puts the radio away afterwards.
 #   scripts/with_sim.sh build/bin/radioprog
 #   scripts/with_sim.sh build/bin/radioprog-cli read --port COM1 -o radio.dat
+# RADIOPROG_BIN names another build's bin folder (default: build/bin).
 set -euo pipefail
-bin=$(cd "$(dirname "$0")/.." && pwd)/build/bin
+bin=${RADIOPROG_BIN:-$(cd "$(dirname "$0")/.." && pwd)/build/bin}
 [ $# -gt 0 ] || { echo "usage: $0 COMMAND [ARGS]" >&2; exit 2; }
 data=${XDG_DATA_HOME:-$HOME/.local/share}/radioprog
 mkdir -p "$data"
@@ -14,12 +15,11 @@ link=$(mktemp -u "${TMPDIR:-/tmp}/radioprog-COM1.XXXXXX")
 "$bin/radioprog-sim" --memory "$data/sim-radio.bin" --link "$link" >/dev/null &
 sim=$!
 cleanup() {
-  "$bin/radioprog-cli" ports --reset COM1 >/dev/null || true
   kill "$sim" 2>/dev/null || true
   wait "$sim" 2>/dev/null || true
 }
 trap cleanup EXIT
 for _ in $(seq 100); do [ -L "$link" ] && break; sleep 0.05; done
-"$bin/radioprog-cli" ports --set COM1 "$link" >/dev/null
+export RADIOPROG_PORT_COM1=$link
 echo "virtual radio on COM1 ($link)" >&2
 "$@"

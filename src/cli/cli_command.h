@@ -18,6 +18,7 @@ enum ExitStatus {
   kExitInterrupted = 12,    // the transfer broke off
   kExitBandType = 13,       // the radio's band type was refused
   kExitPassword = 14,       // the power-on password differs
+  kExitNoRadio = 15,        // find: no radio answered on any port tried
 };
 
 using Args = std::vector<std::string>;

@@ -9,6 +9,7 @@ extern const CliCommand kChannelsCommand;
 extern const CliCommand kReadCommand;
 extern const CliCommand kWriteCommand;
 extern const CliCommand kPortsCommand;
+extern const CliCommand kFindCommand;
 extern const CliCommand kExportCsvCommand;
 extern const CliCommand kImportCsvCommand;
 extern const CliCommand kSquelchReadCommand;
@@ -25,6 +26,7 @@ std::span<const CliCommand> AllCommands() {
       kReadCommand,
       kWriteCommand,
       kPortsCommand,
+      kFindCommand,
       kExportCsvCommand,
       kImportCsvCommand,
       kSquelchReadCommand,

@@ -12,10 +12,13 @@ QString PortDevice(int port) {
 #ifdef _WIN32
   return QString::fromStdString(CurrentPortName(port));
 #else
+  const QString com = QString::fromStdString(PortDisplayName(port));
+  // A device given for this run only (scripts/with_sim.sh puts the virtual
+  // radio there) wins over the stored choice and leaves it as it is.
+  const QString forRun = qEnvironmentVariable(qPrintable(QStringLiteral("RADIOPROG_PORT_") + com));
+  if (!forRun.isEmpty()) return forRun;
   const QString chosen =
-      SettingsStore(App().appName)
-          .Value(QStringLiteral("ports/") + QString::fromStdString(PortDisplayName(port)))
-          .toString();
+      SettingsStore(App().appName).Value(QStringLiteral("ports/") + com).toString();
   return chosen.isEmpty() ? QString::fromStdString(DefaultPortDevice(port)) : chosen;
 #endif
 }

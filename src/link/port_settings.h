@@ -7,7 +7,8 @@
 namespace radio {
 
 // The device port n is opened under: on Windows its COM name; elsewhere the
-// per-user value "ports/COMn" when set, else the default device.
+// environment's RADIOPROG_PORT_COMn when set (a device for this run only),
+// else the per-user value "ports/COMn" when set, else the default device.
 QString PortDevice(int port);
 
 // Chooses the device port n stands for on Linux and macOS ("ports/COMn");

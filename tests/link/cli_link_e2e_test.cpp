@@ -49,6 +49,7 @@ void WriteFile(const fs::path& path, const Bytes& bytes) {
 struct CliRun {
   int status = -1;
   QString err;
+  QString out;
 };
 
 CliRun RunCli(const QStringList& args, int timeoutMs = 20000, const QString& workDir = {}) {
@@ -64,6 +65,7 @@ CliRun RunCli(const QStringList& args, int timeoutMs = 20000, const QString& wor
   }
   run.status = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
   run.err = QString::fromUtf8(cli.readAllStandardError());
+  run.out = QString::fromUtf8(cli.readAllStandardOutput());
   return run;
 }
 
@@ -456,6 +458,107 @@ TEST_F(CliLinkTest, SquelchFailuresKeepTheirExitStatusesAndSaveNothing) {
   EXPECT_EQ(RunCli({"squelch-read", "--port", "COM1"}).status, cli::kExitUsage);
   EXPECT_EQ(RunCli({"squelch-write", "--port", "COM1", "-o", "x", "x.dat"}).status,
             cli::kExitUsage);
+}
+
+// ------------------------------------------------- Finding the radio
+
+// COM1 … COM16 point at devices of this test for the run only; every port
+// the test does not name is absent.
+class FindRadioTest : public CliLinkTest {
+ protected:
+  void SetUp() override {
+    CliLinkTest::SetUp();
+    for (int n = 1; n <= 16; ++n) Point(n, QPath("absent.tty"));
+  }
+  void TearDown() override {
+    for (int n = 1; n <= 16; ++n) qunsetenv(qPrintable(QString("RADIOPROG_PORT_COM%1").arg(n)));
+  }
+  void Point(int port, const QString& device) {
+    qputenv(qPrintable(QString("RADIOPROG_PORT_COM%1").arg(port)), device.toUtf8());
+  }
+};
+
+TEST_F(FindRadioTest, SkipsAHeldPortPassesASilentOneAndStopsAtTheRadio) {
+  test::SimProcess held;
+  test::SimProcess silent({"--no-answer"});
+  test::SimProcess radio({"--memory", QPath("radio.bin"), "--stats"});
+  test::SimProcess later;
+  ASSERT_FALSE(held.Device().isEmpty() || silent.Device().isEmpty() || radio.Device().isEmpty() ||
+               later.Device().isEmpty());
+  QtSerialLink holder;  // a terminal program has COM1
+  ASSERT_TRUE(holder.Open(held.Device().toStdString()));
+  Point(1, held.Device());
+  Point(2, silent.Device());
+  Point(3, radio.Device());
+  Point(4, later.Device());
+  const Bytes memory = ReadFile(Path("radio.bin"));
+
+  const CliRun run = RunCli({"find"});
+  EXPECT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
+  const QString pid = QString::number(QCoreApplication::applicationPid());
+  EXPECT_EQ(run.out, "skipped COM1 (" + held.Device() + "): busy (process " + pid + ")\n" +
+                         "trying COM2 (" + silent.Device() + ")\n" + "trying COM3 (" +
+                         radio.Device() + ")\n" + "radio found on COM3 (" + radio.Device() + ")\n");
+  // One wake-up and identify, nothing read from or written to the memory.
+  radio.Stop();
+  EXPECT_TRUE(radio.ErrorOutput().contains("bytes from PC 10,"))
+      << radio.ErrorOutput().toStdString();
+  EXPECT_EQ(ReadFile(Path("radio.bin")), memory);
+  holder.Close();
+}
+
+TEST_F(FindRadioTest, NoRadioHasItsOwnStatusAndNamesThePortsTried) {
+  test::SimProcess silent({"--no-answer"});
+  ASSERT_FALSE(silent.Device().isEmpty());
+  const CliRun none = RunCli({"find"});
+  EXPECT_EQ(none.status, cli::kExitNoRadio);
+  EXPECT_EQ(none.out, "no free serial port is present to try\n");
+  const CliRun run = RunCli({"find", "--port", silent.Device(), "--port", QPath("gone.tty")});
+  EXPECT_EQ(run.status, cli::kExitNoRadio) << run.err.toStdString();
+  EXPECT_TRUE(run.out.contains("could not open " + QPath("gone.tty") + ": " + QPath("gone.tty") +
+                               ": no such device"))
+      << run.out.toStdString();
+  EXPECT_TRUE(run.out.endsWith("no radio answered; tried " + silent.Device() + ", " +
+                               QPath("gone.tty") + "\n"))
+      << run.out.toStdString();
+}
+
+TEST_F(CliLinkTest, APulledCableEndsAWriteAtOnceAndSaysThePartWritten) {
+  // At the real line speed a write takes seconds: the cable goes mid-way.
+  test::SimProcess sim({"--pace", "9600"});
+  ASSERT_FALSE(sim.Device().isEmpty());
+  ASSERT_EQ(RunCli({"new", "-o", QPath("doc.dat")}).status, cli::kExitOk);
+  QProcess cli;
+  cli.start(kProgramDir + "/radioprog-cli", {"write", "--port", sim.Device(), QPath("doc.dat")});
+  cli.setReadChannel(QProcess::StandardError);
+  QByteArray err;
+  while (!err.contains("/189") && cli.waitForReadyRead(20000)) err += cli.readAllStandardError();
+  ASSERT_TRUE(err.contains("/189")) << err.toStdString();  // the blocks are going
+  sim.Kill();
+  // Ended by the lost link, not by the wake-up retries or a read timeout loop.
+  ASSERT_TRUE(cli.waitForFinished(20000));
+  err += cli.readAllStandardError();
+  EXPECT_EQ(cli.exitCode(), cli::kExitInterrupted) << err.toStdString();
+  EXPECT_TRUE(err.contains(kInterruptText)) << err.toStdString();
+  EXPECT_TRUE(err.contains("Write it again before using the radio.")) << err.toStdString();
+  EXPECT_FALSE(err.contains("Communication Error")) << err.toStdString();
+}
+
+TEST_F(CliLinkTest, WithSimLeavesTheUsersOwnPortChoiceAlone) {
+  ASSERT_EQ(RunCli({"ports", "--set", "COM1", "/dev/serial/by-id/usb-cable"}).status, cli::kExitOk);
+  QProcess script;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("RADIOPROG_BIN", kProgramDir);
+  script.setProcessEnvironment(env);
+  script.start("bash", {RADIOPROG_SOURCE_DIR "/scripts/with_sim.sh", kProgramDir + "/radioprog-cli",
+                        "read", "--port", "COM1", "-o", QPath("radio.dat"), "--no-backup"});
+  ASSERT_TRUE(script.waitForFinished(30000));
+  EXPECT_EQ(script.exitCode(), cli::kExitOk) << script.readAllStandardError().toStdString();
+  EXPECT_EQ(ReadFile(Path("radio.dat")).size(), kImageSize);  // COM1 was the virtual radio
+  QProcess ports;
+  ports.start(kProgramDir + "/radioprog-cli", {"ports"});
+  ASSERT_TRUE(ports.waitForFinished(20000));
+  EXPECT_TRUE(ports.readAllStandardOutput().startsWith("COM1   /dev/serial/by-id/usb-cable"));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -23,6 +25,7 @@
 #include "channels/program_view.h"
 #include "image/program_doc.h"
 #include "link/port_setting_dlg.h"
+#include "link/port_settings.h"
 #include "link/process_dlg.h"
 #include "safety/user_data_folder.h"
 #include "shell/radio_commands.h"
@@ -189,6 +192,96 @@ TEST_F(PortSettingDlgTest, OkWithNothingSelectedChangesNothing) {
   dlg.accept();
   EXPECT_EQ(App().currentPort, "COM5");
   EXPECT_FALSE(SettingsStore(App().appName).ReadCom().has_value());
+}
+
+// The Port Setting dialog following a cable: COM5 stands for a link in the
+// test's folder that comes and goes; the other ports are absent.
+TEST_F(PortSettingDlgTest, PresentPortsFollowACablePluggedInAndPulledOut) {
+  const QString cable = dir_.path() + "/cable";
+  for (int n = 1; n <= 16; ++n) ASSERT_TRUE(SetPortDevice(n, dir_.path() + "/absent"));
+  ASSERT_TRUE(SetPortDevice(5, cable));
+  CPortSettingDlg dlg(
+      nullptr, [&](const std::string& name) { return name == "COM5" && QFileInfo::exists(cable); });
+  EXPECT_EQ(dlg.PresenceLabel()->text(), "No serial port is present now.");
+  EXPECT_FALSE(dlg.PortButton(5)->isEnabled());
+
+  ASSERT_TRUE(QFile::link("/dev/null", cable));  // plugged in
+  EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.PortButton(5)->isEnabled(); }, 3000));
+  EXPECT_EQ(dlg.PresenceLabel()->text(), "Present now: COM5");
+  dlg.PortButton(5)->setChecked(true);
+
+  ASSERT_TRUE(QFile::remove(cable));  // pulled out
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.PortButton(5)->isEnabled(); }, 3000));
+  EXPECT_EQ(dlg.PresenceLabel()->text(), "No serial port is present now.");
+  EXPECT_EQ(dlg.SelectedPort(), 0) << "a pulled cable's port is no choice";
+}
+
+// A link on which only one device has a radio; every other port is silent.
+class OneRadioLink : public SerialLink, public Clock {
+ public:
+  explicit OneRadioLink(std::string radioDevice) : radioDevice_(std::move(radioDevice)) {}
+  bool Open(const std::string& device) override {
+    opened.push_back(device);
+    answering_ = device == radioDevice_;
+    return link_.Open(device);
+  }
+  void Configure() override { link_.Configure(); }
+  void FullClear() override { link_.FullClear(); }
+  void QueueClear() override { link_.QueueClear(); }
+  bool Write(std::span<const std::uint8_t> bytes) override {
+    return answering_ ? link_.Write(bytes) : true;
+  }
+  bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override {
+    count = 0;
+    return answering_ ? link_.Read(buffer, count) : true;
+  }
+  void Close() override { link_.Close(); }
+  void SleepMs(int ms) override { link_.SleepMs(ms); }
+
+  std::vector<std::string> opened;
+  VirtualRadio radio;
+
+ private:
+  std::string radioDevice_;
+  bool answering_ = false;
+  SimulatedLink link_{radio};
+};
+
+TEST_F(PortSettingDlgTest, FindRadioAsksFirstSelectsTheRadiosPortAndStoresNothingUntilOk) {
+  App().currentPort = "COM1";
+  for (int n = 1; n <= 16; ++n) ASSERT_TRUE(SetPortDevice(n, QString("/dev/port%1").arg(n)));
+  OneRadioLink link("/dev/port9");
+  const std::set<int> present = {2, 4, 9};
+  CPortSettingDlg dlg(
+      nullptr, ProbeOf({"COM4", "COM9"}), [&](int n) { return present.count(n) != 0; },
+      test::LinkTo(link));
+  {
+    test::MessageBoxAnswerer answer(QMessageBox::Cancel);
+    dlg.FindButton()->click();
+    ASSERT_EQ(answer.texts.size(), 1u);
+    // The ports it will try, and the present one another program holds.
+    EXPECT_TRUE(answer.texts[0].contains("\n  COM4 (/dev/port4)\n  COM9 (/dev/port9)\n"))
+        << answer.texts[0].toStdString();
+    EXPECT_TRUE(answer.texts[0].endsWith("Skipped, in use or cannot be opened: COM2"));
+  }
+  EXPECT_TRUE(link.opened.empty()) << "Cancel tries no port";
+
+  {
+    test::MessageBoxAnswerer answer(QMessageBox::Ok);
+    dlg.FindButton()->click();  // returns once the search has ended
+    EXPECT_EQ(answer.texts.size(), 1u);
+  }
+  EXPECT_EQ(link.opened, (std::vector<std::string>{"/dev/port4", "/dev/port9"}));
+  EXPECT_EQ(dlg.SelectedPort(), 9);
+  EXPECT_EQ(dlg.FindLabel()->text(), "Radio found on COM9 (/dev/port9).");
+  // Only the connect step: no memory frame reached the radio.
+  for (const RadioFrame& f : link.radio.Frames())
+    EXPECT_TRUE(f.kind != RadioFrame::Kind::Read && f.kind != RadioFrame::Kind::Write);
+  EXPECT_FALSE(link.radio.Frames().empty());
+  EXPECT_FALSE(SettingsStore(App().appName).ReadCom().has_value());
+  EXPECT_EQ(App().currentPort, "COM1");
+  dlg.accept();
+  EXPECT_EQ(SettingsStore(App().appName).ReadCom(), 9u);
 }
 
 // ------------------------------------------------------ Read and Write

@@ -26,6 +26,14 @@ class SimProcess {
     process_.terminate();
     if (!process_.waitForFinished(5000)) process_.kill();
   }
+  // Ends the radio at once, as a pulled cable does: its device goes away
+  // with whatever the program was waiting for.
+  void Kill() {
+    process_.kill();
+    process_.waitForFinished(5000);
+  }
+  // What the radio wrote to its standard error (--stats), once it has ended.
+  QString ErrorOutput() { return QString::fromUtf8(process_.readAllStandardError()); }
   bool Running() const { return process_.state() == QProcess::Running; }
   int ExitCode() const { return process_.exitCode(); }
   // The pseudo-terminal the radio listens on; empty when it did not start.
