@@ -2,6 +2,7 @@
 # waits and checks the GoogleTest way.
 #   cmake -DCHECK=<CheckTestAssertions.cmake> -DWORK_DIR=<scratch dir> -P test_assertions_check_test.cmake
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/expect_check_result.cmake)
 
 function(expect_check name text expect)
   set(root ${WORK_DIR}/${name})
@@ -9,19 +10,7 @@ function(expect_check name text expect)
   file(WRITE ${root}/tests/area/area_test.cpp "${text}")
   execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${root} -P ${CHECK}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  set(output "${out}${err}")
-  if(expect STREQUAL "PASS")
-    if(NOT rc EQUAL 0)
-      message(SEND_ERROR "${name}: the check failed on a clean test:\n${output}")
-    endif()
-    return()
-  endif()
-  string(FIND "${output}" "${expect}" at)
-  if(rc EQUAL 0)
-    message(SEND_ERROR "${name}: the check passed; it should have reported\n  ${expect}")
-  elseif(at EQUAL -1)
-    message(SEND_ERROR "${name}: the check failed without\n  ${expect}\nIt said:\n${output}")
-  endif()
+  expect_check_result(${name} "${rc}" "${out}${err}" "${expect}")
 endfunction()
 
 expect_check(clean
