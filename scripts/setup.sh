@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev
-  qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6svg6-dev
+  qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   socat xvfb xauth imagemagick poppler-utils fonts-wqy-microhei fonts-liberation
   dpkg-dev file desktop-file-utils appstream shared-mime-info

@@ -8,6 +8,19 @@
 #include "image/dat_file.h"
 
 namespace radio::cli {
+namespace {
+std::string& RunningCommand() {
+  static std::string name;
+  return name;
+}
+std::string Prefix() {
+  return RunningCommand().empty() ? "radioprog-cli" : "radioprog-cli " + RunningCommand();
+}
+}  // namespace
+
+void SetRunningCommand(const std::string& name) {
+  RunningCommand() = name;
+}
 
 std::optional<std::string> ParsedArgs::Value(const std::string& option) const {
   const auto it = values.find(option);
@@ -61,10 +74,7 @@ bool ParseArgs(const Args& args, const ArgSpec& argSpec, ParsedArgs& out, std::s
 std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& argSpec, const char* usage,
                                     ParsedArgs& out) {
   std::string error;
-  if (!ParseArgs(args, argSpec, out, error)) {
-    std::fprintf(stderr, "radioprog-cli: %s\nusage: radioprog-cli %s\n", error.c_str(), usage);
-    return kExitUsage;
-  }
+  if (!ParseArgs(args, argSpec, out, error)) return UsageError(usage, error);
   if (out.help) {
     std::printf("usage: radioprog-cli %s\n", usage);
     return kExitOk;
@@ -73,8 +83,16 @@ std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& argSpec, co
 }
 
 int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "radioprog-cli: %s\n", message.c_str());
+  std::fprintf(stderr, "%s: %s\n", Prefix().c_str(), message.c_str());
   return status;
+}
+
+int UsageError(const char* usage, const std::string& reason) {
+  std::fprintf(stderr, "%s: %s\nusage: radioprog-cli %s\n", Prefix().c_str(), reason.c_str(),
+               usage);
+  if (!RunningCommand().empty())
+    std::fprintf(stderr, "(radioprog-cli help %s says more)\n", RunningCommand().c_str());
+  return kExitUsage;
 }
 
 bool SaveImageFile(const std::string& path, const RadioImage& image, const char* command,

@@ -38,13 +38,20 @@ struct ParsedArgs {
 bool ParseArgs(const Args& args, const ArgSpec& argSpec, ParsedArgs& out, std::string& error);
 
 // Parses for a subcommand. On "--help" prints `usage` to stdout and gives
-// exit status 0; on a mistake reports it with `usage` on stderr and gives
-// kExitUsage; otherwise gives nothing and the subcommand goes on.
+// exit status 0; on a mistake reports it (UsageError) and gives kExitUsage;
+// otherwise gives nothing and the subcommand goes on.
 std::optional<int> ParseCommandArgs(const Args& args, const ArgSpec& argSpec, const char* usage,
                                     ParsedArgs& out);
 
-// "radioprog-cli: <message>" on stderr; returns `status`.
+// The command running now, named by every message (set once by main).
+void SetRunningCommand(const std::string& name);
+
+// "radioprog-cli COMMAND: <message>" on stderr; returns `status`.
 int Fail(int status, const std::string& message);
+
+// "radioprog-cli COMMAND: <reason>", then the command's usage and where to
+// read more, on stderr; returns kExitUsage.
+int UsageError(const char* usage, const std::string& reason);
 
 // Saves a radio image as every command writing a .dat does (atomically,
 // the old file kept as .bak). Prints the fault, or a warning when no .bak

@@ -3,6 +3,7 @@
 // device a COMn stands for.
 #include <cstdio>
 
+#include "cli/args.h"
 #include "cli/link_options.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
@@ -21,13 +22,16 @@ int PortOfArgument(const std::string& com) {
 }  // namespace
 
 static int RunPorts(const Args& args) {
-  const bool set = args.size() == 3 && args[0] == "--set";
-  const bool reset = args.size() == 2 && args[0] == "--reset";
+  const bool set = !args.empty() && args[0] == "--set";
+  const bool reset = !args.empty() && args[0] == "--reset";
+  if (!args.empty() && !set && !reset)
+    return UsageError(kUsage, "unexpected argument \"" + args[0] + "\"");
+  if (set && args.size() != 3) return UsageError(kUsage, "--set takes COMn and DEVICE");
+  if (reset && args.size() != 2) return UsageError(kUsage, "--reset takes COMn");
   const int port = set || reset ? PortOfArgument(args[1]) : 0;
-  if ((!args.empty() && !port) || (set && !IsDevicePath(args[2]))) {
-    std::fprintf(stderr, "usage: %s\n", kUsage);
-    return kExitUsage;
-  }
+  if ((set || reset) && !port)
+    return UsageError(kUsage, args[1] + " is not a port name (COM1 ... COM16)");
+  if (set && !IsDevicePath(args[2])) return UsageError(kUsage, args[2] + " is not a device path");
   const CliQtSession session;
   if (port) {
     // A relative device is kept as the absolute path it names now.
@@ -49,6 +53,12 @@ static int RunPorts(const Args& args) {
   return kExitOk;
 }
 
-extern const CliCommand kPortsCommand = {"ports", kUsage, RunPorts};
+extern const CliCommand kPortsCommand = {
+    .name = "ports",
+    .usage = kUsage,
+    .run = RunPorts,
+    .summary =
+        "Lists COM1 ... COM16 with their devices and whether each can be opened now; --set and "
+        "--reset choose the device a COMn stands for (Linux and macOS)."};
 
 }  // namespace radio::cli

@@ -23,9 +23,7 @@ namespace {
 
 constexpr const char kUsage[] =
     "read --port PORT -o FILE.dat [--password DIGITS] [--retries N] [--in FILE.dat] "
-    "[--no-backup]\n"
-    "      (a copy of every complete read is kept in the per-user backup folder;\n"
-    "       --no-backup skips it)";
+    "[--no-backup]";
 
 // Keeps the read in the backup folder. A folder that cannot be written
 // costs only the copy: the read goes on to its output file.
@@ -50,10 +48,9 @@ static int RunRead(const Args& given) {
   if (!keepBackup) args.erase(noBackup);
   LinkOptions o;
   if (!ParseLinkOptions(args, "read", o)) return kExitUsage;
-  if (o.ports.size() != 1 || o.output.empty() || !o.files.empty()) {
-    std::fprintf(stderr, "usage: %s\n", kUsage);
-    return kExitUsage;
-  }
+  if (o.ports.size() != 1) return UsageError(kUsage, "give one --port");
+  if (o.output.empty()) return UsageError(kUsage, "give the output file with -o FILE.dat");
+  if (!o.files.empty()) return UsageError(kUsage, "unexpected argument \"" + o.files[0] + "\"");
   const CliQtSession session;
   // The backup folder is the one the desktop program uses.
   QCoreApplication::setApplicationName(kUserDataAppName);
@@ -85,6 +82,12 @@ static int RunRead(const Args& given) {
   return kExitOk;
 }
 
-extern const CliCommand kReadCommand = {"read", kUsage, RunRead};
+extern const CliCommand kReadCommand = {
+    .name = "read",
+    .usage = kUsage,
+    .run = RunRead,
+    .summary =
+        "Reads a radio into a .dat file. A copy of every complete read is kept in the "
+        "per-user backup folder; --no-backup skips it."};
 
 }  // namespace radio::cli

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "base/app_context.h"
+#include "cli/args.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "image/dat_file.h"
@@ -15,19 +16,17 @@
 namespace radio::cli {
 namespace {
 
-constexpr const char kUsage[] =
-    "write --port PORT [--port PORT2 ...] FILE.dat [--retries N]";
+constexpr const char kUsage[] = "write --port PORT [--port PORT2 ...] FILE.dat [--retries N]";
 
 }  // namespace
 
 static int RunWrite(const Args& args) {
   LinkOptions o;
   if (!ParseLinkOptions(args, "write", o)) return kExitUsage;
-  if (o.ports.empty() || o.files.size() != 1 || !o.output.empty() || !o.input.empty() ||
-      o.password) {
-    std::fprintf(stderr, "usage: %s\n", kUsage);
-    return kExitUsage;
-  }
+  if (o.ports.empty()) return UsageError(kUsage, "give at least one --port");
+  if (o.files.size() != 1) return UsageError(kUsage, "give one FILE.dat to write");
+  if (!o.output.empty() || !o.input.empty() || o.password)
+    return UsageError(kUsage, "-o, --in and --password belong to read");
   for (std::size_t i = 0; i < o.ports.size(); ++i) {
     if (std::count(o.ports.begin(), o.ports.end(), o.ports[i]) > 1) {
       std::fprintf(stderr, "radioprog-cli write: %s is given twice\n", o.ports[i].c_str());
@@ -71,6 +70,10 @@ static int RunWrite(const Args& args) {
   return status;
 }
 
-extern const CliCommand kWriteCommand = {"write", kUsage, RunWrite};
+extern const CliCommand kWriteCommand = {
+    .name = "write",
+    .usage = kUsage,
+    .run = RunWrite,
+    .summary = "Writes a .dat file into one radio, or into several at once."};
 
 }  // namespace radio::cli

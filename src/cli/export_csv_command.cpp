@@ -32,6 +32,10 @@ int RunExportCsv(const Args& args) {
   return kExitOk;
 }
 
-extern const CliCommand kExportCsvCommand = {"export-csv", kUsage, RunExportCsv};
+extern const CliCommand kExportCsvCommand = {
+    .name = "export-csv",
+    .usage = kUsage,
+    .run = RunExportCsv,
+    .summary = "Writes channels 1-128 as CSV, to OUT.csv or standard output."};
 
 }  // namespace radio::cli

@@ -3,6 +3,7 @@
 // radio that answers.
 #include <cstdio>
 
+#include "cli/args.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "link/port_presence.h"
@@ -32,10 +33,9 @@ void PrintPort(const char* what, const FindPort& port, const std::string& why) {
 static int RunFind(const Args& args) {
   LinkOptions o;
   if (!ParseLinkOptions(args, "find", o)) return kExitUsage;
-  if (!o.files.empty() || !o.output.empty() || !o.input.empty() || o.password || o.retries) {
-    std::fprintf(stderr, "usage: %s\n", kUsage);
-    return kExitUsage;
-  }
+  if (!o.files.empty()) return UsageError(kUsage, "unexpected argument \"" + o.files[0] + "\"");
+  if (!o.output.empty() || !o.input.empty() || o.password || o.retries)
+    return UsageError(kUsage, "find takes only --port");
   const CliQtSession session;
   const Language lang = Language::English;
   RadioSearchPlan plan;
@@ -76,6 +76,13 @@ static int RunFind(const Args& args) {
   return kExitNoRadio;
 }
 
-extern const CliCommand kFindCommand = {"find", kUsage, RunFind};
+extern const CliCommand kFindCommand = {
+    .name = "find",
+    .usage = kUsage,
+    .run = RunFind,
+    .summary =
+        "Finds the port the radio is on: tries each present port (USB-serial first, held "
+        "ports skipped) with the wake-up and identify step only and stops at the first "
+        "radio that answers."};
 
 }  // namespace radio::cli

@@ -83,6 +83,12 @@ int RunImportCsv(const Args& args) {
   return skipped > 0 && !a.Has("--skip-bad") ? kExitRowsSkipped : kExitOk;
 }
 
-extern const CliCommand kImportCsvCommand = {"import-csv", kUsage, RunImportCsv};
+extern const CliCommand kImportCsvCommand = {
+    .name = "import-csv",
+    .usage = kUsage,
+    .run = RunImportCsv,
+    .summary =
+        "Reads channels from a CSV file into a copy of a .dat file; --skip-bad leaves out rows "
+        "with errors."};
 
 }  // namespace radio::cli

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/args.h"
+#include "cli/json_output.h"
 #include "cli/program_ini.h"
 #include "cli/squelch_values.h"
 #include "features/optional_features_fields.h"
@@ -17,19 +18,19 @@
 namespace radio::cli {
 namespace {
 
-long long Mhz(std::int64_t tenHz) {
-  return static_cast<long long>(tenHz / 100000);
+qint64 Mhz(std::int64_t tenHz) {
+  return static_cast<qint64>(tenHz / 100000);
 }
 
 }  // namespace
 
 namespace {
-constexpr const char* kUsage = "info FILE.dat";
+constexpr const char* kUsage = "info FILE.dat [--json]";
 }
 
 int RunInfo(const Args& args) {
   ParsedArgs a;
-  if (auto exit = ParseCommandArgs(args, {{}, {}, 1, 1}, kUsage, a)) return *exit;
+  if (auto exit = ParseCommandArgs(args, {{"--json"}, {}, 1, 1}, kUsage, a)) return *exit;
   const std::string& path = a.positional[0];
 
   RadioImage image;
@@ -54,6 +55,20 @@ int RunInfo(const Args& args) {
   const bool password =
       !ReadTextField(std::span(image.data() + kPasswordOffset, kPasswordLength)).empty();
 
+  if (a.Has("--json")) {
+    PrintJson(
+        {{"file", Utf8(path)},
+         {"size", static_cast<double>(ec ? kImageSize : size)},
+         {"band1", QJsonObject{{"lowerMHz", Mhz(bands.lower1)}, {"upperMHz", Mhz(bands.upper1)}}},
+         {"band2", QJsonObject{{"lowerMHz", Mhz(bands.lower2)}, {"upperMHz", Mhz(bands.upper2)}}},
+         {"modelType", type},
+         {"model", Utf8(model)},
+         {"usedChannels", used},
+         {"frUsed", frUsed},
+         {"password", password},
+         {"squelch", Utf8(DescribeSquelchValues(image))}});
+    return kExitOk;
+  }
   std::printf("File:          %s\n", path.c_str());
   if (ec || size == kImageSize)
     std::printf("Size:          6144 bytes (ok)\n");
@@ -72,6 +87,12 @@ int RunInfo(const Args& args) {
   return kExitOk;
 }
 
-extern const CliCommand kInfoCommand = {"info", kUsage, RunInfo};
+extern const CliCommand kInfoCommand = {
+    .name = "info",
+    .usage = kUsage,
+    .run = RunInfo,
+    .summary =
+        "Shows a short summary of a radio image: size, bands, model type, used channels, password, "
+        "squelch; --json writes it as one JSON document."};
 
 }  // namespace radio::cli

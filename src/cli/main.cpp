@@ -5,17 +5,24 @@
 #include <cstring>
 #include <string>
 
+#include "cli/args.h"
 #include "cli/cli_command.h"
-#include "cli/commands.h"
+#include "cli/cli_help.h"
 #include "cli/program_ini.h"
 
 namespace {
 
 using radio::cli::CliCommand;
+using radio::cli::PrintCommandList;
 
-void PrintUsage(std::FILE* out) {
-  std::fprintf(out, "usage: radioprog-cli COMMAND [ARGS]\n\ncommands:\n");
-  for (const CliCommand& c : radio::cli::AllCommands()) std::fprintf(out, "  %s\n", c.usage);
+// "-h" or "--help" among a command's options (before a "--").
+bool AsksForHelp(int argc, char** argv) {
+  for (int i = 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--") return false;
+    if (arg == "-h" || arg == "--help") return true;
+  }
+  return false;
 }
 
 // Output that could not be written (a full disk, a closed pipe) is a
@@ -34,23 +41,42 @@ int CheckedOutput(int status, int outputFailedStatus) {
 int main(int argc, char** argv) {
   radio::cli::SetInvocationPath(argc > 0 ? argv[0] : "");
   if (argc < 2) {
-    PrintUsage(stderr);
+    PrintCommandList(stderr);
     return radio::cli::kExitUsage;
   }
   const std::string name = argv[1];
-  if (name == "--help" || name == "-h" || name == "help") {
-    PrintUsage(stdout);
+  if (name == "help" && argc == 3) {
+    const CliCommand* command = radio::cli::FindCommand(argv[2]);
+    if (!command) {
+      std::fprintf(stderr, "radioprog-cli help: there is no command \"%s\"\n", argv[2]);
+      PrintCommandList(stderr);
+      return radio::cli::kExitUsage;
+    }
+    radio::cli::PrintCommandHelp(stdout, *command);
+    return CheckedOutput(0, radio::cli::kExitFile);
+  }
+  if (name == "--help" || name == "-h" || (name == "help" && argc == 2)) {
+    PrintCommandList(stdout);
+    return CheckedOutput(0, radio::cli::kExitFile);
+  }
+  // The build writes the manual page from the same texts as --help.
+  if (name == "--man-page" && argc == 2) {
+    radio::cli::PrintManPage(stdout, RADIOPROG_VERSION);
     return CheckedOutput(0, radio::cli::kExitFile);
   }
   if (name == "--version" || name == "version") {
     std::printf("radioprog-cli %s\n", RADIOPROG_VERSION);
     return CheckedOutput(0, radio::cli::kExitFile);
   }
-  for (const CliCommand& c : radio::cli::AllCommands()) {
-    if (name == c.name)
-      return CheckedOutput(c.run(radio::cli::Args(argv + 2, argv + argc)), c.outputFailedStatus);
+  if (const CliCommand* c = radio::cli::FindCommand(name)) {
+    if (AsksForHelp(argc, argv)) {
+      radio::cli::PrintCommandHelp(stdout, *c);
+      return CheckedOutput(0, radio::cli::kExitFile);
+    }
+    radio::cli::SetRunningCommand(c->name);
+    return CheckedOutput(c->run(radio::cli::Args(argv + 2, argv + argc)), c->outputFailedStatus);
   }
   std::fprintf(stderr, "radioprog-cli: unknown command \"%s\"\n", name.c_str());
-  PrintUsage(stderr);
+  PrintCommandList(stderr);
   return radio::cli::kExitUsage;
 }

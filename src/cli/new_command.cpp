@@ -41,6 +41,11 @@ int RunNew(const Args& args) {
   return kExitOk;
 }
 
-extern const CliCommand kNewCommand = {"new", kUsage, RunNew};
+extern const CliCommand kNewCommand = {
+    .name = "new",
+    .usage = kUsage,
+    .run = RunNew,
+    .summary =
+        "Writes the radio image of a new document (the band limits last used, else the defaults)."};
 
 }  // namespace radio::cli

@@ -50,8 +50,8 @@ int WritePdfFile(const std::string& out, const print::PrintPlan& plan,
 
 int RunPrint(const Args& args) {
   ParsedArgs a;
-  if (auto exit = ParseCommandArgs(args, {{"--text"}, {"--pdf", "--sections", "--lang"}, 1, 1},
-                                   kUsage, a))
+  if (auto exit =
+          ParseCommandArgs(args, {{"--text"}, {"--pdf", "--sections", "--lang"}, 1, 1}, kUsage, a))
     return *exit;
   const auto pdf = a.Value("--pdf");
   if (pdf.has_value() == a.Has("--text"))
@@ -65,8 +65,9 @@ int RunPrint(const Args& args) {
   if (const auto list = a.Value("--sections")) {
     const auto parsed = print::ParseSectionList(*list);
     if (!parsed)
-      return Fail(kExitUsage, "--sections takes a comma-separated list of "
-                              "dtmf, msk, optional, 2tone and channels");
+      return Fail(kExitUsage,
+                  "--sections takes a comma-separated list of "
+                  "dtmf, msk, optional, 2tone and channels");
     sections = *parsed;
   }
 
@@ -88,6 +89,10 @@ int RunPrint(const Args& args) {
   return kExitOk;
 }
 
-extern const CliCommand kPrintCommand = {"print", kUsage, RunPrint};
+extern const CliCommand kPrintCommand = {
+    .name = "print",
+    .usage = kUsage,
+    .run = RunPrint,
+    .summary = "Prints the chosen settings pages to a PDF file, or as text."};
 
 }  // namespace radio::cli

@@ -19,10 +19,10 @@ constexpr const char kUsage[] = "squelch-read --port PORT [--in FILE.dat] -o OUT
 static int RunSquelchReadCommand(const Args& args) {
   LinkOptions o;
   if (!ParseLinkOptions(args, "squelch-read", o)) return kExitUsage;
-  if (o.ports.size() != 1 || o.output.empty() || !o.files.empty() || o.password) {
-    std::fprintf(stderr, "usage: %s\n", kUsage);
-    return kExitUsage;
-  }
+  if (o.ports.size() != 1) return UsageError(kUsage, "give one --port");
+  if (o.output.empty()) return UsageError(kUsage, "give the output file with -o OUT.dat");
+  if (!o.files.empty()) return UsageError(kUsage, "unexpected argument \"" + o.files[0] + "\"");
+  if (o.password) return UsageError(kUsage, "--password belongs to read");
   const CliQtSession session;
 
   RadioImage image{};
@@ -30,8 +30,8 @@ static int RunSquelchReadCommand(const Args& args) {
 
   const std::string& port = o.ports.front();
   const Language lang = App().language;
-  const CloneOutcome outcome =
-      RunOnePortTransaction(port, o.retries, lang, [&](SerialLink& link, Clock& clock, CloneUi& ui) {
+  const CloneOutcome outcome = RunOnePortTransaction(
+      port, o.retries, lang, [&](SerialLink& link, Clock& clock, CloneUi& ui) {
         return RunSquelchRead(link, clock, ui, image, port, lang);
       });
   if (outcome != CloneOutcome::Ok) {
@@ -44,6 +44,10 @@ static int RunSquelchReadCommand(const Args& args) {
   return kExitOk;
 }
 
-extern const CliCommand kSquelchReadCommand = {"squelch-read", kUsage, RunSquelchReadCommand};
+extern const CliCommand kSquelchReadCommand = {
+    .name = "squelch-read",
+    .usage = kUsage,
+    .run = RunSquelchReadCommand,
+    .summary = "Reads the radio's four squelch tuning values into a copy of a .dat file."};
 
 }  // namespace radio::cli

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/app_context.h"
+#include "cli/args.h"
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "cli/squelch_values.h"
@@ -18,11 +19,10 @@ constexpr const char kUsage[] = "squelch-write --port PORT FILE.dat [--retries N
 static int RunSquelchWriteCommand(const Args& args) {
   LinkOptions o;
   if (!ParseLinkOptions(args, "squelch-write", o)) return kExitUsage;
-  if (o.ports.size() != 1 || o.files.size() != 1 || !o.output.empty() || !o.input.empty() ||
-      o.password) {
-    std::fprintf(stderr, "usage: %s\n", kUsage);
-    return kExitUsage;
-  }
+  if (o.ports.size() != 1) return UsageError(kUsage, "give one --port");
+  if (o.files.size() != 1) return UsageError(kUsage, "give one FILE.dat to send");
+  if (!o.output.empty() || !o.input.empty() || o.password)
+    return UsageError(kUsage, "-o, --in and --password belong to read");
   const CliQtSession session;
 
   RadioImage image{};
@@ -33,8 +33,8 @@ static int RunSquelchWriteCommand(const Args& args) {
 
   const std::string& port = o.ports.front();
   const Language lang = App().language;
-  const CloneOutcome outcome =
-      RunOnePortTransaction(port, o.retries, lang, [&](SerialLink& link, Clock& clock, CloneUi& ui) {
+  const CloneOutcome outcome = RunOnePortTransaction(
+      port, o.retries, lang, [&](SerialLink& link, Clock& clock, CloneUi& ui) {
         return RunSquelchWrite(link, clock, ui, image, selections, port, lang);
       });
   std::fprintf(stderr, "%s: %s\n", port.c_str(), OutcomeText(outcome));
@@ -43,6 +43,10 @@ static int RunSquelchWriteCommand(const Args& args) {
   return ExitStatusOf(outcome);
 }
 
-extern const CliCommand kSquelchWriteCommand = {"squelch-write", kUsage, RunSquelchWriteCommand};
+extern const CliCommand kSquelchWriteCommand = {
+    .name = "squelch-write",
+    .usage = kUsage,
+    .run = RunSquelchWriteCommand,
+    .summary = "Writes the four squelch tuning values of a .dat file into the radio."};
 
 }  // namespace radio::cli

@@ -14,18 +14,21 @@ int HexDigit(char c) {
   return -1;
 }
 
-std::string EscapedName(std::string_view nameBytes) {
+void AppendEscape(std::string& out, unsigned char c) {
   static const char kHex[] = "0123456789ABCDEF";
+  out += "\\x";
+  out += kHex[c >> 4];
+  out += kHex[c & 0x0F];
+}
+
+std::string EscapedName(std::string_view nameBytes) {
   std::string out;
   for (const char ch : nameBytes) {
     const auto c = static_cast<unsigned char>(ch);
-    if (Printable(c) && c != '\\') {
+    if (Printable(c) && c != '\\')
       out += ch;
-    } else {
-      out += "\\x";
-      out += kHex[c >> 4];
-      out += kHex[c & 0x0F];
-    }
+    else
+      AppendEscape(out, c);
   }
   return out;
 }
@@ -47,6 +50,23 @@ bool CharacterName(std::string_view nameBytes, const NameCharset& charset, std::
 }
 
 }  // namespace
+
+std::string EscapeControlCharacters(std::string_view utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+    if (c < 0x20 || c == 0x7F || c == '\\') {
+      AppendEscape(out, c);
+    } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {  // U+0080 ... U+009F
+      AppendEscape(out, next);
+      ++i;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
 
 std::string NameToCsvText(std::string_view nameBytes, const NameCharset* charset) {
   std::string text;

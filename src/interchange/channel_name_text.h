@@ -27,6 +27,12 @@ struct NameCharset {
 // written as those characters instead, when it reads back byte for byte.
 std::string NameToCsvText(std::string_view nameBytes, const NameCharset* charset = nullptr);
 
+// A name already decoded to UTF-8 text (as the grid shows it) for a line of
+// text output: control characters (C0, DEL and the C1 range, which Latin-1
+// bytes 0x80-0x9F decode to), TAB, CR, LF and the backslash as "\xHH" of
+// their code, so that the name stays on its line and in its field.
+std::string EscapeControlCharacters(std::string_view utf8);
+
 enum class NameTextResult { kOk, kCut, kUnshowable };
 
 // The bytes a CSV name stands for: "\xHH" gives byte HH, printable ASCII

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <memory>
 
 #include "base/settings_store.h"
 #include "channel_view_fixture.h"
@@ -42,11 +43,16 @@ class ProductInfoTest : public ChannelViewTest {
 
   // Runs the dialog; `act` runs inside its modal loop.
   int RunWith(std::function<void()> act) {
-    QTimer::singleShot(0, dlg.get(), [this, act] {
+    // Shared: a dialog that never ran its loop leaves the timer pending.
+    auto acted = std::make_shared<bool>(false);
+    QTimer::singleShot(0, dlg.get(), [this, act, acted] {
+      *acted = true;
       act();
       if (dlg->isVisible()) dlg->reject();
     });
-    return dlg->Run(doc);
+    const int result = dlg->Run(doc);
+    EXPECT_TRUE(*acted) << "the dialog returned without running its modal loop";
+    return result;
   }
   void ClickOk() {
     QTest::mouseClick(dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),

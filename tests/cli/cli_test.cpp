@@ -1,6 +1,11 @@
 // Runs the built radioprog-cli on temporary files, as scripts and users do.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -99,16 +104,17 @@ TEST_F(CliTest, NewThenInfoThenChannels) {
   const Result info = Run({"info", "radio.dat"});
   ASSERT_EQ(info.status, 0) << info.err;
   EXPECT_EQ(info.err, "");
-  EXPECT_EQ(Lines(info.out), (std::vector<std::string>{
-                                 "File:          radio.dat",
-                                 "Size:          6144 bytes (ok)",
-                                 "Band 1:        330-400 MHz",
-                                 "Band 2:        330-400 MHz",
-                                 "Model type:    1",
-                                 "Used channels: 0 of 128, Fr empty",
-                                 "Password:      not set",
-                                 "Squelch:       V wide -23, V narrow -25, U wide -30, U narrow -34",
-                             }));
+  EXPECT_EQ(Lines(info.out),
+            (std::vector<std::string>{
+                "File:          radio.dat",
+                "Size:          6144 bytes (ok)",
+                "Band 1:        330-400 MHz",
+                "Band 2:        330-400 MHz",
+                "Model type:    1",
+                "Used channels: 0 of 128, Fr empty",
+                "Password:      not set",
+                "Squelch:       V wide -23, V narrow -25, U wide -30, U narrow -34",
+            }));
 
   const Result used = Run({"channels", "radio.dat"});
   EXPECT_EQ(used.status, 0);
@@ -132,7 +138,7 @@ TEST_F(CliTest, ChannelsAndInfoShowTheChannelsOfAFile) {
   table[kFrRecord] = {"146.52000", "146.52000", "D754N", "254.1", "FR",
                       "High",      "Wide",      "No",    "QT/DQT"};
   EncodeChannelTable(table, BandLimits{13400000, 17600000, 40000000, 48000000}, image);
-  image[0x17D2] = '1';  // a power-on password
+  image[0x17D2] = '1';   // a power-on password
   image[0x17EF] = 0x77;  // squelch 55: no list item
   image[0x17F0] = 0x00;  // invalid: shown as the default
   std::string error;
@@ -304,6 +310,128 @@ TEST_F(CliTest, UsageMistakesExitWithTheUsageStatus) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("channels FILE.dat"), std::string::npos);
   EXPECT_EQ(FileNames(), std::vector<std::string>{});
+}
+
+// A name may hold any byte (a radio or file this program did not write):
+// each channel stays one line of ten fields, names read as the grid shows
+// them, in UTF-8, with the bytes that would break a line or field escaped.
+TEST_F(CliTest, ChannelNamesStayOnTheirLineAndReadAsTheGridShowsThem) {
+  RadioImage image = DefaultNewImage();
+  ChannelTable table;
+  table[0] = {"145.50000", "145.50000", "None", "None", "A\nB\t\\\r\xE9",
+              "High",      "Wide",      "Yes",  "Off"};
+  table[1] = {"145.60000", "145.60000", "None", "None", "\xD6\xD0\x85",
+              "High",      "Wide",      "Yes",  "Off"};
+  EncodeChannelTable(table, BandLimits{13400000, 17600000, 40000000, 48000000}, image);
+  std::string error;
+  ASSERT_TRUE(SaveDatFile(File("names.dat"), image, error)) << error;
+
+  const Result en = Run({"channels", "names.dat"});
+  ASSERT_EQ(en.status, 0) << en.err;
+  const auto lines = Lines(en.out);
+  ASSERT_EQ(lines.size(), 2u) << en.out;
+  for (const std::string& line : lines) EXPECT_EQ(Fields(line).size(), 10u) << line;
+  EXPECT_EQ(Fields(lines[0])[5], "A\\x0AB\\x09\\x5C\\x0D\xC3\xA9");  // Latin-1 e-acute
+  EXPECT_EQ(Fields(lines[1])[5], "\xC3\x96\xC3\x90\\x85");           // 0x85 is a C1 control
+
+  const Result zh = Run({"channels", "names.dat", "--lang", "zh"});
+  ASSERT_EQ(zh.status, 0) << zh.err;
+  EXPECT_EQ(Fields(Lines(zh.out)[1])[5].substr(0, 3), "中");
+
+  // --json: one document, each name decoded and as its stored bytes.
+  const Result json = Run({"channels", "names.dat", "--json", "--lang", "zh"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const QJsonObject doc = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+  const QJsonArray channels = doc["channels"].toArray();
+  ASSERT_EQ(channels.size(), 2) << json.out;
+  EXPECT_EQ(channels[0]["nameHex"].toString(), "410A42095C0DE9");
+  EXPECT_EQ(channels[1]["nameHex"].toString(), "D6D085");
+  EXPECT_TRUE(channels[1]["name"].toString().startsWith(QString::fromUtf8("中")));
+  EXPECT_EQ(channels[1]["rxFrequency"].toString(), "145.60000");
+
+  table[1][kChannelName] = "CALL";
+  EncodeChannelTable(table, BandLimits{13400000, 17600000, 40000000, 48000000}, image);
+  ASSERT_TRUE(SaveDatFile(File("renamed.dat"), image, error)) << error;
+  const Result diff = Run({"diff", "names.dat", "renamed.dat", "--json"});
+  EXPECT_EQ(diff.status, 1) << diff.err;
+  const QJsonArray differences = QJsonDocument::fromJson(QByteArray::fromStdString(diff.out))
+                                     .object()["differences"]
+                                     .toArray();
+  ASSERT_EQ(differences.size(), 1) << diff.out;
+  EXPECT_EQ(differences[0]["channel"].toInt(), 2);
+  EXPECT_EQ(differences[0]["beforeHex"].toString(), "D6D085");
+  EXPECT_EQ(differences[0]["after"].toString(), "CALL");
+  EXPECT_EQ(differences[0]["afterHex"].toString(), "43414C4C");
+
+  const Result info = Run({"info", "names.dat", "--json"});
+  ASSERT_EQ(info.status, 0) << info.err;
+  const QJsonObject summary = QJsonDocument::fromJson(QByteArray::fromStdString(info.out)).object();
+  EXPECT_EQ(summary["usedChannels"].toInt(), 2) << info.out;
+  EXPECT_EQ(summary["band2"]["upperMHz"].toInt(), 480);
+}
+
+TEST_F(CliTest, EveryCommandAnswersHelpAndUsageErrorsSayWhy) {
+  const Result list = Run({"help"});
+  ASSERT_EQ(list.status, 0);
+  for (const char* command :
+       {"new", "info", "channels", "read", "write", "ports", "export-csv", "import-csv",
+        "squelch-read", "squelch-write", "print", "diff", "find"}) {
+    SCOPED_TRACE(command);
+    EXPECT_NE(list.out.find(std::string("\n  ") + command + " "), std::string::npos);
+    const Result asked = Run({"help", command});
+    EXPECT_EQ(asked.status, 0);
+    EXPECT_EQ(asked.out.rfind(std::string("usage: radioprog-cli ") + command + " ", 0), 0u)
+        << asked.out;
+    for (const char* flag : {"-h", "--help"}) {
+      const Result help = Run({command, "x.dat", flag});
+      EXPECT_EQ(help.status, 0) << help.err;
+      EXPECT_EQ(help.out, asked.out);
+    }
+  }
+  const Result noPort = Run({"read", "--port", "COM1"});
+  EXPECT_EQ(noPort.status, 2);
+  EXPECT_EQ(Lines(noPort.err).at(0), "radioprog-cli read: give the output file with -o FILE.dat");
+  const Result badPort = Run({"ports", "--reset", "COM17"});
+  EXPECT_EQ(badPort.status, 2);
+  EXPECT_EQ(Lines(badPort.err).at(0),
+            "radioprog-cli ports: COM17 is not a port name (COM1 ... COM16)");
+  const Result badOption = Run({"info", "a.dat", "--bogus"});
+  EXPECT_EQ(Lines(badOption.err).at(0), "radioprog-cli info: unknown option --bogus");
+  EXPECT_EQ(Lines(badOption.err).at(1), "usage: radioprog-cli info FILE.dat [--json]");
+  EXPECT_EQ(Run({"help", "frobnicate"}).status, 2);
+  EXPECT_EQ(FileNames(), std::vector<std::string>{});
+}
+
+// The exit statuses have one table: the program's own help, its manual
+// page and the README all show it.
+TEST_F(CliTest, ExitStatusTableIsTheSameInHelpManualPageAndReadme) {
+  const Result list = Run({"help"});
+  const auto at = list.out.find("exit statuses:\n");
+  ASSERT_NE(at, std::string::npos) << list.out;
+  std::vector<std::pair<std::string, std::string>> fromHelp;
+  for (const std::string& line : Lines(list.out.substr(at))) {
+    if (line.size() < 6 || line[0] != ' ') continue;
+    fromHelp.emplace_back(line.substr(2, 2), line.substr(6));
+    if (fromHelp.back().first[0] == ' ') fromHelp.back().first.erase(0, 1);
+  }
+  ASSERT_EQ(fromHelp.size(), 12u);
+
+  const Result man = Run({"--man-page"});
+  ASSERT_EQ(man.status, 0);
+  std::vector<std::pair<std::string, std::string>> fromReadme;
+  for (const std::string& line : Lines(ReadAll(fs::path(RADIOPROG_SOURCE_DIR) / "README.md")))
+    if (line.rfind("| ", 0) == 0 && line.size() > 4 &&
+        std::isdigit(static_cast<unsigned char>(line[2]))) {
+      const auto bar = line.find(" | ", 2);
+      fromReadme.emplace_back(line.substr(2, bar - 2), line.substr(bar + 3, line.size() - bar - 5));
+    }
+  EXPECT_EQ(fromReadme, fromHelp) << "README's exit status table differs from the program's";
+  for (const auto& [status, meaning] : fromHelp) {
+    std::string roff;
+    for (const char c : meaning) roff += c == '-' ? std::string("\\-") : std::string(1, c);
+    EXPECT_NE(man.out.find(".B " + status + "\n" + roff + "\n"), std::string::npos) << status;
+  }
+  EXPECT_NE(man.out.find(".SH EXIT STATUS"), std::string::npos);
 }
 
 }  // namespace

@@ -100,6 +100,12 @@ TEST_F(DiffCommandTest, TroubleGivesStatusTwoAndAClearMessage) {
   EXPECT_EQ(shortFile.status, 2);
   EXPECT_NE(shortFile.err.find("too short"), std::string::npos) << shortFile.err;
 
+  const auto folder = Run({"diff", "a.dat", "."});
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.err.find("radioprog-cli diff: the second argument \".\" is a folder"),
+            std::string::npos)
+      << folder.err;
+
   EXPECT_EQ(Run({"diff", "a.dat"}).status, 2) << "one file only";
   EXPECT_EQ(Run({"diff", "a.dat", "a.dat", "--lang", "fr"}).status, 2);
   EXPECT_EQ(Run({"diff", "--help"}).status, 0);

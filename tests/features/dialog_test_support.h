@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "base/app_context.h"
 #include "support/app_context_scope.h"
@@ -19,13 +20,17 @@ namespace radio::testing {
 
 // Runs `dialog.Run(doc, step)`; `user` runs inside the modal loop once the
 // window is shown and active. A dialog still open after 10 s is
-// rejected and the test fails, so nothing ever blocks the run.
+// rejected and the test fails, so nothing ever blocks the run; so does a
+// dialog that never opened its modal loop (the user's part never ran).
 template <class Dialog, class Doc>
 int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user,
               const QString& step = {}) {
-  QTimer::singleShot(0, &dialog, [&] {
+  // Shared: a dialog that never ran its loop leaves the timer pending.
+  auto userRan = std::make_shared<bool>(false);
+  QTimer::singleShot(0, &dialog, [&dialog, user, userRan] {
     dialog.activateWindow();
     if (!QTest::qWaitForWindowActive(&dialog)) ADD_FAILURE() << "dialog never became active";
+    *userRan = true;
     user();
   });
   QTimer watchdog;
@@ -35,7 +40,9 @@ int RunAsUser(Dialog& dialog, Doc& doc, const std::function<void()>& user,
     dialog.reject();
   });
   watchdog.start(10000);
-  return dialog.Run(doc, step);
+  const int result = dialog.Run(doc, step);
+  EXPECT_TRUE(*userRan) << "the dialog returned without running its modal loop";
+  return result;
 }
 
 // A program directory with both help files, so that F1 opens the help

@@ -3,6 +3,7 @@
 # under WORK_DIR and runs the check on it.
 #   cmake -DCHECK=<CheckFolderLayers.cmake> -DWORK_DIR=<scratch dir> -P folder_layers_check_test.cmake
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/expect_check_result.cmake)
 
 set(rules "low:\nmid: low\ntop: low mid\n")
 
@@ -28,19 +29,7 @@ function(expect_check name expect)
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK_DIR}/${name} -DRULES=${WORK_DIR}/${name}/layers.txt
             -P ${CHECK}
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  set(output "${out}${err}")
-  if(expect STREQUAL "PASS")
-    if(NOT rc EQUAL 0)
-      message(SEND_ERROR "${name}: the check failed on a tree that keeps its layers:\n${output}")
-    endif()
-    return()
-  endif()
-  string(FIND "${output}" "${expect}" at)
-  if(rc EQUAL 0)
-    message(SEND_ERROR "${name}: the check passed; it should have reported\n  ${expect}")
-  elseif(at EQUAL -1)
-    message(SEND_ERROR "${name}: the check failed without the expected line\n  ${expect}\nIt said:\n${output}")
-  endif()
+  expect_check_result(${name} "${rc}" "${out}${err}" "${expect}")
 endfunction()
 
 make_tree(keeps_layers "${rules}"

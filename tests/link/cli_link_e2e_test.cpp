@@ -52,7 +52,12 @@ struct CliRun {
   QString out;
 };
 
-CliRun RunCli(const QStringList& args, int timeoutMs = 20000, const QString& workDir = {}) {
+// Margins for a loaded sanitizer build: a wait only runs out when a run
+// already hangs, so it may be long.
+constexpr int kRunMs = 60000;
+constexpr int kQuickMs = 30000;  // a program that touches no radio
+
+CliRun RunCli(const QStringList& args, int timeoutMs = kRunMs, const QString& workDir = {}) {
   QProcess cli;
   if (!workDir.isEmpty()) cli.setWorkingDirectory(workDir);
   cli.start(kProgramDir + "/radioprog-cli", args);
@@ -219,7 +224,7 @@ TEST_F(LockFileTest, LocksOfEndedProgramsAreIgnoredInEveryForm) {
   for (const std::string& form : forms) {
     // A relative port path is a file in the working directory.
     PlaceLock(QPath("sim.tty"), form);
-    const CliRun run = RunCli({"read", "--port", "sim.tty", "-o", "out.dat"}, 20000, dir_.path());
+    const CliRun run = RunCli({"read", "--port", "sim.tty", "-o", "out.dat"}, kRunMs, dir_.path());
     EXPECT_EQ(run.status, cli::kExitOk) << run.err.toStdString();
     EXPECT_FALSE(fs::exists(lock_)) << "the lock of an ended program is cleared";
   }
@@ -233,7 +238,7 @@ TEST_F(LockFileTest, ALockOfARunningProgramIsHonouredWhateverItsName) {
   char text[32];
   std::snprintf(text, sizeof text, "%10lld minicom root\n", QCoreApplication::applicationPid());
   PlaceLock(QPath("sim.tty"), text);
-  const CliRun run = RunCli({"read", "--port", "./sim.tty", "-o", "out.dat"}, 20000, dir_.path());
+  const CliRun run = RunCli({"read", "--port", "./sim.tty", "-o", "out.dat"}, kRunMs, dir_.path());
   EXPECT_EQ(run.status, cli::kExitPort) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(": busy (process " +
                                QString::number(QCoreApplication::applicationPid()) + ")"))
@@ -249,7 +254,7 @@ TEST_F(CliLinkTest, WriteTakesOnlyRegularFilesAndSaysWhyAPortFails) {
       << device.err.toStdString();
   WriteFile(Path("long.dat"), Bytes(kImageSize + 10, 0xFF));
   const CliRun missing =
-      RunCli({"write", "--port", "./missing.tty", "long.dat"}, 20000, dir_.path());
+      RunCli({"write", "--port", "./missing.tty", "long.dat"}, kRunMs, dir_.path());
   EXPECT_EQ(missing.status, cli::kExitPort);
   EXPECT_TRUE(missing.err.contains("is 6154 bytes; only the first 6144 bytes are used"))
       << missing.err.toStdString();
@@ -267,7 +272,7 @@ TEST_F(CliLinkTest, PortsListSaysWhyEachPortCannotBeOpened) {
   ASSERT_EQ(RunCli({"ports", "--set", "COM2", QPath("gone.tty")}).status, cli::kExitOk);
   QProcess ports;
   ports.start(kProgramDir + "/radioprog-cli", {"ports"});
-  ASSERT_TRUE(ports.waitForFinished(20000));
+  ASSERT_TRUE(ports.waitForFinished(kRunMs));
   const QStringList lines = QString::fromUtf8(ports.readAllStandardOutput()).split('\n');
   ASSERT_GE(lines.size(), 2);
   EXPECT_TRUE(lines[0].endsWith("cannot be opened: busy (process " +
@@ -363,11 +368,11 @@ TEST_F(CliLinkTest, SimRefusesAForeignMemoryFileAndLeavesIt) {
   WriteFile(Path("short.bin"), foreign);
   QProcess sim;
   sim.start(kProgramDir + "/radioprog-sim", {"--memory", QPath("short.bin")});
-  ASSERT_TRUE(sim.waitForFinished(5000));
+  ASSERT_TRUE(sim.waitForFinished(kQuickMs));
   EXPECT_NE(sim.exitCode(), 0);
   EXPECT_EQ(ReadFile(Path("short.bin")), foreign);
   sim.start(kProgramDir + "/radioprog-sim", {"--pace", "fast"});
-  ASSERT_TRUE(sim.waitForFinished(5000));
+  ASSERT_TRUE(sim.waitForFinished(kQuickMs));
   EXPECT_EQ(sim.exitCode(), 2);
 }
 
@@ -425,7 +430,7 @@ TEST_F(CliLinkTest, SquelchWriteThenReadCarriesTheFourValues) {
   // info shows them as the dialog would.
   QProcess info;
   info.start(kProgramDir + "/radioprog-cli", {"info", QPath("back.dat")});
-  ASSERT_TRUE(info.waitForFinished(10000));
+  ASSERT_TRUE(info.waitForFinished(kQuickMs));
   EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
                   .contains("Squelch:       V wide -55, V narrow none (stored 55), U wide 54, "
                             "U narrow -34"));
@@ -450,8 +455,7 @@ TEST_F(CliLinkTest, SquelchFailuresKeepTheirExitStatusesAndSaveNothing) {
   }
   {
     test::SimProcess sim({"--no-answer"});
-    const CliRun run =
-        RunCli({"squelch-read", "--port", sim.Device(), "-o", QPath("out.dat")}, 30000);
+    const CliRun run = RunCli({"squelch-read", "--port", sim.Device(), "-o", QPath("out.dat")});
     EXPECT_EQ(run.status, cli::kExitCommunication) << run.err.toStdString();
     EXPECT_FALSE(fs::exists(Path("out.dat")));
   }

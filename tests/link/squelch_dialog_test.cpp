@@ -41,8 +41,15 @@ class SquelchDialogTest : public ::testing::Test {
 
   // Runs the dialog modally; `script` acts on it once it is shown.
   int RunDialog(const std::function<void(CSquelchTuningDlg&)>& script) {
-    QTimer::singleShot(0, &dlg, [this, script] { script(dlg); });
-    return dlg.Run(doc);
+    // Shared: a dialog that never ran its loop leaves the timer pending.
+    auto ran = std::make_shared<bool>(false);
+    QTimer::singleShot(0, &dlg, [this, script, ran] {
+      *ran = true;
+      script(dlg);
+    });
+    const int result = dlg.Run(doc);
+    EXPECT_TRUE(*ran) << "the dialog returned without running its modal loop";
+    return result;
   }
   std::vector<QString> Shown() const {
     std::vector<QString> texts;

@@ -52,6 +52,18 @@ for size in 16 24 32 48 64 128 256; do
   [ "$(file -b "$icon" | grep -o '[0-9]* x [0-9]*')" = "$size x $size" ] || fail "icon $size has the wrong size"
 done
 
+# The manual pages (radioprog-cli's written by the program from its --help
+# texts), the copyright and the changelog; and, where lintian is installed,
+# a package it finds no error in.
+for f in share/man/man1/radioprog.1.gz share/man/man1/radioprog-cli.1.gz \
+         share/doc/radioprog/copyright share/doc/radioprog/changelog.gz; do
+  [ -s "$usr/$f" ] || fail "$f missing"
+done
+zcat "$usr/share/man/man1/radioprog-cli.1.gz" | grep -q '^\.SH EXIT STATUS' || fail "man page lacks the exit statuses"
+if command -v lintian >/dev/null; then
+  lintian --fail-on error "$deb" >"$stage/lintian.log" 2>&1 || { cat "$stage/lintian.log" >&2; fail "lintian"; }
+fi
+
 desktop-file-validate "$usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" >"$stage/as.log" 2>&1 ||
   { cat "$stage/as.log" >&2; fail "appstreamcli validate"; }

@@ -43,7 +43,7 @@ std::string BytesOf(const RadioImage& image) {
 // ------------------------------------------------------------------ names
 
 TEST(BackupName, NamesAreSafeOnEveryFileSystem) {
-  EXPECT_EQ(SanitiseNamePart("TK 3107/UHF: \"pro\"*?"), "TK-3107-UHF-pro");
+  EXPECT_EQ(SanitiseNamePart("RX 9000/UHF: \"pro\"*?"), "RX-9000-UHF-pro");
   EXPECT_EQ(SanitiseNamePart("..\\..\\etc"), "etc");
   EXPECT_EQ(SanitiseNamePart("a_b"), "a-b");  // '_' separates the name's parts
   EXPECT_EQ(SanitiseNamePart("\x01\t\n"), "");

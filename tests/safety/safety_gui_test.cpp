@@ -26,10 +26,10 @@
 #include "shell/main_frame.h"
 #include "shell/radio_commands.h"
 #include "shell/safety_commands.h"
-#include "support/shell_fixture.h"
 #include "sim/simulated_link.h"
 #include "sim/virtual_radio.h"
 #include "support/run_program.h"
+#include "support/shell_fixture.h"
 #include "support/test_links.h"
 
 namespace radio {
@@ -147,7 +147,7 @@ TEST_F(RecoveryKeeperTest, WritesModifiedDocumentsAfterTheIntervalOnly) {
   docs_[1].modified = true;
   docs_[1].image.fill(0x77);
   EXPECT_TRUE(keeper.FileOf(&docs_[1]).isEmpty());  // not before the timer fires
-  QTRY_VERIFY_WITH_TIMEOUT(!keeper.FileOf(&docs_[1]).isEmpty(), 2000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !keeper.FileOf(&docs_[1]).isEmpty(); }, 10000));
   const QString file = keeper.FileOf(&docs_[1]);
   QFile in(file);
   ASSERT_TRUE(in.open(QIODevice::ReadOnly));

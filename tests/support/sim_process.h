@@ -1,6 +1,8 @@
 // radioprog-sim as a test's radio on a pseudo-terminal, for the life of the
 // object: started with the given arguments, its device path read from the
-// first line it prints, stopped with SIGTERM (a kill after 5 s).
+// first line it prints, stopped with SIGTERM (a kill after 15 s). The
+// waits are generous: a loaded sanitizer build starts a program slowly,
+// and a margin only costs time when something is already wrong.
 #pragma once
 
 #include <QProcess>
@@ -13,7 +15,7 @@ class SimProcess {
  public:
   explicit SimProcess(const QStringList& args = {}) {
     process_.start(QStringLiteral(RADIOPROG_PROGRAM_DIR "/radioprog-sim"), args);
-    if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
+    if (process_.waitForStarted(kStartMs) && process_.waitForReadyRead(kStartMs))
       device_ = QString::fromUtf8(process_.readLine()).trimmed();
   }
   ~SimProcess() { Stop(); }
@@ -24,7 +26,7 @@ class SimProcess {
   void Stop() {
     if (process_.state() == QProcess::NotRunning) return;
     process_.terminate();
-    if (!process_.waitForFinished(5000)) process_.kill();
+    if (!process_.waitForFinished(kStopMs)) process_.kill();
   }
   // Ends the radio at once, as a pulled cable does: its device goes away
   // with whatever the program was waiting for.
@@ -40,6 +42,8 @@ class SimProcess {
   const QString& Device() const { return device_; }
 
  private:
+  static constexpr int kStartMs = 30000;
+  static constexpr int kStopMs = 15000;
   QProcess process_;
   QString device_;
 };

@@ -1,0 +1,16 @@
+# Judges one run of a source check for the check's own tests: `expect` is
+# PASS, or a text the failure output must contain.
+function(expect_check_result name rc output expect)
+  if(expect STREQUAL "PASS")
+    if(NOT rc EQUAL 0)
+      message(SEND_ERROR "${name}: the check failed on a tree it should pass:\n${output}")
+    endif()
+    return()
+  endif()
+  string(FIND "${output}" "${expect}" at)
+  if(rc EQUAL 0)
+    message(SEND_ERROR "${name}: the check passed; it should have reported\n  ${expect}")
+  elseif(at EQUAL -1)
+    message(SEND_ERROR "${name}: the check failed without the expected line\n  ${expect}\nIt said:\n${output}")
+  endif()
+endfunction()
