@@ -1,3 +1,8 @@
+// Reading a channel CSV into an import plan and applying it. Kept as one
+// file (about 500 lines): the field readers, the row checks and the plan all
+// write into the same per-row problem list, and a row's rules read best in
+// one place; the text helpers it shares with the export live in csv_text
+// and channel_name_text.
 #include "interchange/channel_csv_import.h"
 
 #include <algorithm>

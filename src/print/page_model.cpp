@@ -1,3 +1,7 @@
+// The printed pages of every section, in the order they print. Kept as one
+// file (a little over 400 lines): each section is a short run of label and
+// value lines on the same layout, and reading them in print order is how
+// the printout is checked against the dialogs.
 #include "print/page_model.h"
 
 #include <algorithm>
