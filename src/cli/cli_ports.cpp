@@ -7,7 +7,7 @@
 #include "cli/link_options.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
-#include "link/qt_serial_link.h"
+#include "link/serial_port_link.h"
 
 namespace radio::cli {
 namespace {

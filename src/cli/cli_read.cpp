@@ -14,7 +14,8 @@
 #include "cli/link_options.h"
 #include "features/optional_features_fields.h"
 #include "image/dat_file.h"
-#include "link/qt_serial_link.h"
+#include "link/serial_port_link.h"
+#include "link/system_clock.h"
 #include "safety/backup_store.h"
 #include "safety/user_data_folder.h"
 
@@ -67,7 +68,7 @@ static int RunRead(const Args& given) {
   {
     ProgressBoard board({port}, kReadProgressSteps, StderrIsTerminal());
     CliCloneUi ui(board, 0, o.retries, App().language);
-    QtSerialLink link;
+    SerialPortLink link;
     SystemClock clock;
     result = RunClone(link, clock, ui, CloneMode::Read, image, port, App().language);
   }

@@ -10,7 +10,8 @@
 #include "cli/clone_progress.h"
 #include "cli/link_options.h"
 #include "image/dat_file.h"
-#include "link/qt_serial_link.h"
+#include "link/serial_port_link.h"
+#include "link/system_clock.h"
 #include "link/stopped_write.h"
 
 namespace radio::cli {
@@ -49,7 +50,7 @@ static int RunWrite(const Args& args) {
       // one option bit from the radio it talks to.
       threads.emplace_back(QThread::create([&, i, copy = image]() mutable {
         CliCloneUi ui(board, i, o.retries, lang);
-        QtSerialLink link;
+        SerialPortLink link;
         SystemClock clock;
         results[i] = RunClone(link, clock, ui, CloneMode::Write, copy, o.ports[i], lang);
       }));

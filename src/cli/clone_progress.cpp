@@ -4,7 +4,8 @@
 #include <cstdio>
 
 #include "link/link_messages.h"
-#include "link/qt_serial_link.h"
+#include "link/serial_port_link.h"
+#include "link/system_clock.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -122,7 +123,7 @@ CloneOutcome RunOnePortTransaction(
   ProgressBoard board({port}, 1, StderrIsTerminal());
   CliCloneUi ui(board, 0, retries, lang);
   ui.SetStatus(WaitingForRadioText(lang));
-  QtSerialLink link;
+  SerialPortLink link;
   SystemClock clock;
   const CloneOutcome outcome = transaction(link, clock, ui);
   if (outcome == CloneOutcome::Ok) board.SetPosition(0, 1);

@@ -8,7 +8,8 @@
 #include "cli/link_options.h"
 #include "link/port_presence.h"
 #include "link/port_settings.h"
-#include "link/qt_serial_link.h"
+#include "link/serial_port_link.h"
+#include "link/system_clock.h"
 
 namespace radio::cli {
 namespace {
@@ -51,7 +52,7 @@ static int RunFind(const Args& args) {
     return kExitNoRadio;
   }
   CancelOnInterrupt();
-  QtSerialLink link;
+  SerialPortLink link;
   SystemClock clock;
   const FindReport report = FindRadio(
       link, clock, [] { return CancelRequested().load(); }, plan.toTry, lang,

@@ -4,20 +4,17 @@
 
 #include "link/port_names.h"
 #include "link/port_settings.h"
-#include "link/qt_serial_link.h"
+#include "link/serial_port_link.h"
 
 #ifdef _WIN32
-#include <QSerialPortInfo>
+#include "link/win32_port_list.h"
 #endif
 
 namespace radio {
 
 bool PortPresent(int port) {
 #ifdef _WIN32
-  const QString name = QString::fromStdString(PortDisplayName(port));
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-    if (info.portName().compare(name, Qt::CaseInsensitive) == 0) return true;
-  return false;
+  return PortListed(SystemSerialPortNames(), port);
 #else
   // exists() follows a symbolic link: a by-id name whose cable is gone is absent.
   return QFileInfo::exists(PortDevice(port));

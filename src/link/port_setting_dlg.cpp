@@ -15,7 +15,7 @@
 #include "link/port_names.h"
 #include "link/port_presence.h"
 #include "link/port_settings.h"
-#include "link/qt_serial_link.h"
+#include "link/serial_port_link.h"
 #include "link/radio_finder.h"
 #include "link/transfer_runner.h"
 

@@ -2,7 +2,6 @@
 
 #include <QSerialPort>
 #include <chrono>
-#include <thread>
 
 #include "link/port_settings.h"
 #include "link/serial_lock.h"
@@ -153,22 +152,5 @@ void QtSerialLink::Close() {
   }
   port_.reset();
 }
-
-void SystemClock::SleepMs(int ms) { std::this_thread::sleep_for(Ms(ms)); }
-
-std::int64_t SystemClock::NowUs() const {
-  return std::chrono::duration_cast<std::chrono::microseconds>(
-             SteadyClock::now().time_since_epoch())
-      .count();
-}
-
-std::optional<PortOpenFailure> ProbePort(const std::string& portName) {
-  QtSerialLink link;
-  if (!link.Open(portName)) return link.OpenFailure();
-  link.Close();
-  return std::nullopt;
-}
-
-bool CanOpenPort(const std::string& portName) { return !ProbePort(portName); }
 
 }  // namespace radio

@@ -45,16 +45,4 @@ class QtSerialLink : public SerialLink {
   std::optional<PortOpenFailure> openFailure_;
 };
 
-// Real pauses on the calling thread.
-class SystemClock : public Clock {
- public:
-  void SleepMs(int ms) override;
-  std::int64_t NowUs() const override;
-};
-
-// Why a port cannot be opened exclusively right now (tried by opening and
-// closing it at once); nothing when it can.
-std::optional<PortOpenFailure> ProbePort(const std::string& portName);
-bool CanOpenPort(const std::string& portName);
-
 }  // namespace radio

@@ -1,4 +1,5 @@
-#include "link/qt_serial_link.h"
+#include "link/serial_port_link.h"
+#include "link/system_clock.h"
 
 #include <gtest/gtest.h>
 
