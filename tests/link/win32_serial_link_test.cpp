@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "link/win32_port_list.h"
 #include "link/win32_serial_calls.h"
 
 namespace radio {
@@ -192,6 +193,12 @@ TEST(Win32SerialLinkClose, ClosesOnceWhateverCloses) {
     ASSERT_TRUE(link.Open("COM1"));
   }
   EXPECT_EQ(std::count(fake->calls.begin(), fake->calls.end(), "CloseHandle"), 2);
+}
+
+TEST(Win32PortList, PortListedMatchesComNamesInAnyCase) {
+  const std::vector<std::string> names{"com12", "COM30"};
+  EXPECT_TRUE(PortListed(names, 12));
+  EXPECT_FALSE(PortListed(names, 3));
 }
 
 // The running system: Wine answers a port it has no device for as missing.
