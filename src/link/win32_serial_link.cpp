@@ -25,7 +25,10 @@ constexpr COMMTIMEOUTS kTimeouts{
     .WriteTotalTimeoutConstant = 50,
 };
 constexpr DWORD kFullClear = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
-constexpr DWORD kQueueClear = PURGE_TXCLEAR | PURGE_RXCLEAR;
+// Received bytes only: output that is still queued belongs to a write that
+// has already returned, and a driver that hands bytes over before they are
+// sent would lose them (the acknowledge 06 written just before a clear).
+constexpr DWORD kQueueClear = PURGE_RXCLEAR;
 
 // The port number's digits of a COM name in any case; nothing for a path.
 std::optional<std::string> ComDigits(std::string_view name) {

@@ -32,6 +32,8 @@ class Win32SerialLink : public SerialLink {
   const std::optional<PortOpenFailure>& OpenFailure() const { return openFailure_; }
   void Configure() override;
   void FullClear() override;
+  // Discards received bytes only: queued output belongs to writes that
+  // have returned, and the radio must still get it.
   void QueueClear() override;
   bool Write(std::span<const std::uint8_t> bytes) override;
   bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
