@@ -112,7 +112,8 @@ void Win32SerialLink::Configure() {
   DCB dcb{};
   dcb.DCBlength = sizeof(dcb);
   calls_->GetCommState(handle_, dcb);
-  // Flow control and the special characters stay as the driver has them.
+  // Flow control and the XON, XOFF, error and event characters stay as
+  // the driver has them.
   dcb.BaudRate = CBR_9600;
   dcb.ByteSize = 8;
   dcb.Parity = NOPARITY;

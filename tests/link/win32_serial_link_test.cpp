@@ -107,7 +107,7 @@ TEST_F(Win32SerialLinkTest, ConfigureSetsQueuesTimeoutsAndLineInOrder) {
   // Read: 30 ms between bytes, 90 ms + 100 ms per byte; write: 50 ms + 50 ms per byte.
   const COMMTIMEOUTS timeouts{30, 100, 90, 50, 50};
   EXPECT_EQ(std::memcmp(&fake_->timeouts, &timeouts, sizeof(timeouts)), 0);
-  // 9600 8N1 binary without parity checks; flow control and special
+  // 9600 8N1 binary without parity checks; flow control and the control
   // characters as the driver reported them.
   DCB expected = fake_->driverDcb;
   expected.BaudRate = 9600;
