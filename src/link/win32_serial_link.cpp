@@ -156,15 +156,4 @@ void Win32SerialLink::Close() {
   handle_ = nullptr;
 }
 
-std::optional<PortOpenFailure> ProbePort(const std::string& portName) {
-  Win32SerialLink link;
-  if (!link.Open(portName)) return link.OpenFailure();
-  link.Close();
-  return std::nullopt;
-}
-
-bool CanOpenPort(const std::string& portName) {
-  return !ProbePort(portName);
-}
-
 }  // namespace radio

@@ -45,9 +45,4 @@ class Win32SerialLink : public SerialLink {
   std::optional<PortOpenFailure> openFailure_;
 };
 
-// Why a port cannot be opened exclusively right now (tried by opening and
-// closing it at once); nothing when it can.
-std::optional<PortOpenFailure> ProbePort(const std::string& portName);
-bool CanOpenPort(const std::string& portName);
-
 }  // namespace radio

@@ -1,4 +1,4 @@
-#include "link/win32_serial_link.h"
+#include "link/serial_port_link.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Cross-builds radioprog for 64-bit Windows: installs MinGW-w64 and Wine,
+# unpacks Qt for MinGW (third_party/qt6-mingw) and builds GoogleTest for
+# MinGW into BUILD_DIR/tools, then configures and builds BUILD_DIR (default
+# build-win): radioprog.exe, radioprog-cli.exe and, unless --no-tests, the
+# test programs. Benchmarks and fuzzers stay out. The test programs run
+# through scripts/wine-run.sh.
+#   windows-build.sh [--no-tests] [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+tests=ON
+if [ "${1:-}" = "--no-tests" ]; then tests=OFF; shift; fi
+build=$(realpath -m "${1:-build-win}")
+tools=$build/tools
+
+bash scripts/setup.sh
+packages=(g++-mingw-w64-x86-64-posix wine64 xz-utils zip unzip)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+mkdir -p "$tools"
+qt_archive=$root/third_party/qt6-mingw/qt6-mingw-6.4.2.tar.xz
+if [ ! -f "$tools/qt6-mingw/.unpacked" ] || [ "$qt_archive" -nt "$tools/qt6-mingw/.unpacked" ]; then
+  rm -rf "$tools/qt6-mingw"
+  tar -C "$tools" -xJf "$qt_archive"
+  touch "$tools/qt6-mingw/.unpacked"
+fi
+toolchain=$tools/qt6-mingw/toolchain-mingw64.cmake
+
+# GoogleTest from Debian's source package (libgtest-dev), built for MinGW.
+if [ "$tests" = ON ] && [ ! -f "$tools/gtest/lib/libgtest.a" ]; then
+  cmake -S /usr/src/googletest -B "$tools/gtest-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$tools/gtest" >"$tools/gtest.log"
+  cmake --build "$tools/gtest-build" -j "$(nproc)" >>"$tools/gtest.log"
+  cmake --install "$tools/gtest-build" >>"$tools/gtest.log"
+fi
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DRADIOPROG_WERROR=ON -DRADIOPROG_BENCHMARKS=OFF -DRADIOPROG_FUZZ=OFF -DRADIOPROG_TESTS=$tests \
+  -DGTest_DIR="$tools/gtest/lib/cmake/GTest" \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh;$tools"
+cmake --build "$build" -j "$(nproc)"

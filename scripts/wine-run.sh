@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the cross-build under Wine, with the Qt and
+# MinGW runtime DLLs and Qt's plug-ins found in TOOLS (see
+# windows-build.sh), in a Wine prefix of its own there, so the user's
+# ~/.wine is never touched. CTest uses it as the emulator of every test.
+#   wine-run.sh TOOLS PROGRAM.exe [ARG...]
+set -euo pipefail
+tools=$1
+shift
+qt=$tools/qt6-mingw
+mingw_gcc=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
+export WINEPREFIX=${RADIOPROG_WINEPREFIX:-$tools/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEPATH="$qt/bin;$mingw_gcc;/usr/x86_64-w64-mingw32/lib"
+export QT_PLUGIN_PATH=$qt/plugins
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+exec /usr/lib/wine/wine64 "$@"
