@@ -277,8 +277,8 @@ std::string CIniFile::Save(bool makeBackup) {
   if (!modified_ || path_.empty()) return "";
   if (makeBackup) {
     if (backupName_.empty()) backupName_ = ComputeBackupName();
-    std::error_code ec;
-    fs::copy_file(path_, backupName_, fs::copy_options::overwrite_existing, ec);
+    std::string error;
+    CopyFileAtomically(path_, backupName_, error);
   }
   lastSaveOk_ = WriteToDisk(Serialize());
   return lastSaveOk_ ? backupName_ : std::string();

@@ -226,31 +226,36 @@ bool WriteFileAtomically(const fs::path& path, const void* data, std::size_t siz
       error, lang);
 }
 
+bool CopyFileAtomically(const fs::path& from, const fs::path& to, std::string& error,
+                        Language lang) {
+  std::error_code ec;
+  std::ifstream in(from, std::ios::binary);
+  if (!in) {
+    error = FillIn(Tr(lang, "\"%1\" cannot be read.", "无法读取“%1”。"), {from.string()});
+    return false;
+  }
+  const auto mode = static_cast<unsigned>(fs::status(from, ec).permissions());
+  return ReplaceFile(
+      to,
+      [&](std::FILE* f) {
+        char buffer[8192];
+        while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+          const auto n = static_cast<std::size_t>(in.gcount());
+          if (std::fwrite(buffer, 1, n, f) != n) return false;
+        }
+        if (in.bad()) errno = EIO;
+        return !in.bad();
+      },
+      mode, error, lang);
+}
+
 bool KeepBakCopy(const fs::path& path, std::string* warning, Language lang) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return false;
-  std::ifstream in(path, std::ios::binary);
   fs::path bak = path;
   bak += ".bak";
   std::string error;
-  bool ok = false;
-  if (in) {
-    const auto mode = static_cast<unsigned>(fs::status(path, ec).permissions());
-    ok = ReplaceFile(
-        bak,
-        [&](std::FILE* f) {
-          char buffer[8192];
-          while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-            const auto n = static_cast<std::size_t>(in.gcount());
-            if (std::fwrite(buffer, 1, n, f) != n) return false;
-          }
-          if (in.bad()) errno = EIO;
-          return !in.bad();
-        },
-        mode, error, lang);
-  } else {
-    error = FillIn(Tr(lang, "\"%1\" cannot be read.", "无法读取“%1”。"), {path.string()});
-  }
+  const bool ok = CopyFileAtomically(path, bak, error, lang);
   if (!ok && warning)
     *warning =
         fs::is_directory(bak, ec)

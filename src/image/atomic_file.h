@@ -31,6 +31,12 @@ namespace radio {
 bool WriteFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size,
                          std::string& error, Language lang = Language::English);
 
+// Replaces `to` with a copy of the file `from` and its permission bits, as
+// above. (std::filesystem::copy_file cannot replace a file on Windows: it
+// takes every two files there for the same one.)
+bool CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to,
+                        std::string& error, Language lang = Language::English);
+
 // Keeps the file at `path` as "<path>.bak", itself replaced as above and
 // with the permission bits of the file it copies. False when there is no
 // regular file at `path` or the copy failed; then nothing changed. When
