@@ -10,6 +10,12 @@
 #include "cli/cli_help.h"
 #include "cli/program_ini.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
 namespace {
 
 using radio::cli::CliCommand;
@@ -36,9 +42,21 @@ int CheckedOutput(int status, int outputFailedStatus) {
   return status == radio::cli::kExitOk || status < outputFailedStatus ? outputFailedStatus : status;
 }
 
+// Windows would turn every "\n" of the output into "\r\n", so CSV lines
+// would end "\r\r\n" and nothing would match the same command elsewhere;
+// and its console shows the UTF-8 the commands write only when told to.
+void UseBinaryUtf8Output() {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseBinaryUtf8Output();
   radio::cli::SetInvocationPath(argc > 0 ? argv[0] : "");
   if (argc < 2) {
     PrintCommandList(stderr);
