@@ -3,21 +3,70 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace radio {
+namespace {
+
+#ifdef _WIN32
+// Qt reads GBK through ICU, which Qt on Windows is built without; Windows
+// has GBK as its code page 936.
+constexpr UINT kGbkCodePage = 936;
+
+QString DecodeGbk(const QByteArray& raw) {
+  if (raw.isEmpty()) return {};
+  const int n = MultiByteToWideChar(kGbkCodePage, 0, raw.constData(), int(raw.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(kGbkCodePage, 0, raw.constData(), int(raw.size()), wide.data(), n);
+  return QString::fromStdWString(wide);
+}
+
+QByteArray EncodeGbk(const QString& text) {
+  const std::wstring wide = text.toStdWString();
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(kGbkCodePage, 0, wide.data(), int(wide.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  QByteArray bytes(n, '\0');
+  WideCharToMultiByte(kGbkCodePage, 0, wide.data(), int(wide.size()), bytes.data(), n, nullptr,
+                      nullptr);
+  return bytes;
+}
+#endif
+
+}  // namespace
+
+bool HaveGbk() {
+#ifdef _WIN32
+  return true;
+#else
+  static const bool have = QStringDecoder("GBK").isValid();
+  return have;
+#endif
+}
 
 QString NameBytesToText(const std::string& bytes, Language lang) {
   const QByteArray raw = QByteArray::fromStdString(bytes);
   if (lang == Language::Chinese) {
+#ifdef _WIN32
+    return DecodeGbk(raw);
+#else
     QStringDecoder gbk("GBK");
     if (gbk.isValid()) return gbk.decode(raw);
+#endif
   }
   return QString::fromLatin1(raw);
 }
 
 std::string TextToNameBytes(const QString& text, Language lang) {
   if (lang == Language::Chinese) {
+#ifdef _WIN32
+    return EncodeGbk(text).toStdString();
+#else
     QStringEncoder gbk("GBK");
     if (gbk.isValid()) return QByteArray(gbk.encode(text)).toStdString();
+#endif
   }
   return text.toLatin1().toStdString();
 }

@@ -14,6 +14,9 @@
 
 namespace radio {
 
+// Whether this system can convert GBK; without it Chinese names are Latin-1.
+bool HaveGbk();
+
 QString NameBytesToText(const std::string& bytes, Language lang);
 std::string TextToNameBytes(const QString& text, Language lang);
 

@@ -8,11 +8,6 @@
 namespace radio {
 namespace {
 
-bool HaveGbk() {
-  static const bool have = QStringDecoder("GBK").isValid();
-  return have;
-}
-
 bool GbkToText(std::string_view bytes, std::string& utf8) {
   if (!HaveGbk()) return false;
   const std::string raw(bytes);
