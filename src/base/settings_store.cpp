@@ -20,21 +20,27 @@ QString SettingsName(QString appName) {
 SettingsStore::SettingsStore(const QString& givenAppName) {
   const QString appName = SettingsName(givenAppName);
 #ifdef _WIN32
-  settings_ = std::make_unique<QSettings>("HKEY_CURRENT_USER\\Software\\" + appName,
-                                          QSettings::NativeFormat);
-#else
+  // The registry, unless the program chose INI files for its settings
+  // (the tests do, so that runs side by side keep their own).
+  if (QSettings::defaultFormat() == QSettings::NativeFormat) {
+    settings_ = std::make_unique<QSettings>("HKEY_CURRENT_USER\\Software\\" + appName,
+                                            QSettings::NativeFormat);
+    return;
+  }
+#endif
   // ~/.config/Software/<AppName>.ini; an empty AppName gives Software.ini.
   if (appName.isEmpty())
     settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Software");
   else
     settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Software",
                                             appName);
-#endif
 }
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::Location() const { return settings_->fileName(); }
+QString SettingsStore::Location() const {
+  return settings_->fileName();
+}
 
 std::optional<BandLimitBytes> SettingsStore::ReadField() const {
   const QVariant v = settings_->value("Field");
@@ -42,7 +48,8 @@ std::optional<BandLimitBytes> SettingsStore::ReadField() const {
   const QByteArray bytes = v.toByteArray();
   if (bytes.size() != 6) return std::nullopt;
   BandLimitBytes out;
-  for (int i = 0; i < 6; ++i) out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(bytes[i]);
+  for (int i = 0; i < 6; ++i)
+    out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(bytes[i]);
   return out;
 }
 
@@ -59,12 +66,22 @@ std::optional<std::uint32_t> SettingsStore::ReadNumber(const QString& name) cons
   return n;
 }
 
-std::optional<std::uint32_t> SettingsStore::ReadCom() const { return ReadNumber("com"); }
-void SettingsStore::WriteCom(std::uint32_t port) { settings_->setValue("com", port); }
-std::optional<std::uint32_t> SettingsStore::ReadType() const { return ReadNumber("Type"); }
-void SettingsStore::WriteType(std::uint32_t type) { settings_->setValue("Type", type); }
+std::optional<std::uint32_t> SettingsStore::ReadCom() const {
+  return ReadNumber("com");
+}
+void SettingsStore::WriteCom(std::uint32_t port) {
+  settings_->setValue("com", port);
+}
+std::optional<std::uint32_t> SettingsStore::ReadType() const {
+  return ReadNumber("Type");
+}
+void SettingsStore::WriteType(std::uint32_t type) {
+  settings_->setValue("Type", type);
+}
 
-QVariant SettingsStore::Value(const QString& name) const { return settings_->value(name); }
+QVariant SettingsStore::Value(const QString& name) const {
+  return settings_->value(name);
+}
 void SettingsStore::SetValue(const QString& name, const QVariant& value) {
   settings_->setValue(name, value);
 }
