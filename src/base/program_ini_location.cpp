@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include "base/ini_file.h"
 #include "base/program_ini_check.h"
@@ -46,8 +47,16 @@ std::string LanguageIn(const QString& path) {
 
 bool ProgramIniWritable(const QString& programDir) {
   const QFileInfo file(programDir + kIniName);
+#ifdef _WIN32
+  // Windows guards Program Files with access lists, which QFileInfo does not
+  // read (it sees only the read-only flag): try the access itself. Opening
+  // for writing without truncating changes nothing.
+  if (file.exists()) return QFile(file.filePath()).open(QIODevice::ReadWrite);
+  return QTemporaryFile(programDir + "radioprog-XXXXXX.tmp").open();
+#else
   if (file.exists()) return file.isWritable();
   return QFileInfo(programDir).isWritable();
+#endif
 }
 
 QString UserProgramIniDir() {
