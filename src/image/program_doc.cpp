@@ -1,5 +1,6 @@
 #include "image/program_doc.h"
 
+#include <QDir>
 #include <QUndoStack>
 #include <string>
 
@@ -7,6 +8,12 @@
 
 namespace radio {
 namespace {
+
+// The file name as the system writes it ("C:\radios\a.dat" on Windows),
+// for the messages that name it.
+std::string NativePath(const QString& path) {
+  return QDir::toNativeSeparators(path).toStdString();
+}
 
 // One change of the image, kept as the whole image before and after: 6 KB
 // each, and no editor has to know how to reverse what it did.
@@ -35,8 +42,7 @@ class ImageStep : public QUndoCommand {
 
 }  // namespace
 
-CProgramDoc::CProgramDoc(QObject* parent)
-    : QObject(parent), undo_(std::make_unique<QUndoStack>()) {
+CProgramDoc::CProgramDoc(QObject* parent) : QObject(parent), undo_(std::make_unique<QUndoStack>()) {
   image_.fill(0xFF);
   connect(undo_.get(), &QUndoStack::cleanChanged, this,
           [this](bool clean) { SetModifiedFlag(!clean); });
@@ -44,7 +50,9 @@ CProgramDoc::CProgramDoc(QObject* parent)
 
 // Clearing the history on the way out must not reach anyone: the
 // document and its listeners are going away.
-CProgramDoc::~CProgramDoc() { undo_->blockSignals(true); }
+CProgramDoc::~CProgramDoc() {
+  undo_->blockSignals(true);
+}
 
 bool CProgramDoc::OnNewDocument(BandLimitBytes& processBandBytes, Language lang,
                                 const QString& appName) {
@@ -58,7 +66,7 @@ bool CProgramDoc::OnNewDocument(BandLimitBytes& processBandBytes, Language lang,
 
 bool CProgramDoc::OnOpenDocument(const QString& path, QString& error, Language lang) {
   std::string err;
-  if (!LoadDatFile(path.toStdString(), image_, err, lang)) {
+  if (!LoadDatFile(NativePath(path), image_, err, lang)) {
     error = QString::fromStdString(err);
     return false;
   }
@@ -76,7 +84,7 @@ bool CProgramDoc::OnSaveDocument(const QString& path, QString& error, Language l
   CommitViews();
   RecordChange(tr("Save"), beforeCommit);
   std::string err, warning;
-  const bool saved = SaveDatFile(path.toStdString(), image_, err, lang, &warning);
+  const bool saved = SaveDatFile(NativePath(path), image_, err, lang, &warning);
   lastSaveWarning_ = QString::fromStdString(warning);
   if (!saved) {
     error = QString::fromStdString(err);
