@@ -9,6 +9,8 @@ std::optional<PortOpenFailure> ProbePort(const std::string& portName) {
   return std::nullopt;
 }
 
-bool CanOpenPort(const std::string& portName) { return !ProbePort(portName); }
+bool CanOpenPort(const std::string& portName) {
+  return !ProbePort(portName);
+}
 
 }  // namespace radio

@@ -5,7 +5,9 @@
 
 namespace radio {
 
-void SystemClock::SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SystemClock::SleepMs(int ms) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 std::int64_t SystemClock::NowUs() const {
   return std::chrono::duration_cast<std::chrono::microseconds>(
