@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test through
 # CTest: once with g++ (warnings as errors), once with clang under
-# AddressSanitizer + UndefinedBehaviorSanitizer (also warnings as errors).
+# AddressSanitizer + UndefinedBehaviorSanitizer (also warnings as errors),
+# then cross-built for Windows and run under Wine (scripts/test-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -19,3 +20,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The same sources cross-built for Windows, their tests run under Wine.
+bash scripts/test-windows.sh

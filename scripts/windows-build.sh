@@ -36,6 +36,9 @@ if [ ! -f "$tools/qt6-mingw/.unpacked" ] || [ "$qt_archive" -nt "$tools/qt6-ming
   touch "$tools/qt6-mingw/.unpacked"
 fi
 toolchain=$tools/qt6-mingw/toolchain-mingw64.cmake
+# Qt's own Chinese texts, where Qt looks for them (Debian's, same version).
+mkdir -p "$tools/qt6-mingw/translations"
+cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$tools/qt6-mingw/translations/"
 
 # GoogleTest from Debian's source package (libgtest-dev), built for MinGW.
 if [ "$tests" = ON ] && [ ! -f "$tools/gtest/lib/libgtest.a" ]; then

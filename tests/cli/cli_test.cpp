@@ -61,8 +61,8 @@ class CliTest : public ::testing::Test {
     // A program directory of its own: the Program.ini shipped beside the
     // built programs would add its model names to the output.
     fs::create_directories(dir_ / "bare");
-    program_ = dir_ / "bare" / "radioprog-cli";
-    fs::copy_file(fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli", program_);
+    program_ = dir_ / "bare" / test::BuiltProgram("radioprog-cli").filename();
+    fs::copy_file(test::BuiltProgram("radioprog-cli"), program_);
   }
   void TearDown() override {
     std::error_code ec;

@@ -7,7 +7,6 @@
 #include <random>
 #include <sstream>
 
-#include <sys/wait.h>
 
 #include "image/channel_codec.h"
 #include "support/run_program.h"
@@ -48,7 +47,7 @@ class CsvCliTest : public ::testing::Test {
   }
 
   Result Run(const std::vector<std::string>& args) const {
-    return test::RunProgram(fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli", dir_ / "files", args, dir_);
+    return test::RunProgram(test::BuiltProgram("radioprog-cli"), dir_ / "files", args, dir_);
   }
   fs::path File(const std::string& name) const { return dir_ / "files" / name; }
   void Write(const std::string& name, const std::string& text) const {

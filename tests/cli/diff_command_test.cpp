@@ -27,7 +27,7 @@ class DiffCommandTest : public ::testing::Test {
     fs::remove_all(dir_, ec);
   }
   test::ProgramResult Run(const std::vector<std::string>& args) const {
-    return test::RunProgram(fs::path(RADIOPROG_PROGRAM_DIR) / "radioprog-cli", dir_ / "files", args,
+    return test::RunProgram(test::BuiltProgram("radioprog-cli"), dir_ / "files", args,
                             dir_);
   }
   void Save(const std::string& name, const RadioImage& image) const {

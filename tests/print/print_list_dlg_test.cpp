@@ -75,6 +75,9 @@ TEST(PrintListDlgTest, ClicksAreStoredAtOnceAndCancelPrintsNothing) {
 }
 
 TEST(PrintSetupTest, OpensThePrinterSelectionWithoutAPageChoice) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the Windows printer selection is the system's own dialog, out of a test's reach";
+#endif
   QWidget parent;
   PrintCommands commands(&parent, [] { return PrintData{}; });
   bool seen = false;

@@ -149,12 +149,14 @@ TEST_F(RecoveryKeeperTest, WritesModifiedDocumentsAfterTheIntervalOnly) {
   EXPECT_TRUE(keeper.FileOf(&docs_[1]).isEmpty());  // not before the timer fires
   ASSERT_TRUE(QTest::qWaitFor([&] { return !keeper.FileOf(&docs_[1]).isEmpty(); }, 10000));
   const QString file = keeper.FileOf(&docs_[1]);
-  QFile in(file);
-  ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-  const auto record = ParseRecoveryRecord(in.readAll());
-  ASSERT_TRUE(record);
-  EXPECT_EQ(record->image, docs_[1].image);
-  EXPECT_EQ(record->pathName, "/p/1");
+  {
+    QFile in(file);  // closed again before the keeper removes it
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const auto record = ParseRecoveryRecord(in.readAll());
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->image, docs_[1].image);
+    EXPECT_EQ(record->pathName, "/p/1");
+  }
   EXPECT_TRUE(keeper.FileOf(&docs_[0]).isEmpty());
   // Saved (no longer modified): the file goes.
   docs_[1].modified = false;

@@ -160,14 +160,16 @@ TEST_F(DocumentsTest, OpenRuleStripsQuotesMakesFullPathsAndFollowsLinks) {
   const QString path = MakeFile("q.dat", 6144);
   EXPECT_EQ(DocManager::NormaliseFileName('"' + path + '"'), path);
   EXPECT_EQ(DocManager::NormaliseFileName('"' + path + "\" --x"), path);
+  QDir::setCurrent(workDir_.path());
+  EXPECT_EQ(DocManager::NormaliseFileName("q.dat"), path);
+#ifndef _WIN32  // QFile::link makes a shell shortcut there, not a link
   const QString link = TempPath("link.dat");
   ASSERT_TRUE(QFile::link(path, link));
   EXPECT_EQ(DocManager::NormaliseFileName(link), QFileInfo(path).canonicalFilePath());
-  QDir::setCurrent(workDir_.path());
-  EXPECT_EQ(DocManager::NormaliseFileName("q.dat"), path);
   CChildFrame* opened = frame_->OpenDocumentFile('"' + link + '"');
   ASSERT_NE(opened, nullptr);
   EXPECT_EQ(opened->Document().PathName(), QFileInfo(path).canonicalFilePath());
+#endif
 }
 
 TEST_F(DocumentsTest, FileCloseAndTheCloseBoxHideAndChannelInformationShowsAgain) {
