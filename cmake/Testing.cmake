@@ -2,6 +2,8 @@
 # files on drive Z:; the folders the tests are given must be Windows paths.
 if(WIN32 AND CMAKE_HOST_UNIX)
   set(RADIOPROG_TEST_PATH_PREFIX "Z:")
+  set(RADIOPROG_LINUX_BIN_DIR ${CMAKE_SOURCE_DIR}/build/bin CACHE PATH
+      "The Linux build's programs, which the Windows tests under Wine compare with and talk to")
 else()
   set(RADIOPROG_TEST_PATH_PREFIX "")
 endif()

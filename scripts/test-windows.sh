@@ -27,6 +27,7 @@ export WINEPREFIX=$tools/wineprefix
 # server running for the whole run.
 scripts/wine-run.sh "$tools" cmd /c exit >/dev/null 2>&1
 /usr/lib/wine/wineserver -p
+scripts/wine-run.sh "$tools" cmd /c exit >/dev/null 2>&1
 trap '/usr/lib/wine/wineserver -k || true' EXIT
 
 # Now and then Wine fails to start a program (no output at all) or stalls
