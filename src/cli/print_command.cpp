@@ -29,12 +29,17 @@ std::string CopyrightsOwner(Language lang) {
 }
 
 // PDF output paints text, which needs a GUI application; no display is
-// needed for it.
+// needed for it. Where a display server may be missing the offscreen
+// platform stands in. Windows keeps its own platform: only that one reads
+// the system's fonts there (offscreen finds none and paints every letter as
+// a black box).
 int WritePdfFile(const std::string& out, const print::PrintPlan& plan,
                  const print::PrintSource& source) {
   std::unique_ptr<QGuiApplication> app;
   if (!QGuiApplication::instance()) {
+#ifndef _WIN32
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     static int argc = 1;
     static char name[] = "radioprog-cli";
     static char* argv[] = {name, nullptr};
