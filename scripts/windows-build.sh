@@ -48,7 +48,7 @@ if [ "$tests" = ON ] && [ ! -f "$tools/gtest/lib/libgtest.a" ]; then
   cmake --install "$tools/gtest-build" >>"$tools/gtest.log"
 fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DRADIOPROG_WERROR=ON -DRADIOPROG_BENCHMARKS=OFF -DRADIOPROG_FUZZ=OFF -DRADIOPROG_TESTS=$tests \
   -DGTest_DIR="$tools/gtest/lib/cmake/GTest" \

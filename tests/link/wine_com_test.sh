@@ -35,7 +35,11 @@ printf 'Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
 cli import-csv blank.dat one.csv -o new.dat >/dev/null 2>"$work/err" || fail "import-csv: $(cat "$work/err")"
 cli write --port COM9 new.dat 2>"$work/err" || fail "write: $(cat "$work/err")"
 cli read --port COM9 -o back.dat --no-backup 2>"$work/err" || fail "read back: $(cat "$work/err")"
-"$linux/radioprog-cli" diff "$work/new.dat" "$work/back.dat" >"$work/diff" ||
-  fail "the radio gave back something else than was written: $(cat "$work/diff")"
-"$linux/radioprog-cli" channels "$work/back.dat" | grep -q "WINE" || fail "the written channel is missing"
+# The radio keeps some bytes of its own (its band type); the channels are
+# what was written.
+"$linux/radioprog-cli" channels --all "$work/new.dat" >"$work/written.txt"
+"$linux/radioprog-cli" channels --all "$work/back.dat" >"$work/back.txt"
+cmp -s "$work/written.txt" "$work/back.txt" ||
+  fail "the radio gave back other channels: $(diff "$work/written.txt" "$work/back.txt" | head -4)"
+grep -q "WINE" "$work/back.txt" || fail "the written channel is missing"
 echo "read, write and read back through COM9 under Wine: OK"
