@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, running and testing radioprog
-# needs. Safe to run again: packages already present are skipped.
+# needs, and the packages named as arguments. Safe to run again: packages
+# already present are skipped.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   socat xvfb xauth imagemagick poppler-utils fonts-wqy-microhei fonts-liberation
   dpkg-dev file desktop-file-utils appstream shared-mime-info
+  "$@"
 )
 
 missing=()

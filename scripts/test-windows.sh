@@ -28,7 +28,7 @@ export WINEPREFIX=$tools/wineprefix
 scripts/wine-run.sh "$tools" cmd /c exit >/dev/null 2>&1
 /usr/lib/wine/wineserver -p
 scripts/wine-run.sh "$tools" cmd /c exit >/dev/null 2>&1
-trap '/usr/lib/wine/wineserver -k || true' EXIT
+trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
 
 # Now and then Wine fails to start a program (no output at all) or stalls
 # while starting it; such a test runs once more, and a real failure fails

@@ -14,19 +14,8 @@ if [ "${1:-}" = "--no-tests" ]; then tests=OFF; shift; fi
 build=$(realpath -m "${1:-build-win}")
 tools=$build/tools
 
-bash scripts/setup.sh
-packages=(g++-mingw-w64-x86-64-posix wine64 xz-utils zip unzip)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo_cmd apt-get update -qq
-  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# MinGW-w64 for the build, Wine to run what it built, zip for the package.
+bash scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 xz-utils zip unzip
 
 mkdir -p "$tools"
 qt_archive=$root/third_party/qt6-mingw/qt6-mingw-6.4.2.tar.xz

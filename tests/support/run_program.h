@@ -40,7 +40,8 @@ inline ProgramResult RunProgram(const std::filesystem::path& program,
                                 const std::vector<std::string>& args,
                                 const std::filesystem::path& scratchDir,
                                 const std::string& stdoutTo = "") {
-  const std::filesystem::path out = stdoutTo.empty() ? scratchDir / "out" : stdoutTo;
+  const std::filesystem::path out =
+      stdoutTo.empty() ? scratchDir / "out" : std::filesystem::path(stdoutTo);
   std::ofstream(scratchDir / "out", std::ios::trunc);
   ProgramResult r;
 #ifdef _WIN32
