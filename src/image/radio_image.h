@@ -40,6 +40,11 @@ std::optional<std::size_t> RadioAddressOfImageOffset(std::size_t offset);
 // The model type byte: index of the model in Program.ini's [Setup] Type<n+1>.
 constexpr std::size_t kModelTypeOffset = 0x17D1;
 
+// The radio's power-on password: six ASCII bytes from 0x17D2, 0xFF-padded
+// (radio address 0x0FE2).
+constexpr std::size_t kPasswordOffset = 0x17D2;
+constexpr std::size_t kPasswordLength = 6;
+
 // The six band-limit bytes as kept in the image at 0x17E8-0x17ED, in the
 // process-wide copy and in the stored value "Field".
 using BandLimitBytes = std::array<std::uint8_t, 6>;

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "image/radio_image.h"
+
 namespace radio {
 
 constexpr std::uint8_t kAck = 0x06;
@@ -22,7 +24,6 @@ constexpr std::uint16_t kBandTypeAddress = 0x0FD1;
 constexpr std::uint16_t kOptionRowAddress = 0x0C70;  // byte 3 carries option bit 3
 constexpr std::uint16_t kPasswordRowAddress = 0x0FE0;
 constexpr std::uint16_t kPasswordAddress = 0x0FE2;  // 6 ASCII digits, 0xFF-padded
-constexpr std::size_t kPasswordLength = 6;
-constexpr std::uint16_t kSquelchAddress = 0x0FF6;  // 4 bytes
+constexpr std::uint16_t kSquelchAddress = 0x0FF6;   // 4 bytes
 
 }  // namespace radio

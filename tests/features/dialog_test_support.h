@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -17,6 +19,13 @@
 #include "support/app_context_scope.h"
 
 namespace radio::testing {
+
+// The dialog's push button with this text; null when there is none.
+inline QPushButton* Button(QDialog& dialog, const QString& text) {
+  for (QPushButton* b : dialog.findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
 
 // Runs `dialog.Run(doc, step)`; `user` runs inside the modal loop once the
 // window is shown and active. A dialog still open after 10 s is

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "features/new_image.h"
+
 #include <algorithm>
 
 namespace radio {
 namespace {
 
-RadioImage NewImage() {
-  BandLimitBytes band = kDefaultBandLimitBytes;
-  return MakeNewImage(band);
-}
+using testing::NewImage;
 
 TEST(DtmfSpeed, StepsThroughTheTableAndWraps) {
   EXPECT_EQ(DtmfSpeedStep(15, +1), 6);

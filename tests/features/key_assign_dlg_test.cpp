@@ -13,11 +13,7 @@ using testing::HelpFiles;
 using testing::LanguageScope;
 using testing::RunAsUser;
 
-QPushButton* Button(QDialog& dialog, const QString& text) {
-  for (QPushButton* b : dialog.findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
+using testing::Button;
 
 TEST(KeyAssignDlg, ChoosingSquelchOffKeepsTheUpperBits) {
   CProgramDoc doc;

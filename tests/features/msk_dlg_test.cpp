@@ -24,11 +24,7 @@ RadioImage PatternImage() {
   return image;
 }
 
-QPushButton* Button(QDialog& dialog, const QString& text) {
-  for (QPushButton* b : dialog.findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
+using testing::Button;
 
 void ClickCell(CMskDlg& dialog, int row) {
   QTableWidget* grid = dialog.CallListGrid();

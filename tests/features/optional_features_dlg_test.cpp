@@ -28,11 +28,7 @@ RadioImage NormalisedRandomImage(unsigned seed) {
   return image;
 }
 
-QPushButton* Button(QDialog& dialog, const QString& text) {
-  for (QPushButton* b : dialog.findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
+using testing::Button;
 
 // The same keystrokes in either language: a user stepping through lists.
 void ChangeSomeLists(COptionalFeaturesDlg& dialog) {

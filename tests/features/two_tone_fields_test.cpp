@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "features/new_image.h"
+
 #include <algorithm>
 
 namespace radio {
 namespace {
 
-RadioImage NewImage() {
-  BandLimitBytes band = kDefaultBandLimitBytes;
-  return MakeNewImage(band);
-}
+using testing::NewImage;
 
 std::array<int, 2> Pair(const RadioImage& image, std::size_t offset) {
   return {image[offset], image[offset + 1]};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "interchange/csv_test_data.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -11,13 +13,7 @@
 namespace radio {
 namespace {
 
-std::string ReadData(const std::string& name) {
-  std::ifstream in(std::string(RADIOPROG_SOURCE_DIR) + "/tests/interchange/data/" + name,
-                   std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+using testing::ReadData;
 
 TEST(ChannelCsvExport, WritesEveryToneModeAndDuplexFormAsTheLayoutExpects) {
   EXPECT_EQ(ExportChannelsCsv(test::SampleImage(), BandLimits{}), ReadData("sample_export.csv"));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "interchange/csv_test_data.h"
+
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -20,14 +22,7 @@ using test::Record;
 using test::SampleImage;
 using test::SetChannel;
 
-std::string ReadData(const std::string& name) {
-  std::ifstream in(std::string(RADIOPROG_SOURCE_DIR) + "/tests/interchange/data/" + name,
-                   std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  EXPECT_FALSE(out.str().empty()) << name;
-  return out.str();
-}
+using testing::ReadData;
 
 ChannelRecordBytes RecordBytes(RadioImage& image, int channel) {
   ChannelRecordBytes r;
