@@ -23,12 +23,13 @@ bash scripts/windows-build.sh "$build"
 
 tools=$build/tools
 export WINEPREFIX=$tools/wineprefix
-# Make the prefix once before the tests start in parallel, and keep one Wine
-# server running for the whole run.
-scripts/wine-run.sh "$tools" cmd /c exit >/dev/null 2>&1 || true
+# One Wine server (of this build's own prefix) for the whole run, and the
+# prefix made once before the tests start in parallel.
+mkdir -p "$WINEPREFIX"
+/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
 /usr/lib/wine/wineserver -p
-scripts/wine-run.sh "$tools" cmd /c exit >/dev/null 2>&1 || true
 trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
+scripts/wine-run.sh "$tools" cmd /c exit >/dev/null 2>&1 || true
 
 # Now and then Wine fails to start a program (no output at all) or stalls
 # while starting it; such a test runs once more, and a real failure fails
