@@ -4,7 +4,7 @@
 #include <QStringEncoder>
 
 #ifdef _WIN32
-#include <windows.h>
+#include "image/win32_text.h"
 #endif
 
 namespace radio {
@@ -13,25 +13,13 @@ namespace {
 #ifdef _WIN32
 // Qt reads GBK through ICU, which Qt on Windows is built without; Windows
 // has GBK as its code page 936.
-constexpr UINT kGbkCodePage = 936;
-
 QString DecodeGbk(const QByteArray& raw) {
-  if (raw.isEmpty()) return {};
-  const int n = MultiByteToWideChar(kGbkCodePage, 0, raw.constData(), int(raw.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(kGbkCodePage, 0, raw.constData(), int(raw.size()), wide.data(), n);
-  return QString::fromStdWString(wide);
+  return QString::fromStdWString(
+      WideOf(std::string_view(raw.constData(), raw.size()), kGbkCodePage));
 }
 
 QByteArray EncodeGbk(const QString& text) {
-  const std::wstring wide = text.toStdWString();
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(kGbkCodePage, 0, wide.data(), int(wide.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  QByteArray bytes(n, '\0');
-  WideCharToMultiByte(kGbkCodePage, 0, wide.data(), int(wide.size()), bytes.data(), n, nullptr,
-                      nullptr);
-  return bytes;
+  return QByteArray::fromStdString(NarrowOf(text.toStdWString(), kGbkCodePage));
 }
 #endif
 

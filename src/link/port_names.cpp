@@ -5,7 +5,9 @@
 
 namespace radio {
 
-std::string PortDisplayName(int port) { return "COM" + std::to_string(port); }
+std::string PortDisplayName(int port) {
+  return "COM" + std::to_string(port);
+}
 
 std::string CurrentPortName(int port) {
   return (port < 10 ? "COM" : "\\\\.\\COM") + std::to_string(port);
@@ -54,6 +56,13 @@ bool IsComPortName(std::string_view name) {
 
 bool IsDevicePath(std::string_view name) {
   return !name.empty() && !IsComPortName(name);
+}
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return upper;
 }
 
 }  // namespace radio

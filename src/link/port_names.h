@@ -41,6 +41,9 @@ std::string DefaultPortDevice(int port);
 // digits only ("COM3", "\\.\COM12", also "COM17", which is no port).
 bool IsComPortName(std::string_view name);
 
+// `text` with a-z as A-Z: COM names are matched in any case.
+std::string UpperAscii(std::string_view text);
+
 // Whether a port argument is a device path rather than a COM name: anything
 // else that is not empty ("/dev/ttyUSB0", "./ttyUSB0", "sim.tty").
 bool IsDevicePath(std::string_view name);

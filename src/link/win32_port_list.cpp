@@ -1,9 +1,8 @@
 #include "link/win32_port_list.h"
 
-#include <cctype>
-
 #include "link/port_names.h"
 
+#include "image/win32_text.h"
 #include "link/win32_serial_calls.h"
 
 namespace radio {
@@ -27,7 +26,7 @@ std::vector<std::string> SystemSerialPortNames() {
     if (result != ERROR_SUCCESS || type != REG_SZ) continue;  // too long for a COM name
     std::size_t length = dataBytes / sizeof(wchar_t);
     while (length > 0 && data[length - 1] == L'\0') --length;
-    names.push_back(Utf8Of(std::wstring_view(data, length)));
+    names.push_back(NarrowOf(std::wstring_view(data, length)));
   }
   RegCloseKey(key);
   return names;
@@ -35,10 +34,8 @@ std::vector<std::string> SystemSerialPortNames() {
 
 bool PortListed(const std::vector<std::string>& names, int port) {
   const std::string wanted = PortDisplayName(port);
-  for (std::string name : names) {
-    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (name == wanted) return true;
-  }
+  for (const std::string& name : names)
+    if (UpperAscii(name) == wanted) return true;
   return false;
 }
 

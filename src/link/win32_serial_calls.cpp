@@ -1,5 +1,6 @@
 #include "link/win32_serial_calls.h"
 
+#include "image/win32_text.h"
 #include "link/win32_serial_link.h"
 
 namespace radio {
@@ -39,7 +40,7 @@ class SystemCalls : public Win32SerialCalls {
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::string message;
     if (text) {
-      message = Utf8Of(std::wstring_view(text, length));
+      message = NarrowOf(std::wstring_view(text, length));
       ::LocalFree(text);
     }
     return message;
@@ -47,25 +48,6 @@ class SystemCalls : public Win32SerialCalls {
 };
 
 }  // namespace
-
-std::wstring WideOf(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int length = static_cast<int>(utf8.size());
-  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
-  return wide;
-}
-
-std::string Utf8Of(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int length = static_cast<int>(wide.size());
-  const int size =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
 
 std::shared_ptr<Win32SerialCalls> SystemWin32SerialCalls() {
   return std::make_shared<SystemCalls>();

@@ -32,8 +32,4 @@ class Win32SerialCalls {
   virtual std::string ErrorMessage(DWORD error) = 0;
 };
 
-// Texts across the wide-character calls; ours are UTF-8.
-std::wstring WideOf(std::string_view utf8);
-std::string Utf8Of(std::wstring_view wide);
-
 }  // namespace radio

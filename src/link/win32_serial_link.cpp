@@ -5,6 +5,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "image/win32_text.h"
 #include "link/port_names.h"
 #include "link/win32_serial_calls.h"
 
@@ -32,8 +33,7 @@ constexpr DWORD kQueueClear = PURGE_RXCLEAR;
 
 // The port number's digits of a COM name in any case; nothing for a path.
 std::optional<std::string> ComDigits(std::string_view name) {
-  std::string upper(name);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  const std::string upper = UpperAscii(name);
   if (!IsComPortName(upper)) return std::nullopt;
   return upper.substr(upper.rfind('M') + 1);
 }
